@@ -1,0 +1,24 @@
+# The plug-in, its tools and the tests that run under Wine.
+add_compile_options(-Wall -Wextra)
+add_compile_definitions(NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+
+# Only system DLLs may be imported: the compiler's runtimes are linked in.
+set(MORVANE_STATIC_LINK -static -static-libgcc -static-libstdc++)
+
+# Everything that lands in the plug-in's folder goes to the top of the build.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+add_library(morvane_core STATIC ${MORVANE_PORTABLE_SOURCES} ${MORVANE_WIN32_SOURCES})
+target_include_directories(morvane_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(morvane_core PUBLIC advapi32 user32 shell32 gdi32 comctl32 version)
+
+add_library(Morvane SHARED src/plugin/Exports.cpp src/plugin/Morvane.def ${MORVANE_RESOURCES})
+target_link_libraries(Morvane PRIVATE morvane_core)
+target_link_options(Morvane PRIVATE ${MORVANE_STATIC_LINK})
+set_target_properties(Morvane PROPERTIES PREFIX "" OUTPUT_NAME "Morvane" SUFFIX ".wfx64")
+
+include(${CMAKE_SOURCE_DIR}/tools/tools.cmake OPTIONAL)
+
+enable_testing()
+include(${CMAKE_SOURCE_DIR}/tests/wine/tests.cmake)

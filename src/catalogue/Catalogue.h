@@ -1,0 +1,76 @@
+// The image catalogue: lower-case display name to record, kept in a hash table
+// of 17 buckets whose layout decides the order in which the folder is listed.
+// Earlier versions listed in exactly this order, so it is part of the product.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <list>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "catalogue/FileInfo.h"
+
+namespace morvane {
+
+constexpr uint32_t kCatalogueBuckets = 17;
+
+// hash = hash * 33 + byte, each byte taken as a signed 8-bit value.
+uint32_t CatalogueHash(std::string_view key);
+
+class Catalogue {
+    struct Entry {
+        std::string key;
+        uint32_t hash;
+        CFileInfo record;
+    };
+    using Chain = std::list<Entry>;
+
+public:
+    // Where an enumeration continues. It refers into the catalogue and goes
+    // stale when entries are removed or the catalogue is emptied; a stale
+    // position ends the enumeration instead of reading freed entries.
+    class Position {
+    public:
+        static Position None() { return Position(); }
+        bool IsNone() const { return kind_ == Kind::None; }
+        // The interface hands the position to the host as a handle; it only
+        // has to be distinct from the host's "nothing" value.
+        intptr_t AsHandle() const;
+
+    private:
+        friend class Catalogue;
+        enum class Kind { None, BeforeFirst, AtEntry };
+        Kind kind_ = Kind::None;
+        uint32_t bucket_ = 0;
+        Chain::iterator entry_{};
+        uint64_t epoch_ = 0;
+    };
+
+    Catalogue() = default;
+    Catalogue(const Catalogue&) = delete;
+    Catalogue& operator=(const Catalogue&) = delete;
+
+    // Inserts the record, or replaces the record of an existing key in place.
+    void Set(const std::string& key, const CFileInfo& record);
+    const CFileInfo* Find(std::string_view key) const;
+    bool Remove(std::string_view key);
+    void Clear();
+    size_t Count() const { return count_; }
+
+    Position BeforeFirst() const;
+    // Yields the entry at `pos` and advances it; false (and `pos` none) when
+    // the position is none or stale.
+    bool Step(Position& pos, std::string* key, CFileInfo* record);
+
+private:
+    Position FirstFrom(uint32_t bucket) const;
+
+    // Created at the first insertion, freed when the catalogue is emptied.
+    std::unique_ptr<std::array<Chain, kCatalogueBuckets>> buckets_;
+    size_t count_ = 0;
+    uint64_t epoch_ = 1;
+};
+
+}  // namespace morvane

@@ -1,0 +1,8 @@
+list(APPEND MORVANE_PORTABLE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/Catalogue.cpp
+)
+list(APPEND MORVANE_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/RefreshCatalogue.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SaveFileInfo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StoreEnumerator.cpp
+)

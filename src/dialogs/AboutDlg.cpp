@@ -1,0 +1,8 @@
+#include "dialogs/AboutDlg.h"
+
+namespace morvane {
+
+// Not built yet: nothing is shown.
+INT_PTR CAboutDlg::DoModal() { return IDCANCEL; }
+
+}  // namespace morvane

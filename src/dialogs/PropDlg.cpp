@@ -1,0 +1,17 @@
+#include "dialogs/PropDlg.h"
+
+#include "plugin/MorvaneApp.h"
+
+namespace morvane {
+
+CPropDlg::CPropDlg(const std::string& name, HWND parent) : m_hParent(parent), m_fileInfo(EmptyFileInfo()) {
+    m_bNotFound = !App().FindImage(name, m_fileInfo);
+}
+
+INT_PTR CPropDlg::DoModal() {
+    if (m_bNotFound) return App().ShowMessage(App().LangText(1001, "\xD4\xE0\xE9\xEB \xED\xE5 \xED\xE0\xE9\xE4\xE5\xED!"), MB_OK);
+    // The dialog itself is not built yet: nothing was shown or changed.
+    return IDCANCEL;
+}
+
+}  // namespace morvane

@@ -1,0 +1,17 @@
+// Names of the driver's device objects and of a drive letter's volume.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace morvane {
+
+// "\Device\MV_FileDisk\MV_FileDiskCd<n>" for CD/DVD (family 1), "...Flp<n>"
+// for floppies (2), "...MV_FileDisk<n>" for hard disks (any other family).
+std::string DeviceObjectName(int family, uint32_t deviceNumber);
+
+inline std::string VolumePath(char letter) { return std::string("\\\\.\\") + letter + ':'; }
+inline std::string DosDeviceName(char letter) { return std::string(1, letter) + ':'; }
+inline std::string ShellDrivePath(char letter) { return std::string(1, letter) + ":\\"; }
+
+}  // namespace morvane

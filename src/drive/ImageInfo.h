@@ -1,0 +1,42 @@
+// The record exchanged with the virtual-disk driver, as attach request and as
+// query answer.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace morvane {
+
+#pragma pack(push, 1)
+struct FileDiskImageInfo {
+    int64_t imageSize;
+    uint8_t readOnly;
+    char driveLetter;
+    uint16_t nameLength;
+    char imageName[1];
+};
+#pragma pack(pop)
+
+constexpr size_t kImageInfoFixedSize = 12;
+static_assert(offsetof(FileDiskImageInfo, readOnly) == 8);
+static_assert(offsetof(FileDiskImageInfo, driveLetter) == 9);
+static_assert(offsetof(FileDiskImageInfo, nameLength) == 10);
+static_assert(offsetof(FileDiskImageInfo, imageName) == kImageInfoFixedSize);
+
+constexpr size_t kQueryAnswerSize = 276;
+// Shorter answers do not count.
+constexpr size_t kQueryAnswerMinimum = 16;
+
+// The attach request: fixed fields, the name, its terminator and two more zero
+// bytes, which is what the driver expects as input length.
+std::vector<uint8_t> BuildAttachRequest(std::string_view kernelPath, char driveLetter, bool readOnly);
+inline size_t AttachInputLength(uint16_t nameLength) { return size_t{nameLength} + 15; }
+
+// Whether a query answer names `kernelPath`: the first nameLength bytes agree,
+// or both names end at the same place before that. Only the `returned` bytes
+// of the answer are read, whatever nameLength claims.
+bool AnswerNamesImage(const uint8_t* answer, size_t returned, std::string_view kernelPath);
+
+}  // namespace morvane

@@ -1,0 +1,12 @@
+list(APPEND MORVANE_PORTABLE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/DeviceNames.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ImageInfo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KernelPath.cpp
+)
+list(APPEND MORVANE_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/AutorunEntry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DriverQuery.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ErrorReport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MountImage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RestoreMounts.cpp
+)

@@ -1,0 +1,112 @@
+// The calls the file manager (and rundll32, for MountAfterReboot) makes. Each
+// is a thin shell around an operation of the application object.
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "dialogs/AboutDlg.h"
+#include "dialogs/PropDlg.h"
+#include "plugin/FsPluginApi.h"
+#include "plugin/MorvaneApp.h"
+#include "plugin/RootName.h"
+
+using namespace morvane;
+
+namespace {
+
+// The host receives the first 320 bytes of a record: its stored find data.
+void CopyFindData(const CFileInfo& record, WIN32_FIND_DATAA* out) {
+    static_assert(sizeof(WIN32_FIND_DATAA) == kFindDataSize, "find data layout");
+    std::memcpy(out, &record.findData, kFindDataSize);
+}
+
+// The file manager sends notices of its own through the verb, such as the
+// transfer mode ("MODE I"); they are not requests to open anything.
+bool IsHostNotice(const char* verb) { return verb && _strnicmp(verb, "mode ", 5) == 0; }
+
+}  // namespace
+
+extern "C" {
+
+int __stdcall FsInit(int pluginNr, FsProgressProc progress, FsLogProc log, FsRequestProc request) {
+    CMorvaneApp& app = App();
+    app.m_nPluginNr = pluginNr;
+    app.m_pProgressProc = reinterpret_cast<void*>(progress);
+    app.m_pLogProc = reinterpret_cast<void*>(log);
+    app.m_pRequestProc = reinterpret_cast<void*>(request);
+    app.RefreshCatalogue();
+    return 0;
+}
+
+HANDLE __stdcall FsFindFirst(char* path, WIN32_FIND_DATAA* findData) {
+    std::memset(findData, 0, sizeof *findData);
+    if (!path || std::strcmp(path, "\\") != 0) {
+        SetLastError(ERROR_NO_MORE_FILES);
+        return INVALID_HANDLE_VALUE;
+    }
+    CMorvaneApp& app = App();
+    app.RefreshCatalogue();
+    if (app.m_catalogue.Count() == 0) {
+        app.m_findPos = Catalogue::Position::None();
+        SetLastError(ERROR_NO_MORE_FILES);
+        return INVALID_HANDLE_VALUE;
+    }
+    app.m_findPos = app.m_catalogue.BeforeFirst();
+    CFileInfo record;
+    if (!app.m_catalogue.Step(app.m_findPos, nullptr, &record)) {
+        SetLastError(ERROR_NO_MORE_FILES);
+        return INVALID_HANDLE_VALUE;
+    }
+    CopyFindData(record, findData);
+    return reinterpret_cast<HANDLE>(app.m_findPos.AsHandle());
+}
+
+BOOL __stdcall FsFindNext(HANDLE, WIN32_FIND_DATAA* findData) {
+    std::memset(findData, 0, sizeof *findData);
+    CMorvaneApp& app = App();
+    CFileInfo record;
+    if (!app.m_catalogue.Step(app.m_findPos, nullptr, &record)) return FALSE;
+    CopyFindData(record, findData);
+    return TRUE;
+}
+
+int __stdcall FsFindClose(HANDLE) {
+    App().m_findPos = Catalogue::Position::None();
+    return 0;
+}
+
+void __stdcall FsGetDefRootName(char* defRootName, int maxLen) { CopyRootName(defRootName, maxLen); }
+
+void __stdcall FsSetDefaultParams(FsDefaultParams*) {}
+
+int __stdcall FsPutFile(char* localName, char* remoteName, int copyFlags) {
+    CMorvaneApp& app = App();
+    app.RefreshCatalogue();
+    CFileInfo existing;
+    if (app.FindImage(remoteName, existing) && (copyFlags & kFsCopyFlagOverwrite) == 0) return kFsFileExists;
+    return app.AddImage(localName, remoteName) ? kFsFileOk : kFsFileNotFound;
+}
+
+BOOL __stdcall FsDeleteFile(char* remoteName) {
+    CMorvaneApp& app = App();
+    app.RefreshCatalogue();
+    return app.RemoveImage(remoteName) == kRemoveDone ? TRUE : FALSE;
+}
+
+int __stdcall FsExecuteFile(HWND mainWin, char* remoteName, char* verb) {
+    if (!remoteName || remoteName[0] == '\0' || IsHostNotice(verb)) return kFsExecOk;
+    if (std::strcmp(remoteName, "\\") == 0 && verb && _stricmp(verb, "properties") == 0) {
+        CAboutDlg about;
+        about.DoModal();
+        return kFsExecOk;
+    }
+    App().RefreshCatalogue();
+    CPropDlg dialog(remoteName, mainWin);
+    dialog.DoModal();
+    return kFsExecOk;
+}
+
+void __stdcall MountAfterReboot(HWND, HINSTANCE, LPSTR, int) { App().RestoreMounts(); }
+
+}  // extern "C"

@@ -1,0 +1,32 @@
+// The file manager's file-system plug-in interface, as far as the plug-in
+// uses it: the exported calls, their result codes and the records they pass.
+#pragma once
+
+#include <windows.h>
+
+namespace morvane {
+
+// Host callbacks; stored and never called.
+using FsProgressProc = int(__stdcall*)(int pluginNr, char* sourceName, char* targetName, int percentDone);
+using FsLogProc = void(__stdcall*)(int pluginNr, int msgType, char* logString);
+using FsRequestProc = BOOL(__stdcall*)(int pluginNr, int requestType, char* customTitle, char* customText,
+                                       char* returnedText, int maxLen);
+
+struct FsDefaultParams {
+    int size;
+    DWORD pluginInterfaceVersionLow;
+    DWORD pluginInterfaceVersionHi;
+    char defaultIniName[MAX_PATH];
+};
+
+// FsPutFile results and copy flags.
+constexpr int kFsFileOk = 0;
+constexpr int kFsFileExists = 1;
+constexpr int kFsFileNotFound = 2;
+constexpr int kFsCopyFlagOverwrite = 1;
+constexpr int kFsCopyFlagMove = 4;
+
+// FsExecuteFile result: the command was carried out.
+constexpr int kFsExecOk = 0;
+
+}  // namespace morvane

@@ -1,0 +1,82 @@
+// The one application object of the plug-in: it owns the catalogue, the drive
+// table, the language table and the values the file manager hands over. Its
+// operations are implemented in the folder of the subsystem they belong to.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/FileInfo.h"
+#include "lang/MLangApp.h"
+
+namespace morvane {
+
+// What a failed driver step was doing; selects the special message texts.
+enum class ReportContext : int {
+    General = 0,
+    CreateDevice = 3,
+    AttachImage = 4,
+};
+
+// Results of RemoveImage.
+enum RemoveResult : int {
+    kRemoveNoEntry = 0,
+    kRemoveDone = 1,
+    kRemoveKept = 2,
+};
+
+class CMorvaneApp : public CMLangApp {
+public:
+    CMorvaneApp();
+
+    // Language (lang/).
+    bool LoadLanguage(const std::string& fileName, bool quiet) override;
+    virtual bool ReloadLanguage(bool quiet);
+    void ReadLangSetting();
+    bool SaveLangSetting();
+
+    // Catalogue and its registry store (catalogue/).
+    bool RefreshCatalogue();
+    bool FindImage(std::string_view name, CFileInfo& record) const;
+    bool SaveFileInfo(const CFileInfo& record);
+
+    // Image operations (imageops/).
+    bool AddImage(const std::string& localPath, const std::string& remoteName);
+    int RemoveImage(const std::string& remoteName);
+
+    // Drive control (drive/).
+    int FindFreeDeviceNumber(int family);
+    bool MountImage(CFileInfo& record);
+    bool UnmountImage(CFileInfo& record);
+    bool RestoreMounts();
+    void EnsureAutorunEntry();
+    void ReportDriveError(const std::string& text, ReportContext context);
+    void ShowOrLogMessage(const std::string& message);
+
+    // The drive table: only the letters A to Z index it; others read empty
+    // and are never written.
+    const std::string& DriveName(char letter) const;
+    void SetDriveName(char letter, const std::string& displayName);
+    void ClearDriveNames();
+
+    // Catalogue key of a display name: its lower-case form.
+    static std::string CatalogueKey(std::string_view displayName);
+
+    std::array<std::string, 26> m_driveNames;
+    Catalogue m_catalogue;
+    std::string m_strLangFile;
+    int m_nPluginNr = 0;
+    void* m_pProgressProc = nullptr;
+    void* m_pLogProc = nullptr;
+    void* m_pRequestProc = nullptr;
+    bool m_bLogOnly = false;
+    Catalogue::Position m_findPos;
+};
+
+// The library's single application object.
+CMorvaneApp& App();
+
+}  // namespace morvane

@@ -1,0 +1,45 @@
+#include "win32/RegKey.h"
+
+namespace morvane::win32 {
+
+LONG RegKey::Open(HKEY parent, const char* path, REGSAM access) {
+    Close();
+    HKEY key = nullptr;
+    const LONG rc = RegOpenKeyExA(parent, path, 0, access, &key);
+    if (rc == ERROR_SUCCESS) key_ = key;
+    return rc;
+}
+
+LONG RegKey::Create(HKEY parent, const char* path, REGSAM access) {
+    Close();
+    HKEY key = nullptr;
+    const LONG rc = RegCreateKeyExA(parent, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr);
+    if (rc == ERROR_SUCCESS) key_ = key;
+    return rc;
+}
+
+void RegKey::Close() {
+    if (key_) {
+        const DWORD saved = GetLastError();
+        RegCloseKey(key_);
+        SetLastError(saved);
+        key_ = nullptr;
+    }
+}
+
+LONG RegKey::QueryValueCountAndNameLength(DWORD* values, DWORD* maxNameLength) const {
+    return RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, values, maxNameLength,
+                            nullptr, nullptr, nullptr);
+}
+
+LONG RegKey::QueryValue(const char* name, DWORD* type, void* data, DWORD* size) const {
+    return RegQueryValueExA(key_, name, nullptr, type, static_cast<BYTE*>(data), size);
+}
+
+LONG RegKey::SetValue(const char* name, DWORD type, const void* data, DWORD size) const {
+    return RegSetValueExA(key_, name, 0, type, static_cast<const BYTE*>(data), size);
+}
+
+LONG RegKey::DeleteValue(const char* name) const { return RegDeleteValueA(key_, name); }
+
+}  // namespace morvane::win32

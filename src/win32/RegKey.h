@@ -1,0 +1,46 @@
+// A registry key opened for one operation. Every call answers the registry's
+// own error code (ERROR_SUCCESS on success); outputs are untouched on failure
+// unless stated.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <utility>
+
+namespace morvane::win32 {
+
+class RegKey {
+public:
+    RegKey() = default;
+    ~RegKey() { Close(); }
+    RegKey(const RegKey&) = delete;
+    RegKey& operator=(const RegKey&) = delete;
+    RegKey(RegKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
+    RegKey& operator=(RegKey&& other) noexcept {
+        if (this != &other) {
+            Close();
+            key_ = std::exchange(other.key_, nullptr);
+        }
+        return *this;
+    }
+
+    LONG Open(HKEY parent, const char* path, REGSAM access);
+    // Opens the key, creating it and the keys above it when missing.
+    LONG Create(HKEY parent, const char* path, REGSAM access);
+    void Close();
+
+    bool IsOpen() const { return key_ != nullptr; }
+    HKEY Get() const { return key_; }
+
+    LONG QueryValueCountAndNameLength(DWORD* values, DWORD* maxNameLength) const;
+    // `size` is in: buffer size, out: bytes read (as the registry reports it).
+    LONG QueryValue(const char* name, DWORD* type, void* data, DWORD* size) const;
+    LONG SetValue(const char* name, DWORD type, const void* data, DWORD size) const;
+    LONG DeleteValue(const char* name) const;
+
+private:
+    HKEY key_ = nullptr;
+};
+
+}  // namespace morvane::win32

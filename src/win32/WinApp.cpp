@@ -1,0 +1,13 @@
+#include "win32/WinApp.h"
+
+#include "win32/OwnModule.h"
+
+namespace morvane::win32 {
+
+CWinApp::CWinApp() : m_strAppTitle(ModuleTitle()) {}
+
+int CWinApp::ShowMessage(const std::string& text, UINT type) const {
+    return MessageBoxA(nullptr, text.c_str(), m_strAppTitle.c_str(), type);
+}
+
+}  // namespace morvane::win32
