@@ -1,11 +1,23 @@
 // Requests to the virtual-disk driver. Each call opens its own handle and
-// closes it before it returns.
+// closes it before it returns. Failures of mount and unmount are reported
+// (message box, or log while in log-only mode) before their clean-up.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
 namespace morvane {
+
+// Binds the request's drive letter to device `deviceNumber` of `family` and
+// attaches the image named in `request` (a FileDiskImageInfo of
+// AttachInputLength(nameLength) bytes). 0: the drive serves the image and the
+// shell was told; -1: failed, reported, no drive letter left behind.
+int DriverMount(uint32_t deviceNumber, const uint8_t* request, int family);
+
+// Detaches the image of `letter` and removes the letter. 0: done; -1: failed
+// and reported; -2: the volume lock was refused (files are open), nothing
+// reported or changed. `force` skips lock and unlock.
+int DriverUnmount(char letter, bool force);
 
 // Asks the volume of `letter` which image it serves. 0: `answer` (276 bytes)
 // holds at least 16 bytes, their count in `*returned`; -1: the letter cannot

@@ -1,0 +1,23 @@
+// The watcher is what every message-box test relies on: check it against
+// boxes of known types first.
+#include <gtest/gtest.h>
+
+#include "support/MessageBoxWatcher.h"
+
+using namespace morvane::test;
+
+TEST(MessageBoxWatcher, ReadsAndAnswersBoxesInTurn) {
+    MessageBoxWatcher watcher({IDNO, IDYES});
+    EXPECT_EQ(MessageBoxA(nullptr, "first?", "Title", MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2), IDNO);
+    EXPECT_EQ(MessageBoxA(nullptr, "second?", "Title", MB_YESNO | MB_ICONEXCLAMATION), IDYES);
+    EXPECT_EQ(MessageBoxA(nullptr, "third", "Other", MB_OK), IDOK);
+    const auto seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0].text, "first?");
+    EXPECT_EQ(seen[0].caption, "Title");
+    EXPECT_TRUE(seen[0].hasYes && seen[0].hasNo && !seen[0].hasOk);
+    EXPECT_EQ(seen[0].defaultButton, IDNO);
+    EXPECT_EQ(seen[1].defaultButton, IDYES);
+    EXPECT_TRUE(seen[2].hasOk && !seen[2].hasYes);
+    EXPECT_EQ(seen[2].caption, "Other");
+}

@@ -1,0 +1,55 @@
+// Answers the message boxes that the plug-in shows on the test's thread, the
+// way a user would: a second thread finds each box on screen (Wine's null
+// graphics driver), records what it says and presses a button.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <deque>
+#include <initializer_list>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace morvane::test {
+
+struct SeenMessageBox {
+    std::string caption;
+    std::string text;
+    bool hasOk = false;
+    bool hasCancel = false;
+    bool hasYes = false;
+    bool hasNo = false;
+    // The button that Enter would press (IDOK, IDYES, IDNO...), 0 if unknown.
+    int defaultButton = 0;
+    // The button that was pressed.
+    int pressed = 0;
+};
+
+class MessageBoxWatcher {
+public:
+    // Presses the given buttons (IDOK, IDYES, IDNO, ...) in turn, one per box
+    // that appears on `thread`. A box beyond the list is closed with the
+    // button it offers of No, Cancel and OK, and still recorded.
+    explicit MessageBoxWatcher(std::initializer_list<int> answers = {}, DWORD thread = GetCurrentThreadId());
+    ~MessageBoxWatcher();
+    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+
+    std::vector<SeenMessageBox> Seen() const;
+
+private:
+    void Run();
+    bool AnswerOne();
+
+    DWORD thread_;
+    std::deque<int> answers_;
+    mutable std::mutex mutex_;
+    std::vector<SeenMessageBox> seen_;
+    std::atomic<bool> stop_{false};
+    std::thread worker_;
+};
+
+}  // namespace morvane::test

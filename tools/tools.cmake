@@ -1,0 +1,4 @@
+# Tools that stand in for what this machine lacks: the file manager (a
+# command-line plug-in host) and the maker's virtual-disk driver.
+include(${CMAKE_SOURCE_DIR}/tools/host/host.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/tools/standin-driver/driver.cmake OPTIONAL)
