@@ -9,7 +9,7 @@ CPropDlg::CPropDlg(const std::string& name, HWND parent) : m_hParent(parent), m_
 }
 
 INT_PTR CPropDlg::DoModal() {
-    if (m_bNotFound) return App().ShowMessage(App().LangText(1001, "\xD4\xE0\xE9\xEB \xED\xE5 \xED\xE0\xE9\xE4\xE5\xED!"), MB_OK);
+    if (m_bNotFound) return App().ShowMessage(App().LangText(1001), MB_OK);
     // The dialog itself is not built yet: nothing was shown or changed.
     return IDCANCEL;
 }

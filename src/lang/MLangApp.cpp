@@ -1,5 +1,7 @@
 #include "lang/MLangApp.h"
 
+#include "lang/BuiltinTexts.h"
+
 namespace morvane {
 
 bool CMLangApp::LoadLanguage(const std::string&, bool) {
@@ -17,6 +19,11 @@ bool CMLangApp::GetLangString(uint32_t id, std::string& text) const {
 std::string CMLangApp::LangText(uint32_t id, const char* builtinText) const {
     std::string text;
     return GetLangString(id, text) ? text : std::string(builtinText);
+}
+
+std::string CMLangApp::LangText(uint32_t id) const {
+    const char* builtin = BuiltinText(id);
+    return LangText(id, builtin ? builtin : "");
 }
 
 }  // namespace morvane

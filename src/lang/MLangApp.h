@@ -23,6 +23,8 @@ public:
 
     // The table's text for `id`, or `builtinText` when the table has none.
     std::string LangText(uint32_t id, const char* builtinText) const;
+    // The same with the identifier's own built-in text.
+    std::string LangText(uint32_t id) const;
 
 protected:
     LangTable m_langTable;

@@ -1,4 +1,5 @@
 list(APPEND MORVANE_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/BuiltinTexts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LangSetting.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MLangApp.cpp
 )
