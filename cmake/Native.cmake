@@ -1,5 +1,9 @@
 # The portable logic, built for this machine and unit-tested here.
 add_compile_options(-Wall -Wextra)
+# The portable logic reads records, driver answers and language files that
+# may be damaged: every native test runs under the sanitizers.
+add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
+add_link_options(-fsanitize=address,undefined)
 
 add_library(morvane_portable STATIC ${MORVANE_PORTABLE_SOURCES})
 target_include_directories(morvane_portable PUBLIC ${CMAKE_SOURCE_DIR}/src)
