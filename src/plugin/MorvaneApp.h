@@ -10,16 +10,10 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/FileInfo.h"
+#include "drive/ReportContext.h"
 #include "lang/MLangApp.h"
 
 namespace morvane {
-
-// What a failed driver step was doing; selects the special message texts.
-enum class ReportContext : int {
-    General = 0,
-    CreateDevice = 3,
-    AttachImage = 4,
-};
 
 // Results of RemoveImage.
 enum RemoveResult : int {
