@@ -1,7 +1,42 @@
+// Failure messages: a message box in the file manager, a log entry beside the
+// plug-in during the unattended log-on restore.
+#include <windows.h>
+
+#include <ctime>
+
+#include "drive/LogEntry.h"
+#include "drive/TimeStamp.h"
 #include "plugin/MorvaneApp.h"
+#include "win32/OwnModule.h"
+#include "win32/UniqueHandle.h"
 
 namespace morvane {
+namespace {
 
-void CMorvaneApp::ShowOrLogMessage(const std::string& message) { ShowMessage(message, MB_OK | MB_ICONEXCLAMATION); }
+// No sharing: a second writer at this moment fails to open the log and its
+// entry is lost, rather than interleaving with this one.
+void AppendToLog(const std::string& path, const std::string& message) {
+    win32::FileHandle log(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!log) return;
+
+    const std::string entry =
+        LogEntry(FormatTimeStamp(static_cast<int64_t>(std::time(nullptr)), kLogTimeStampPattern), message);
+    if (entry.size() > MAXDWORD) return;
+    LARGE_INTEGER end{};
+    if (!SetFilePointerEx(log.Get(), end, nullptr, FILE_END)) return;
+    DWORD written = 0;
+    WriteFile(log.Get(), entry.data(), static_cast<DWORD>(entry.size()), &written, nullptr);
+}
+
+}  // namespace
+
+void CMorvaneApp::ShowOrLogMessage(const std::string& message) {
+    if (!m_bLogOnly) {
+        ShowMessage(message, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    AppendToLog(win32::OwnModuleDirectory() + kLogFileName, message);
+}
 
 }  // namespace morvane

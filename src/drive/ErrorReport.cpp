@@ -1,7 +1,33 @@
+// One message for each failed driver step.
+#include <windows.h>
+
+#include "drive/DriveMessages.h"
 #include "plugin/MorvaneApp.h"
+#include "win32/UniqueHandle.h"
 
 namespace morvane {
+namespace {
 
-void CMorvaneApp::ReportDriveError(const std::string& text, ReportContext) { ShowOrLogMessage(text); }
+// The system's own wording for `error` in the language it chooses; empty when
+// it has none.
+std::string SystemErrorText(DWORD error) {
+    char* buffer = nullptr;
+    const DWORD length =
+        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER,
+                       nullptr, error, 0, reinterpret_cast<LPSTR>(&buffer), 0, nullptr);
+    const win32::LocalMemory owner(buffer);
+    if (length == 0 || buffer == nullptr) return std::string();
+    return std::string(buffer, length);
+}
+
+}  // namespace
+
+void CMorvaneApp::ReportDriveError(const std::string& text, ReportContext context) {
+    // First, before any call can overwrite it.
+    const DWORD error = GetLastError();
+    const TextLookup lookup = [this](uint32_t id) { return LangText(id); };
+    std::optional<std::string> special = SpecialDriveMessage(context, error, lookup);
+    ShowOrLogMessage(special ? *special : SystemErrorMessage(text, SystemErrorText(error)));
+}
 
 }  // namespace morvane

@@ -1,9 +1,42 @@
+// Mounting a catalogue record on its drive letter.
+#include <vector>
+
+#include "drive/DeviceNumbers.h"
+#include "drive/Driver.h"
+#include "drive/ImageInfo.h"
+#include "drive/KernelPath.h"
 #include "plugin/MorvaneApp.h"
 
 namespace morvane {
 
-int CMorvaneApp::FindFreeDeviceNumber(int) { return 0; }
-bool CMorvaneApp::MountImage(CFileInfo&) { return false; }
-bool CMorvaneApp::UnmountImage(CFileInfo&) { return false; }
+int CMorvaneApp::FindFreeDeviceNumber(int family) {
+    std::vector<DeviceUse> uses;
+    uses.reserve(m_catalogue.Count());
+    Catalogue::Position pos = m_catalogue.BeforeFirst();
+    CFileInfo record;
+    while (m_catalogue.Step(pos, nullptr, &record))
+        uses.push_back({FamilyOfMode(record.mountMode), record.deviceNumber, record.mounted != 0});
+    return LowestFreeDeviceNumber(family, uses);
+}
+
+bool CMorvaneApp::MountImage(CFileInfo& record) {
+    const int family = FamilyOfMode(record.mountMode);
+    record.deviceNumber = static_cast<uint32_t>(FindFreeDeviceNumber(family));
+
+    const std::string imagePath = ImagePathOf(record);
+    if (imagePath.size() < 2) return false;
+    // Anything else would bind a DOS name that is not a drive.
+    if (!IsDriveLetter(record.driveLetter)) return false;
+
+    const std::vector<uint8_t> request =
+        BuildAttachRequest(KernelImagePath(imagePath), record.driveLetter, RequestsReadOnly(record.mountMode));
+    if (DriverMount(record.deviceNumber, request.data(), family) != 0) return false;
+
+    record.mounted = 1;
+    // The drive exists now whatever the store says; the next refresh shows
+    // what the registry kept.
+    SaveFileInfo(record);
+    return true;
+}
 
 }  // namespace morvane

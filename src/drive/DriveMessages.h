@@ -1,0 +1,39 @@
+// The texts shown (or logged) when a driver step fails, and the question
+// asked before a forced dismount.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "drive/ReportContext.h"
+
+namespace morvane {
+
+// Text identifiers of the language table.
+enum DriveTextId : uint32_t {
+    kTextOpenFilesQuestion = 1009,
+    kTextDataLossWarning = 1010,
+    kTextDriverMissing = 1012,
+    kTextTooManyDevices = 1013,
+    kTextSeeReadMe = 1014,
+    kTextImageNotAccessible = 1015,
+};
+
+// The localised text of an identifier.
+using TextLookup = std::function<std::string(uint32_t id)>;
+
+// The special message that replaces the system's text for a failure with
+// system error `error`, or none when the system's text is the message.
+std::optional<std::string> SpecialDriveMessage(ReportContext context, uint32_t error, const TextLookup& text);
+
+// "X: " followed by the system's text (possibly empty).
+std::string SystemErrorMessage(std::string_view failedObject, std::string_view systemText);
+
+// Asked when files on the drive are open; the data-loss warning follows on
+// the next line for images that the driver serves writable.
+std::string ForcedDismountQuestion(uint32_t mountMode, const TextLookup& text);
+
+}  // namespace morvane

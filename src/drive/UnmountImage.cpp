@@ -1,0 +1,28 @@
+// Unmounting a catalogue record, by force when the user agrees.
+#include <windows.h>
+
+#include "drive/DriveMessages.h"
+#include "drive/Driver.h"
+#include "plugin/MorvaneApp.h"
+
+namespace morvane {
+
+bool CMorvaneApp::UnmountImage(CFileInfo& record) {
+    int result = DriverUnmount(record.driveLetter, false);
+    if (result == -2) {
+        // Files on the drive are open. A forced dismount can lose data, so No
+        // is the default answer.
+        const std::string question =
+            ForcedDismountQuestion(record.mountMode, [this](uint32_t id) { return LangText(id); });
+        if (ShowMessage(question, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDNO) return false;
+        result = DriverUnmount(record.driveLetter, true);
+    }
+    if (result != 0) return false;
+
+    record.mounted = 0;
+    SetDriveName(record.driveLetter, std::string());
+    SaveFileInfo(record);
+    return true;
+}
+
+}  // namespace morvane
