@@ -6,7 +6,12 @@
 
 namespace morvane {
 
-// The built-in text of `id`, or null when code never looks `id` up.
+// The built-in text of `id`, or null when code never looks `id` up or `id`
+// has no built-in text (53).
 const char* BuiltinText(uint32_t id);
+
+// Shown when a chosen language file cannot be opened; bilingual and never
+// translated, since the language it would come from is the one missing.
+const char* MissingLanguageFileText();
 
 }  // namespace morvane

@@ -1,11 +1,24 @@
 #include "lang/MLangApp.h"
 
+#include <optional>
+
 #include "lang/BuiltinTexts.h"
+#include "lang/LangFileParser.h"
+#include "lang/LanguageFileBytes.h"
+#include "lang/TranslationCheck.h"
 
 namespace morvane {
 
-bool CMLangApp::LoadLanguage(const std::string&, bool) {
-    // Language files are not read yet: nothing was loaded.
+bool CMLangApp::LoadLanguage(const std::string& fileName, bool quiet) {
+    if (fileName.empty()) return true;
+    const std::optional<std::string> bytes = ReadLanguageFileBytes(fileName);
+    if (!bytes) return ReportMissingLanguageFile(quiet);
+    m_langTable = ParseLanguageFile(*bytes);
+    return true;
+}
+
+bool CMLangApp::ReportMissingLanguageFile(bool quiet) const {
+    if (!quiet) ShowMessage(MissingLanguageFileText(), MB_OK | MB_ICONEXCLAMATION);
     return false;
 }
 
@@ -17,13 +30,12 @@ bool CMLangApp::GetLangString(uint32_t id, std::string& text) const {
 }
 
 std::string CMLangApp::LangText(uint32_t id, const char* builtinText) const {
+    const std::string builtin = builtinText ? builtinText : "";
     std::string text;
-    return GetLangString(id, text) ? text : std::string(builtinText);
+    if (GetLangString(id, text) && AcceptTranslation(id, text, builtin)) return text;
+    return builtin;
 }
 
-std::string CMLangApp::LangText(uint32_t id) const {
-    const char* builtin = BuiltinText(id);
-    return LangText(id, builtin ? builtin : "");
-}
+std::string CMLangApp::LangText(uint32_t id) const { return LangText(id, BuiltinText(id)); }
 
 }  // namespace morvane

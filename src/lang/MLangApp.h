@@ -3,30 +3,37 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
 
+#include "lang/LangTable.h"
 #include "win32/WinApp.h"
 
 namespace morvane {
-
-using LangTable = std::map<uint32_t, std::string>;
 
 class CMLangApp : public win32::CWinApp {
 public:
     CMLangApp() = default;
 
-    // Loads the language file at `fileName` into the table; `quiet` keeps the
-    // missing-file message from showing.
+    // Loads the language file at `fileName` (relative to the current
+    // directory unless absolute) in place of the whole table. An empty name
+    // loads nothing and succeeds. When the file cannot be opened the table is
+    // kept, the result is false and, unless `quiet`, a message says so.
     virtual bool LoadLanguage(const std::string& fileName, bool quiet);
+    // Copies the table's text for `id` into `text`; false, with `text`
+    // untouched, when the table has none.
     virtual bool GetLangString(uint32_t id, std::string& text) const;
 
-    // The table's text for `id`, or `builtinText` when the table has none.
+    // The table's text for `id`, or `builtinText` when the table has none or
+    // when its text would not format with the arguments of `builtinText`.
     std::string LangText(uint32_t id, const char* builtinText) const;
     // The same with the identifier's own built-in text.
     std::string LangText(uint32_t id) const;
 
 protected:
+    // Tells the user, unless `quiet`, that the language file is missing;
+    // answers false, the result of such a load.
+    bool ReportMissingLanguageFile(bool quiet) const;
+
     LangTable m_langTable;
 };
 

@@ -1,0 +1,15 @@
+// A language file's bytes as they are on disk; the reader of the format does
+// the rest.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace morvane {
+
+// Nothing when the file cannot be opened, including a path that does not
+// resolve to a full path of fewer than 260 bytes. A read error ends the
+// bytes early, as the end of the file would.
+std::optional<std::string> ReadLanguageFileBytes(const std::string& fileName);
+
+}  // namespace morvane

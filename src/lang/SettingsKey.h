@@ -1,0 +1,13 @@
+// Where the language choice is remembered, in the current user's hive.
+#pragma once
+
+namespace morvane {
+
+constexpr const char kSettingsKey[] = "Software\\Tarnwell Incorporation\\Morvane\\Settings";
+constexpr const char kLangFileValue[] = "LangFile";
+// The language tried when none was chosen: English, if its file is installed.
+constexpr const char kDefaultLangFile[] = "MV_eng.lng";
+// Any setting that contains this selects the built-in texts.
+constexpr const char kBuiltinLanguageMark[] = "<main>";
+
+}  // namespace morvane
