@@ -1,0 +1,26 @@
+# The language-file reader under clang's libFuzzer, with AddressSanitizer and
+# UndefinedBehaviorSanitizer; scripts/test runs it for a bounded time. Built
+# with clang whatever compiler builds the rest.
+find_program(MORVANE_CLANGXX clang++)
+if(NOT MORVANE_CLANGXX)
+  message(WARNING "clang++ not found: the fuzz target is not built")
+  return()
+endif()
+
+set(MORVANE_FUZZ_SOURCES
+  ${CMAKE_SOURCE_DIR}/tests/fuzz/lang_file_fuzz.cpp
+  ${CMAKE_SOURCE_DIR}/src/lang/LangFileParser.cpp
+  ${CMAKE_SOURCE_DIR}/src/lang/PrintfConversions.cpp
+  ${CMAKE_SOURCE_DIR}/src/lang/TranslationCheck.cpp
+)
+file(GLOB MORVANE_FUZZ_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/lang/*.h)
+set(MORVANE_FUZZ_TARGET ${CMAKE_BINARY_DIR}/lang_file_fuzz)
+add_custom_command(OUTPUT ${MORVANE_FUZZ_TARGET}
+  COMMAND ${MORVANE_CLANGXX} -std=c++17 -g -O1 -Wall -Wextra -Wno-format-security -Wno-format-nonliteral
+          -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
+          -I${CMAKE_SOURCE_DIR}/src
+          ${MORVANE_FUZZ_SOURCES} -o ${MORVANE_FUZZ_TARGET}
+  DEPENDS ${MORVANE_FUZZ_SOURCES} ${MORVANE_FUZZ_HEADERS}
+  COMMENT "Building the language-file fuzz target with clang"
+  VERBATIM)
+add_custom_target(fuzz_targets ALL DEPENDS ${MORVANE_FUZZ_TARGET})
