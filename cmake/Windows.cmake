@@ -24,3 +24,4 @@ include(${CMAKE_SOURCE_DIR}/lang/lang.cmake OPTIONAL)
 
 enable_testing()
 include(${CMAKE_SOURCE_DIR}/tests/wine/tests.cmake)
+include(${CMAKE_SOURCE_DIR}/tests/binary/binary.cmake)

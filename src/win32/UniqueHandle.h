@@ -88,4 +88,20 @@ struct ServiceHandleTraits {
 };
 using ServiceHandle = UniqueHandle<ServiceHandleTraits>;
 
+struct GdiObjectTraits {
+    using Type = HGDIOBJ;
+    static Type Invalid() { return nullptr; }
+    static bool IsValid(Type h) { return h != nullptr; }
+    static void Close(Type h) { DeleteObject(h); }
+};
+using GdiObject = UniqueHandle<GdiObjectTraits>;
+
+struct IconTraits {
+    using Type = HICON;
+    static Type Invalid() { return nullptr; }
+    static bool IsValid(Type h) { return h != nullptr; }
+    static void Close(Type h) { DestroyIcon(h); }
+};
+using IconHandle = UniqueHandle<IconTraits>;
+
 }  // namespace morvane::win32

@@ -1,0 +1,58 @@
+// mvhost: a command-line stand-in for the file manager. It loads a
+// file-system plug-in, initialises it as the file manager does and runs one
+// command against it; scripts and tests drive the plug-in through it.
+#include <windows.h>
+
+#include "BoxAnswerer.h"
+#include "Commands.h"
+#include "ConsoleText.h"
+#include "HostOptions.h"
+#include "PluginLibrary.h"
+
+using namespace mvhost;
+
+namespace {
+
+using Command = int (*)(const PluginCalls&, const HostOptions&);
+
+Command CommandNamed(const std::string& name) {
+    struct Entry {
+        const char* name;
+        Command run;
+    };
+    const Entry commands[] = {
+        {"list", ListCommand}, {"put", PutCommand},   {"delete", DeleteCommand},
+        {"exec", ExecCommand}, {"icon", IconCommand}, {"rootname", RootNameCommand},
+    };
+    for (const Entry& c : commands)
+        if (name == c.name) return c.run;
+    return nullptr;
+}
+
+int Usage(const std::string& error) {
+    Print("mvhost: " + error + "\n" + kUsage);
+    return kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    HostOptions options;
+    std::string error;
+    if (!ParseOptions(argc, argv, options, error)) return Usage(error);
+    const Command command = CommandNamed(options.command);
+    if (!command) return Usage("unknown command: " + options.command);
+
+    // Started before the plug-in is loaded: its initialisation may already
+    // ask something.
+    BoxAnswerer answerer(options.answers, GetCurrentThreadId());
+    const std::string path = options.pluginPath.empty() ? HostDirectory() + "Morvane.wfx64" : options.pluginPath;
+    PluginLibrary plugin(path);
+    if (!plugin.IsReady()) {
+        Print("mvhost: " + plugin.Error() + "\n");
+        return kExitNoPlugin;
+    }
+    const int rc = command(plugin.Calls(), options);
+    if (rc == kExitUsage) return Usage("wrong arguments for " + options.command);
+    return rc;
+}
