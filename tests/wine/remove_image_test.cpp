@@ -1,0 +1,148 @@
+// Unregistering images through the file manager's delete: the entry and its
+// registry value go, the image file stays, a mounted image is asked about.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "plugin/MorvaneApp.h"
+#include "support/CleanRegistry.h"
+#include "support/MessageBoxWatcher.h"
+#include "support/Plugin.h"
+#include "support/StoredRecords.h"
+
+using namespace morvane;
+using namespace morvane::test;
+
+namespace {
+
+// Text 1008 in the language the plug-in beside the test program loads (the
+// test program reads the same language file), for image `path` on `letter`.
+std::string ExpectedQuestion(const std::string& path, char letter) {
+    const std::string pattern = App().LangText(1008);
+    char text[1024];
+    const int length = std::snprintf(text, sizeof text, pattern.c_str(), path.c_str(), letter);
+    return length > 0 && static_cast<size_t>(length) < sizeof text ? std::string(text, length) : std::string();
+}
+
+class RemoveImage : public CleanRegistryTest {
+protected:
+    void SetUp() override {
+        CleanRegistryTest::SetUp();
+        ASSERT_TRUE(plugin_.IsLoaded()) << "error " << GetLastError();
+    }
+
+    // The host refreshes at start-up and then deletes by its own name.
+    BOOL Delete(const std::string& remoteName) {
+        plugin_.Fs().FsInit(1, nullptr, nullptr, nullptr);
+        std::string name = remoteName;
+        return plugin_.Fs().FsDeleteFile(name.data());
+    }
+
+    static bool Stored(const std::string& valueName) {
+        CFileInfo record;
+        return ReadRecord(valueName, record);
+    }
+
+    LoadedPlugin plugin_;
+};
+
+}  // namespace
+
+TEST_F(RemoveImage, UnmountedEntryGoesWithoutQuestionAndKeepsTheFile) {
+    ScratchImage image("disk.iso");
+    ASSERT_TRUE(image.IsReady());
+    ASSERT_EQ(StoreRecord({"disk.iso", image.Path(), 'Z', 3, false, true}), ERROR_SUCCESS);
+    ASSERT_EQ(StoreRecord({"boot.img", "C:\\boot.img", 'B', 4, false, false}), ERROR_SUCCESS);
+
+    MessageBoxWatcher watcher;
+    EXPECT_TRUE(Delete("\\disk.iso"));
+    EXPECT_TRUE(watcher.Seen().empty());
+    EXPECT_FALSE(Stored("disk.iso"));
+    EXPECT_TRUE(Stored("boot.img"));
+    EXPECT_TRUE(image.Exists());
+}
+
+TEST_F(RemoveImage, NameIsMatchedWithoutRegardToCase) {
+    struct Case {
+        const char* stored;
+        const char* deleted;
+    };
+    const Case cases[] = {
+        {"Disk.iso", "\\disk.ISO"},
+        {"disk.iso", "\\DISK.ISO"},
+        // Cyrillic upper and lower case of code page 1251.
+        {"\xCE\xC1\xD0\xC0\xC7.iso", "\\\xEE\xE1\xF0\xE0\xE7.ISO"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.deleted);
+        RemovePluginRegistryState();
+        ASSERT_EQ(StoreRecord({c.stored, "C:\\images\\x.iso", 'Z', 3, false, false}), ERROR_SUCCESS);
+        EXPECT_TRUE(Delete(c.deleted));
+        EXPECT_TRUE(StoredValues().empty());
+    }
+}
+
+TEST_F(RemoveImage, NameNotCataloguedFailsAndChangesNothing) {
+    ASSERT_EQ(StoreRecord({"disk.iso", "C:\\disk.iso", 'Z', 3, false, false}), ERROR_SUCCESS);
+    const auto before = StoredValues();
+    for (const char* name : {"\\other.iso", "\\", "\\disk.is", "\\disk.iso.bak"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(Delete(name));
+    }
+    const auto after = StoredValues();
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_EQ(after[0].data, before[0].data);
+}
+
+TEST_F(RemoveImage, NothingCataloguedAtAllFails) { EXPECT_FALSE(Delete("\\disk.iso")); }
+
+TEST_F(RemoveImage, RecordNamingAnotherImageDoesNotTakeThatImagesValue) {
+    // a.iso's record carries b.iso in its name field (a damaged or foreign
+    // value): deleting a.iso must remove a.iso, never b.iso.
+    CFileInfo damaged = MakeRecord({"b.iso", "C:\\a.iso", 'Z', 3, false, false});
+    ASSERT_EQ(StoreRecord("a.iso", damaged), ERROR_SUCCESS);
+    ASSERT_EQ(StoreRecord({"b.iso", "C:\\b.iso", 'Y', 3, false, false}), ERROR_SUCCESS);
+
+    EXPECT_TRUE(Delete("\\a.iso"));
+    EXPECT_FALSE(Stored("a.iso"));
+    EXPECT_TRUE(Stored("b.iso"));
+}
+
+TEST_F(RemoveImage, MountedEntryAsksWithFullPathAndLetterAndNoKeepsIt) {
+    const CFileInfo record = MakeRecord({"Disk.iso", "C:\\images\\cd\\Disk.iso", 'Q', 3, true, true});
+    ASSERT_EQ(StoreRecord("Disk.iso", record), ERROR_SUCCESS);
+
+    MessageBoxWatcher watcher({IDNO});
+    EXPECT_FALSE(Delete("\\disk.iso"));
+    const auto seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].caption, "Morvane");
+    EXPECT_EQ(seen[0].text, ExpectedQuestion("C:\\images\\cd\\Disk.iso", 'Q'));
+    // The full path, never the display name alone, and the letter.
+    EXPECT_NE(seen[0].text.find("C:\\images\\cd\\Disk.iso"), std::string::npos);
+    EXPECT_NE(seen[0].text.find(" Q:"), std::string::npos);
+    EXPECT_TRUE(seen[0].hasYes && seen[0].hasNo && !seen[0].hasOk && !seen[0].hasCancel);
+    EXPECT_EQ(seen[0].defaultButton, IDYES);
+
+    CFileInfo after;
+    ASSERT_TRUE(ReadRecord("Disk.iso", after));
+    EXPECT_EQ(std::memcmp(&after, &record, sizeof record), 0);
+}
+
+TEST_F(RemoveImage, FailedUnmountKeepsTheEntry) {
+    // Marked mounted on a letter that no driver serves: the unmount fails
+    // (and reports it), so the entry must stay.
+    const CFileInfo record = MakeRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, false});
+    ASSERT_EQ(StoreRecord("disk.iso", record), ERROR_SUCCESS);
+
+    MessageBoxWatcher watcher({IDYES, IDOK});
+    EXPECT_FALSE(Delete("\\disk.iso"));
+    const auto seen = watcher.Seen();
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen[0].pressed, IDYES);
+    CFileInfo after;
+    ASSERT_TRUE(ReadRecord("disk.iso", after));
+    EXPECT_EQ(after.mounted, 1);
+}

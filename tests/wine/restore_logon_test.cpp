@@ -1,0 +1,117 @@
+// The log-on restore as the system starts it (rundll32 with the Run-key
+// command line), for records that need no driver: what the store says
+// afterwards, and that nobody is ever asked anything.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "drive/AutorunCommand.h"
+#include "support/CleanRegistry.h"
+#include "support/Rundll32.h"
+#include "support/StoredRecords.h"
+#include "win32/RegKey.h"
+
+using namespace morvane;
+using namespace morvane::test;
+
+namespace {
+
+class LogonRestore : public CleanRegistryTest {
+protected:
+    void SetUp() override {
+        CleanRegistryTest::SetUp();
+        DeleteLogonLog();
+    }
+    void TearDown() override {
+        DeleteLogonLog();
+        CleanRegistryTest::TearDown();
+    }
+
+    static void RunAndExpectQuietEnd() {
+        const LogonRunResult run = RunLogonRestore();
+        ASSERT_TRUE(run.started) << "error " << run.startError;
+        EXPECT_TRUE(run.finished) << "still running: waiting for someone?";
+        for (const SeenDialog& dialog : run.dialogs) ADD_FAILURE() << "asked: " << dialog.text;
+    }
+};
+
+bool RunValueExists() {
+    win32::RegKey run;
+    if (run.Open(HKEY_CURRENT_USER, kRunKey, KEY_READ) != ERROR_SUCCESS) return false;
+    DWORD type = 0;
+    DWORD size = 0;
+    return run.QueryValue(kAutorunValueName, &type, nullptr, &size) == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+TEST_F(LogonRestore, WithoutCatalogueDoesNothing) {
+    RunAndExpectQuietEnd();
+    EXPECT_FALSE(StoreKeyExists());
+    EXPECT_FALSE(RunValueExists()) << "the log-on entry needs a catalogue first";
+    EXPECT_EQ(GetFileAttributesA(LogonLogPath().c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(LogonRestore, RecordsThatAreNotRestoredEndUpUnmounted) {
+    struct Case {
+        RecordSpec spec;
+        // Only the mounted flag may change, and only to clear.
+        uint8_t mountedAfter;
+    };
+    const std::vector<Case> cases = {
+        {{"left.iso", "C:\\images\\left.iso", 'Q', 3, true, false}, 0},
+        {{"unmounted.img", "C:\\images\\unmounted.img", 'B', 4, false, true}, 0},
+        {{"plain.vhd", "C:\\images\\plain.vhd", 'Z', 1, false, false}, 0},
+    };
+    for (const Case& c : cases) ASSERT_EQ(StoreRecord(c.spec), ERROR_SUCCESS);
+
+    RunAndExpectQuietEnd();
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.spec.name);
+        CFileInfo after;
+        ASSERT_TRUE(ReadRecord(c.spec.name, after));
+        CFileInfo expected = MakeRecord(c.spec);
+        expected.mounted = c.mountedAfter;
+        EXPECT_EQ(std::memcmp(&after, &expected, sizeof after), 0);
+    }
+    EXPECT_TRUE(RunValueExists());
+    EXPECT_EQ(GetFileAttributesA(LogonLogPath().c_str()), INVALID_FILE_ATTRIBUTES) << ReadLogonLog();
+}
+
+TEST_F(LogonRestore, ValuesThatAreNotRecordsStayUntouched) {
+    const std::string text = "not a record";
+    const std::vector<uint8_t> tooLong(600, 1);
+    ASSERT_EQ(StoreValue("text.iso", REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1)), ERROR_SUCCESS);
+    ASSERT_EQ(StoreValue("long.iso", REG_BINARY, tooLong.data(), static_cast<DWORD>(tooLong.size())),
+              ERROR_SUCCESS);
+    ASSERT_EQ(StoreRecord({"left.iso", "C:\\left.iso", 'Q', 3, true, false}), ERROR_SUCCESS);
+    const auto before = StoredValues();
+
+    RunAndExpectQuietEnd();
+
+    const auto after = StoredValues();
+    ASSERT_EQ(after.size(), before.size());
+    for (size_t i = 0; i < after.size(); ++i) {
+        SCOPED_TRACE(after[i].name);
+        if (after[i].name == "left.iso") continue;
+        EXPECT_EQ(after[i].type, before[i].type);
+        EXPECT_EQ(after[i].data, before[i].data);
+    }
+}
+
+TEST_F(LogonRestore, ShortRecordIsCompletedWithZeroBytes) {
+    // A value shorter than a record is read as one whose missing bytes are
+    // zero; correcting it writes the full record.
+    CFileInfo record = MakeRecord({"short.iso", "C:\\short.iso", 'Q', 3, true, false});
+    ASSERT_EQ(StoreValue("short.iso", REG_BINARY, &record, 593), ERROR_SUCCESS);
+
+    RunAndExpectQuietEnd();
+
+    CFileInfo after;
+    ASSERT_TRUE(ReadRecord("short.iso", after));
+    record.mounted = 0;
+    EXPECT_EQ(std::memcmp(&after, &record, sizeof after), 0);
+}
