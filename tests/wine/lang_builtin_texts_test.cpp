@@ -1,0 +1,102 @@
+// The built-in texts are Windows-1251 bytes whatever the source's encoding,
+// and the shipped English file translates exactly what the plug-in shows.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "lang/BuiltinTexts.h"
+#include "lang/LangFileParser.h"
+#include "lang/TranslationCheck.h"
+#include "lang_test_folder.h"
+#include "support/Plugin.h"
+
+using namespace morvane;
+using namespace morvane::test;
+
+namespace {
+
+std::vector<uint32_t> LookedUpIdentifiers() {
+    std::vector<uint32_t> ids;
+    for (uint32_t id = 1; id <= 15; ++id) ids.push_back(id);
+    for (uint32_t id : {50u, 51u, 52u, 55u, 56u, 57u, 100u, 101u, 102u, 103u}) ids.push_back(id);
+    for (uint32_t id = 1001; id <= 1015; ++id) ids.push_back(id);
+    return ids;
+}
+
+// ASCII, or a Cyrillic letter of Windows-1251 (including the two forms of yo).
+bool IsWindows1251Russian(unsigned char byte) { return byte < 0x80 || byte >= 0xC0 || byte == 0xA8 || byte == 0xB8; }
+
+}  // namespace
+
+TEST(BuiltinTexts, AreWindows1251BytesAsQuoted) {
+    struct Case {
+        uint32_t id;
+        const char* bytes;
+    };
+    const Case cases[] = {
+        {1001, "\xD4\xE0\xE9\xEB \xED\xE5 \xED\xE0\xE9\xE4\xE5\xED!"},
+        {14, "\xCE\xE1\xF0\xE0\xE7 \xEF\xEE\xE4\xEA\xEB\xFE\xF7\xB8\xED"},
+        {5, " \xD0\xE5\xE6\xE8\xEC \xEF\xEE\xE4\xEA\xEB\xFE\xF7\xE5\xED\xE8\xFF "},
+        {13, "\xCF\xE5&\xF0\xE5\xEA\xEB\xFE\xF7\xE8\xF2\xFC"},
+        {1004, "\xC2 \xEA\xE0\xF7\xE5\xF1\xF2\xE2\xE5 \xE4\xE8\xF1\xEA\xE0 %c: \xF1\xE5\xE9\xF7\xE0\xF1 "
+               "\xEF\xEE\xE4\xEA\xEB\xFE\xF7\xB8\xED %s. \xCE\xF2\xEA\xEB\xFE\xF7\xE8\xF2\xFC \xE5\xE3\xEE?"},
+        {1011, "\xCD\xE5 \xF3\xE4\xE0\xEB\xEE\xF1\xFC \xE2\xFB\xEF\xEE\xEB\xED\xE8\xF2\xFC "
+               "\xEA\xEE\xEC\xE0\xED\xE4\xF3.\n\xCA\xEE\xE4 \xEE\xF8\xE8\xE1\xEA\xE8: %d."},
+        {57, "OK"},
+        {8, "&CD/DVD"},
+    };
+    for (const Case& c : cases) {
+        ASSERT_NE(BuiltinText(c.id), nullptr) << c.id;
+        EXPECT_EQ(std::string(BuiltinText(c.id)), c.bytes) << c.id;
+    }
+    EXPECT_EQ(std::string(MissingLanguageFileText()),
+              "\xDF\xE7\xFB\xEA\xEE\xE2\xEE\xE9 \xF4\xE0\xE9\xEB \xED\xE5 \xED\xE0\xE9\xE4\xE5\xED!\n"
+              "Language file is missing!");
+}
+
+TEST(BuiltinTexts, EveryLookedUpIdentifierHasOneAndNoOtherHas) {
+    for (uint32_t id : LookedUpIdentifiers()) {
+        const char* text = BuiltinText(id);
+        ASSERT_NE(text, nullptr) << id;
+        EXPECT_NE(text[0], '\0') << id;
+        for (const char* p = text; *p; ++p) {
+            EXPECT_TRUE(IsWindows1251Russian(static_cast<unsigned char>(*p))) << id << " at " << (p - text);
+            EXPECT_NE(*p, '\r') << id << ": a line break is one line feed";
+        }
+    }
+    for (uint32_t id : {0u, 16u, 49u, 53u, 54u, 58u, 99u, 104u, 1000u, 1016u, 2147483647u}) {
+        EXPECT_EQ(BuiltinText(id), nullptr) << id;
+    }
+}
+
+TEST(BuiltinTexts, FormattedOnesCarryTheirConversions) {
+    // The texts that the check guards are the ones with conversions.
+    for (uint32_t id : LookedUpIdentifiers()) {
+        EXPECT_EQ(std::string(BuiltinText(id)).find('%') != std::string::npos, IsFormattedText(id)) << id;
+    }
+}
+
+TEST(ShippedEnglish, TranslatesEveryShownTextWithTheSamePlaceholders) {
+    const std::string bytes = ReadBytes(TestProgramDirectory() + "Language\\MV_eng.lng");
+    ASSERT_FALSE(bytes.empty()) << "the build puts MV_eng.lng into the Language folder beside the plug-in";
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        ASSERT_LT(static_cast<unsigned char>(bytes[i]), 0x80) << "ASCII only, at " << i;
+    }
+    EXPECT_FALSE(bytes[0] >= '0' && bytes[0] <= '9') << "it begins with a descriptive line";
+
+    LangTable table = ParseLanguageFile(bytes);
+    for (uint32_t id : LookedUpIdentifiers()) {
+        const auto it = table.find(id);
+        ASSERT_NE(it, table.end()) << id;
+        EXPECT_FALSE(it->second.empty()) << id;
+        EXPECT_TRUE(AcceptTranslation(id, it->second, BuiltinText(id))) << id << ": " << it->second;
+        table.erase(it);
+    }
+    // 53 selects the English developer lines.
+    ASSERT_EQ(table.count(53), 1u);
+    EXPECT_EQ(table[53], "Developer:");
+    table.erase(53);
+    EXPECT_TRUE(table.empty()) << "translates " << table.begin()->first << ", which is never shown";
+}

@@ -1,0 +1,201 @@
+// Loading language files into the application object of this program: the
+// file by path, the module-relative folder, the built-in language, the
+// missing-file message and the lookup with its fallback.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "lang/BuiltinTexts.h"
+#include "lang_test_folder.h"
+#include "plugin/MorvaneApp.h"
+#include "support/CleanRegistry.h"
+#include "support/MessageBoxWatcher.h"
+#include "support/Plugin.h"
+#include "win32/OwnModule.h"
+
+using namespace morvane;
+using namespace morvane::test;
+
+namespace {
+
+constexpr const char kBilingualMessage[] =
+    "\xDF\xE7\xFB\xEA\xEE\xE2\xEE\xE9 \xF4\xE0\xE9\xEB \xED\xE5 \xED\xE0\xE9\xE4\xE5\xED!\nLanguage file is missing!";
+
+class LangLoad : public CleanRegistryTest {
+protected:
+    void SetUp() override {
+        CleanRegistryTest::SetUp();
+        ASSERT_TRUE(folder_.IsValid());
+        ASSERT_TRUE(WriteBytes(Path("first.lng"), "First\r\n1=one\r\n2=two\r\n"));
+        ASSERT_TRUE(App().CMLangApp::LoadLanguage(Path("first.lng"), true));
+        ASSERT_EQ(App().LangText(1, "builtin"), "one");
+    }
+
+    std::string Path(const std::string& name) const { return folder_.Path() + name; }
+
+    // The table still holds what SetUp loaded.
+    void ExpectFirstTable() const {
+        EXPECT_EQ(App().LangText(1, "builtin"), "one");
+        EXPECT_EQ(App().LangText(2, "builtin"), "two");
+    }
+
+    ScopedFolder folder_;
+    CurrentDirectoryGuard directory_;
+};
+
+}  // namespace
+
+TEST_F(LangLoad, FileReplacesTheWholeTable) {
+    ASSERT_TRUE(WriteBytes(Path("second.lng"), "2=zwei\r\n3=drei"));
+    EXPECT_TRUE(App().CMLangApp::LoadLanguage(Path("second.lng"), false));
+    EXPECT_EQ(App().LangText(1, "builtin"), "builtin");
+    EXPECT_EQ(App().LangText(2, "builtin"), "zwei");
+    EXPECT_EQ(App().LangText(3, "builtin"), "drei");
+}
+
+TEST_F(LangLoad, FileWithoutValidLinesEmptiesTheTable) {
+    ASSERT_TRUE(WriteBytes(Path("titles.lng"), "Only a title\r\n\r\n x=1\r\n"));
+    EXPECT_TRUE(App().CMLangApp::LoadLanguage(Path("titles.lng"), true));
+    std::string text = "untouched";
+    EXPECT_FALSE(App().GetLangString(1, text));
+    EXPECT_EQ(text, "untouched");
+}
+
+TEST_F(LangLoad, RelativeNameIsResolvedAgainstTheCurrentDirectory) {
+    ASSERT_TRUE(WriteBytes(Path("sub\\second.lng"), "1=relative\r\n"));
+    ASSERT_TRUE(SetCurrentDirectoryA(Path("sub").c_str()));
+    EXPECT_TRUE(App().CMLangApp::LoadLanguage("second.lng", true));
+    EXPECT_EQ(App().LangText(1, "builtin"), "relative");
+    ASSERT_TRUE(WriteBytes(Path("up.lng"), "1=up\r\n"));
+    EXPECT_TRUE(App().CMLangApp::LoadLanguage(".\\x\\..\\..\\up.lng", true));
+    EXPECT_EQ(App().LangText(1, "builtin"), "up");
+}
+
+TEST_F(LangLoad, EmptyNameLoadsNothingAndSucceeds) {
+    MessageBoxWatcher watcher;
+    EXPECT_TRUE(App().CMLangApp::LoadLanguage("", false));
+    EXPECT_TRUE(watcher.Seen().empty());
+    ExpectFirstTable();
+}
+
+TEST_F(LangLoad, QuietMissingFileKeepsTheTableSilently) {
+    MessageBoxWatcher watcher;
+    EXPECT_FALSE(App().CMLangApp::LoadLanguage(Path("missing.lng"), true));
+    EXPECT_FALSE(App().LoadLanguage("missing.lng", true));
+    EXPECT_TRUE(watcher.Seen().empty());
+    ExpectFirstTable();
+}
+
+TEST_F(LangLoad, MissingFileIsReportedOnceInBothLanguages) {
+    const std::string tooLong = folder_.Path() + std::string(300, 'x') + ".lng";
+    // A missing file, a folder, and a path too long to resolve in 260 bytes.
+    for (const std::string& name : {Path("missing.lng"), folder_.Path(), tooLong}) {
+        MessageBoxWatcher watcher;
+        EXPECT_FALSE(App().CMLangApp::LoadLanguage(name, false)) << name;
+        const auto seen = watcher.Seen();
+        ASSERT_EQ(seen.size(), 1u) << name;
+        EXPECT_EQ(seen[0].text, kBilingualMessage);
+        // The title of the module that holds the application object.
+        EXPECT_EQ(seen[0].caption, win32::ModuleTitle());
+        EXPECT_EQ(seen[0].caption, App().AppTitle());
+        EXPECT_TRUE(seen[0].hasOk);
+        EXPECT_FALSE(seen[0].hasCancel || seen[0].hasYes || seen[0].hasNo);
+        ExpectFirstTable();
+    }
+}
+
+TEST_F(LangLoad, MainMarkAnywhereSelectsTheBuiltinTexts) {
+    for (const char* setting : {"<main> (Russian)", "<main>", "x<main>", "Russian <main>.lng", "((<main>))"}) {
+        ASSERT_TRUE(App().CMLangApp::LoadLanguage(Path("first.lng"), true));
+        MessageBoxWatcher watcher;
+        EXPECT_TRUE(App().LoadLanguage(setting, false)) << setting;
+        EXPECT_TRUE(watcher.Seen().empty()) << setting;
+        std::string text = "untouched";
+        EXPECT_FALSE(App().GetLangString(1, text)) << setting;
+        EXPECT_EQ(App().LangText(1001), BuiltinText(1001)) << setting;
+    }
+}
+
+TEST_F(LangLoad, MainMarkIsCaseSensitive) {
+    // Taken for a file name, which is missing.
+    EXPECT_FALSE(App().LoadLanguage("<MAIN> (Russian)", true));
+    ExpectFirstTable();
+}
+
+TEST_F(LangLoad, NameIsLookedUpInTheLanguageFolderOfTheModule) {
+    // This program holds the application object, so its folder is the one.
+    const std::string name = "lang_probe_" + std::to_string(GetCurrentProcessId()) + ".lng";
+    const std::string besideModule = TestProgramDirectory() + "Language\\" + name;
+    ASSERT_TRUE(WriteBytes(besideModule, "1=beside the module\r\n"));
+    ASSERT_TRUE(WriteBytes(Path("Language\\" + name), "1=in the current directory\r\n"));
+    ASSERT_TRUE(SetCurrentDirectoryA(folder_.Path().c_str()));
+
+    const bool loaded = App().LoadLanguage(name, true);
+    const std::string text = App().LangText(1, "builtin");
+    App().m_strLangFile = name;
+    App().CMLangApp::LoadLanguage(Path("first.lng"), true);
+    const bool reloaded = App().ReloadLanguage(true);
+    const std::string reloadedText = App().LangText(1, "builtin");
+    DeleteFileA(besideModule.c_str());
+
+    EXPECT_TRUE(loaded);
+    EXPECT_EQ(text, "beside the module");
+    EXPECT_TRUE(reloaded);
+    EXPECT_EQ(reloadedText, "beside the module");
+}
+
+TEST_F(LangLoad, ReloadOfAMissingChoiceWarnsAndKeepsTheLanguage) {
+    App().m_strLangFile = "deleted_meanwhile.lng";
+    MessageBoxWatcher watcher;
+    EXPECT_FALSE(App().ReloadLanguage(false));
+    EXPECT_EQ(watcher.Seen().size(), 1u);
+    EXPECT_EQ(App().m_strLangFile, "deleted_meanwhile.lng");
+    ExpectFirstTable();
+}
+
+TEST_F(LangLoad, FormattedTextsNeedTheirOwnConversions) {
+    ASSERT_TRUE(WriteBytes(Path("formats.lng"),
+                           "1004=%s has %s\r\n"
+                           "1006=Is image %s really mounted as drive %c:?\r\n"
+                           "1007=Image %s, drive %c: %n\r\n"
+                           "1008=Drive %c: holds %s\r\n"
+                           "1011=Error code: %5d (100%%).\r\n"
+                           "1001=100% sure %s\r\n"
+                           "1009=\r\n"
+                           "1010=%d\r\n"));
+    ASSERT_TRUE(App().CMLangApp::LoadLanguage(Path("formats.lng"), true));
+    struct Case {
+        uint32_t id;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {1004, BuiltinText(1004)},                             // an extra string for a character
+        {1006, "Is image %s really mounted as drive %c:?"},    // same conversions
+        {1007, BuiltinText(1007)},                             // writes through an argument
+        {1008, BuiltinText(1008)},                             // order swapped
+        {1011, "Error code: %5d (100%%)."},                    // width and a percent sign
+        {1001, "100% sure %s"},                                // nobody formats this one
+        {1009, ""},                                            // an empty translation is shown
+        {1010, "%d"},                                          // nor this one
+        {1012, BuiltinText(1012)},                             // not translated
+    };
+    for (const Case& c : cases) EXPECT_EQ(App().LangText(c.id), c.expected) << c.id;
+    // The caller's own built-in text is the one compared.
+    EXPECT_EQ(App().LangText(1004, "%s|%s"), "%s has %s");
+    EXPECT_EQ(App().LangText(1006, "%s"), "%s");
+    // The table itself keeps what the file says.
+    std::string stored;
+    EXPECT_TRUE(App().GetLangString(1004, stored));
+    EXPECT_EQ(stored, "%s has %s");
+}
+
+TEST_F(LangLoad, LookupWithoutBuiltinText) {
+    ASSERT_TRUE(WriteBytes(Path("dev.lng"), "53=Developer:\r\n54=never shown\r\n"));
+    ASSERT_TRUE(App().CMLangApp::LoadLanguage(Path("dev.lng"), true));
+    std::string text;
+    EXPECT_TRUE(App().GetLangString(53, text));
+    EXPECT_EQ(text, "Developer:");
+    EXPECT_EQ(App().LangText(53), "Developer:");
+    EXPECT_EQ(App().LangText(99999), "");
+    EXPECT_EQ(App().LangText(7, nullptr), "");
+}

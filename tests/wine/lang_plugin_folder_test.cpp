@@ -1,0 +1,115 @@
+// The real plug-in chooses and loads its language while it is being loaded,
+// from the Language folder beside its own file wherever the host runs. The
+// effect shows in the not-found message of the properties dialog.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "lang/SettingsKey.h"
+#include "lang_test_folder.h"
+#include "support/CleanRegistry.h"
+#include "support/MessageBoxWatcher.h"
+#include "support/Plugin.h"
+#include "win32/RegKey.h"
+
+using namespace morvane;
+using namespace morvane::test;
+
+namespace {
+
+constexpr const char kBuiltinNotFound[] = "\xD4\xE0\xE9\xEB \xED\xE5 \xED\xE0\xE9\xE4\xE5\xED!";
+
+class LangPluginFolder : public CleanRegistryTest {
+protected:
+    // The plug-in in <folder>\plugin with its own translation; the current
+    // directory <folder>\elsewhere has a Language folder of its own.
+    void SetUp() override {
+        CleanRegistryTest::SetUp();
+        ASSERT_TRUE(folder_.IsValid());
+        ASSERT_TRUE(CopyTo(TestProgramDirectory() + "Morvane.wfx64", PluginPath()));
+        ASSERT_TRUE(WriteBytes(PluginLanguage("MV_eng.lng"), "Test language\r\n1001=Beside the plug-in\r\n"));
+        ASSERT_TRUE(WriteBytes(folder_.Path() + "elsewhere\\Language\\MV_eng.lng", "1001=In the current directory\r\n"));
+        ASSERT_TRUE(WriteBytes(folder_.Path() + "elsewhere\\Language\\other.lng", "1001=Other, wrong folder\r\n"));
+        ASSERT_TRUE(SetCurrentDirectoryA((folder_.Path() + "elsewhere").c_str()));
+    }
+
+    std::string PluginPath() const { return folder_.Path() + "plugin\\Morvane.wfx64"; }
+    std::string PluginLanguage(const std::string& name) const { return folder_.Path() + "plugin\\Language\\" + name; }
+
+    ScopedFolder folder_;
+    CurrentDirectoryGuard directory_;
+};
+
+void StoreLangFile(DWORD type, const std::string& bytes) {
+    win32::RegKey key;
+    ASSERT_EQ(key.Create(HKEY_CURRENT_USER, kSettingsKey, KEY_WRITE), ERROR_SUCCESS);
+    ASSERT_EQ(key.SetValue(kLangFileValue, type, bytes.data(), static_cast<DWORD>(bytes.size())), ERROR_SUCCESS);
+}
+
+// Loads the plug-in and opens an entry that does not exist: every box that
+// shows, loading included.
+std::vector<SeenMessageBox> NotFoundMessages(const std::string& pluginPath) {
+    MessageBoxWatcher watcher;
+    LoadedPlugin plugin(pluginPath);
+    EXPECT_TRUE(plugin.IsLoaded()) << "error " << GetLastError();
+    if (!plugin.IsLoaded()) return {};
+    char name[] = "\\";
+    char verb[] = "open";
+    EXPECT_EQ(plugin.Fs().FsExecuteFile(nullptr, name, verb), 0);
+    return watcher.Seen();
+}
+
+}  // namespace
+
+TEST_F(LangPluginFolder, WithoutSettingTheEnglishFileBesideThePluginIsUsed) {
+    const auto seen = NotFoundMessages(PluginPath());
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "Beside the plug-in");
+    EXPECT_EQ(seen[0].caption, "Morvane");
+}
+
+TEST_F(LangPluginFolder, ChosenFileBesideThePluginIsUsed) {
+    ASSERT_TRUE(WriteBytes(PluginLanguage("other.lng"), "1001=Other language\r\n"));
+    StoreLangFile(REG_SZ, std::string("other.lng", 10));
+    const auto seen = NotFoundMessages(PluginPath());
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "Other language");
+}
+
+TEST_F(LangPluginFolder, MainMarkKeepsTheBuiltinTexts) {
+    StoreLangFile(REG_SZ, std::string("<main> (Russian)", 17));
+    const auto seen = NotFoundMessages(PluginPath());
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, kBuiltinNotFound);
+}
+
+TEST_F(LangPluginFolder, MissingChosenFileIsSilentAtLoad) {
+    StoreLangFile(REG_SZ, std::string("gone.lng", 9));
+    const auto seen = NotFoundMessages(PluginPath());
+    // Only the not-found message: nothing said that the language is missing.
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, kBuiltinNotFound);
+}
+
+TEST_F(LangPluginFolder, MissingEnglishFileLeavesTheBuiltinTexts) {
+    ASSERT_TRUE(DeleteFileA(PluginLanguage("MV_eng.lng").c_str()));
+    const auto seen = NotFoundMessages(PluginPath());
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, kBuiltinNotFound);
+}
+
+TEST_F(LangPluginFolder, SettingOfAWrongTypeFallsBackToEnglish) {
+    StoreLangFile(REG_DWORD, std::string("\x01\x00\x00\x00", 4));
+    const auto seen = NotFoundMessages(PluginPath());
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "Beside the plug-in");
+}
+
+TEST_F(LangPluginFolder, BuiltPluginIsEnglishByDefault) {
+    // The build installs the shipped translation beside the plug-in.
+    const auto seen = NotFoundMessages(TestProgramDirectory() + "Morvane.wfx64");
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "File not found!");
+    EXPECT_EQ(seen[0].caption, "Morvane");
+}
