@@ -15,10 +15,19 @@ using namespace morvane;
 
 namespace {
 
+template <size_t N>
+void TerminateWithin(char (&field)[N]) {
+    if (!std::memchr(field, '\0', N)) field[N - 1] = '\0';
+}
+
 // The host receives the first 320 bytes of a record: its stored find data.
+// A damaged or foreign record may lack the terminator of a name field; the
+// host reads those as strings, so its copy always ends inside the field.
 void CopyFindData(const CFileInfo& record, WIN32_FIND_DATAA* out) {
     static_assert(sizeof(WIN32_FIND_DATAA) == kFindDataSize, "find data layout");
     std::memcpy(out, &record.findData, kFindDataSize);
+    TerminateWithin(out->cFileName);
+    TerminateWithin(out->cAlternateFileName);
 }
 
 // The file manager sends notices of its own through the verb, such as the

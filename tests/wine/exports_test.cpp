@@ -1,21 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
+#include "plugin/MorvaneApp.h"
 #include "support/CleanRegistry.h"
+#include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
 
+using namespace morvane;
 using namespace morvane::test;
 
 class Exports : public CleanRegistryTest {};
-
-TEST_F(Exports, AreAllResolvable) {
-    LoadedPlugin plugin;
-    ASSERT_TRUE(plugin.IsLoaded()) << "error " << GetLastError();
-    EXPECT_NE(plugin.Fs().FsInit, nullptr);
-    EXPECT_NE(plugin.Fs().FsFindFirst, nullptr);
-    EXPECT_NE(plugin.Fs().MountAfterReboot, nullptr);
-}
 
 TEST_F(Exports, EmptyCatalogueListsNothing) {
     LoadedPlugin plugin;
@@ -27,4 +23,136 @@ TEST_F(Exports, EmptyCatalogueListsNothing) {
     SetLastError(0xdeadbeef);
     EXPECT_EQ(plugin.Fs().FsFindFirst(root, &fd), INVALID_HANDLE_VALUE);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_MORE_FILES));
+    std::memset(&fd, 0xAB, sizeof fd);
+    EXPECT_FALSE(plugin.Fs().FsFindNext(INVALID_HANDLE_VALUE, &fd));
+    HKEY key = nullptr;
+    EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Tarnwell Incorporation", 0, KEY_READ, &key),
+              ERROR_SUCCESS)
+        << "listing creates no key";
+    if (key) RegCloseKey(key);
+}
+
+namespace {
+
+const char* const kInterfaceExports[] = {
+    "FsInit",    "FsFindFirst",  "FsFindNext",    "FsFindClose",     "FsGetDefRootName", "FsSetDefaultParams",
+    "FsPutFile", "FsDeleteFile", "FsExecuteFile", "MountAfterReboot",
+};
+
+}  // namespace
+
+TEST_F(Exports, EveryInterfaceNameResolvesUndecorated) {
+    LoadedPlugin plugin;
+    ASSERT_TRUE(plugin.IsLoaded());
+    for (const char* name : kInterfaceExports)
+        EXPECT_NE(GetProcAddress(plugin.Handle(), name), nullptr) << name;
+}
+
+TEST_F(Exports, RootNameFitsTheBufferAndNeverWritesPastIt) {
+    LoadedPlugin plugin;
+    ASSERT_TRUE(plugin.IsLoaded());
+    struct Case {
+        int size;
+        const char* expected;  // null: nothing written at all
+    };
+    const Case cases[] = {{5, "Morv"}, {8, "Morvane"}, {9, "Morvanes"}, {260, "Morvanes"},
+                          {1, ""},     {0, nullptr},   {-1, nullptr},   {-260, nullptr}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.size);
+        char buffer[300];
+        std::memset(buffer, '#', sizeof buffer);
+        const size_t usable = c.size > 0 ? static_cast<size_t>(c.size) : 0;
+        plugin.Fs().FsGetDefRootName(buffer, c.size);
+        if (!c.expected) {
+            EXPECT_EQ(buffer[0], '#');
+        } else {
+            EXPECT_STREQ(buffer, c.expected);
+        }
+        for (size_t i = usable; i < sizeof buffer; ++i) ASSERT_EQ(buffer[i], '#') << "byte " << i;
+    }
+}
+
+TEST_F(Exports, FindNextWithoutAnOpenEnumerationWritesNothingButZeros) {
+    LoadedPlugin plugin;
+    ASSERT_TRUE(plugin.IsLoaded());
+    plugin.Fs().FsInit(1, nullptr, nullptr, nullptr);
+    WIN32_FIND_DATAA data;
+    std::memset(&data, 0xAB, sizeof data);
+    SetLastError(0xdeadbeef);
+    EXPECT_FALSE(plugin.Fs().FsFindNext(INVALID_HANDLE_VALUE, &data));
+    EXPECT_EQ(GetLastError(), 0xdeadbeefu) << "no error is set";
+    const WIN32_FIND_DATAA zero{};
+    EXPECT_EQ(std::memcmp(&data, &zero, sizeof data), 0);
+    EXPECT_EQ(plugin.Fs().FsFindClose(INVALID_HANDLE_VALUE), 0);
+}
+
+TEST_F(Exports, DeletingAnUnknownNameAnswersFalse) {
+    LoadedPlugin plugin;
+    ASSERT_TRUE(plugin.IsLoaded());
+    plugin.Fs().FsInit(1, nullptr, nullptr, nullptr);
+    char name[] = "\\nothing.iso";
+    EXPECT_FALSE(plugin.Fs().FsDeleteFile(name));
+}
+
+TEST_F(Exports, SetDefaultParamsChangesNothing) {
+    LoadedPlugin plugin;
+    ASSERT_TRUE(plugin.IsLoaded());
+    FsDefaultParams params;
+    std::memset(&params, 0, sizeof params);
+    params.size = sizeof params;
+    params.pluginInterfaceVersionHi = 2;
+    std::strcpy(params.defaultIniName, "C:\\nowhere\\fsplugin.ini");
+    const FsDefaultParams copy = params;
+    plugin.Fs().FsInit(1, nullptr, nullptr, nullptr);
+    plugin.Fs().FsSetDefaultParams(&params);
+    EXPECT_EQ(std::memcmp(&params, &copy, sizeof params), 0);
+    EXPECT_EQ(GetFileAttributesA(params.defaultIniName), INVALID_FILE_ATTRIBUTES);
+    HKEY key = nullptr;
+    EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Tarnwell Incorporation", 0, KEY_READ, &key),
+              ERROR_SUCCESS)
+        << "nothing stored";
+    if (key) RegCloseKey(key);
+}
+
+TEST_F(Exports, HostNoticesAndAnEmptyNameShowNothing) {
+    LoadedPlugin plugin;
+    ASSERT_TRUE(plugin.IsLoaded());
+    plugin.Fs().FsInit(1, nullptr, nullptr, nullptr);
+    struct Case {
+        const char* name;
+        const char* verb;
+    };
+    const Case cases[] = {
+        {"\\disk.iso", "MODE I"}, {"\\disk.iso", "mode A"}, {"\\", "mode x"},
+        {"\\disk.iso", "Mode "},  {"", "open"},             {"", "properties"},
+    };
+    MessageBoxWatcher watcher;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " / " + c.verb);
+        std::string name = c.name, verb = c.verb;
+        EXPECT_EQ(plugin.Fs().FsExecuteFile(nullptr, name.data(), verb.data()), 0);
+    }
+    EXPECT_TRUE(watcher.Seen().empty()) << watcher.Seen().front().text;
+}
+
+TEST_F(Exports, OpeningTheRootOrAnUnknownNameSaysNotFound) {
+    LoadedPlugin plugin;
+    ASSERT_TRUE(plugin.IsLoaded());
+    plugin.Fs().FsInit(1, nullptr, nullptr, nullptr);
+    MessageBoxWatcher watcher;
+    // "mode" alone, without its blank, is no notice of the host.
+    for (const char* verb : {"open", "mode"}) {
+        std::string name = "\\", v = verb;
+        EXPECT_EQ(plugin.Fs().FsExecuteFile(nullptr, name.data(), v.data()), 0);
+    }
+    std::string unknown = "\\nothing.iso", open = "open";
+    EXPECT_EQ(plugin.Fs().FsExecuteFile(nullptr, unknown.data(), open.data()), 0);
+
+    const auto seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 3u);
+    for (const SeenMessageBox& box : seen) {
+        EXPECT_EQ(box.caption, "Morvane");
+        EXPECT_EQ(box.text, App().LangText(1001));
+        EXPECT_TRUE(box.hasOk && !box.hasYes && !box.hasNo && !box.hasCancel);
+    }
 }

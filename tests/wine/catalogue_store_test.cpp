@@ -1,0 +1,100 @@
+// The catalogue's refresh and save, run on this process's own application
+// object (the test program links the plug-in's core), where the drive table
+// and the stored mounted marks can be seen directly.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "catalogue/StoreKey.h"
+#include "plugin/MorvaneApp.h"
+#include "support/CleanRegistry.h"
+#include "support/StoredRecords.h"
+
+using namespace morvane;
+using namespace morvane::test;
+
+namespace {
+
+class CatalogueStore : public CleanRegistryTest {};
+
+}  // namespace
+
+TEST_F(CatalogueStore, FirstSaveCreatesTheKeyPathAndAFullRecord) {
+    ASSERT_FALSE(StoreKeyExists());
+    CFileInfo record = MakeRecord({"Disk.iso", "C:\\images\\Disk.iso", 'Z', 3, false, false});
+    record.gap581[0] = 0x77;  // gap bytes are stored as they are
+    ASSERT_TRUE(App().SaveFileInfo(record));
+
+    const auto values = StoredValues();
+    ASSERT_EQ(values.size(), 1u);
+    EXPECT_EQ(values[0].name, "Disk.iso") << "the value keeps the case of the name";
+    EXPECT_EQ(values[0].type, static_cast<DWORD>(REG_BINARY));
+    ASSERT_EQ(values[0].data.size(), sizeof(CFileInfo));
+    EXPECT_EQ(std::memcmp(values[0].data.data(), &record, sizeof record), 0);
+
+    CFileInfo found;
+    ASSERT_TRUE(App().FindImage("\\DISK.ISO", found));
+    EXPECT_EQ(std::memcmp(&found, &record, sizeof record), 0);
+    ASSERT_TRUE(App().RefreshCatalogue());
+    EXPECT_NE(App().m_catalogue.Find("disk.iso"), nullptr);
+    EXPECT_EQ(App().m_catalogue.Count(), 1u);
+}
+
+TEST_F(CatalogueStore, MountedSaveEntersTheDriveTableAnUnmountedOneLeavesIt) {
+    CFileInfo record = MakeRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, false});
+    ASSERT_TRUE(App().SaveFileInfo(record));
+    EXPECT_EQ(App().DriveName('Q'), "disk.iso");
+    record.mounted = 0;
+    ASSERT_TRUE(App().SaveFileInfo(record));
+    EXPECT_EQ(App().DriveName('Q'), "disk.iso");
+
+    // A letter outside A to Z indexes nothing.
+    for (char letter : {'\0', 'q', '[', '\xFF'}) {
+        record.driveLetter = letter;
+        record.mounted = 1;
+        EXPECT_TRUE(App().SaveFileInfo(record));
+    }
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        if (letter != 'Q') {
+            EXPECT_EQ(App().DriveName(letter), "") << letter;
+        }
+    }
+}
+
+TEST_F(CatalogueStore, RefreshKeepsAnUnconfirmedMountedMark) {
+    ASSERT_EQ(StoreRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, true}), ERROR_SUCCESS);
+    ASSERT_EQ(StoreRecord({"boot.img", "C:\\boot.img", 'Z', 4, true, false}), ERROR_SUCCESS);
+    App().SetDriveName('Q', "stale");
+    ASSERT_TRUE(App().RefreshCatalogue());
+
+    for (char letter = 'A'; letter <= 'Z'; ++letter) EXPECT_EQ(App().DriveName(letter), "") << letter;
+    const CFileInfo* disk = App().m_catalogue.Find("disk.iso");
+    ASSERT_NE(disk, nullptr);
+    EXPECT_EQ(disk->mounted, 1);
+    EXPECT_EQ(disk->restoreAtLogon, 1);
+    CFileInfo stored;
+    ASSERT_TRUE(ReadRecord("disk.iso", stored));
+    EXPECT_EQ(stored.mounted, 1);
+}
+
+TEST_F(CatalogueStore, RefreshWithoutTheKeyLeavesEverythingAsItWas) {
+    ASSERT_TRUE(App().SaveFileInfo(MakeRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, false})));
+    RemovePluginRegistryState();
+    EXPECT_FALSE(App().RefreshCatalogue());
+    EXPECT_EQ(App().m_catalogue.Count(), 1u);
+    EXPECT_EQ(App().DriveName('Q'), "disk.iso");
+    EXPECT_FALSE(StoreKeyExists()) << "the refresh never writes";
+}
+
+TEST_F(CatalogueStore, RefreshReadsADamagedRecordWithinItsFields) {
+    CFileInfo record = MakeRecord({"x", "x", 'Q', 3, true, false});
+    std::memset(record.findData.cFileName, 'n', sizeof record.findData.cFileName);
+    std::memset(record.imagePath, 'p', sizeof record.imagePath);
+    ASSERT_EQ(StoreRecord("damaged.iso", record), ERROR_SUCCESS);
+    ASSERT_TRUE(App().RefreshCatalogue());
+    const CFileInfo* found = App().m_catalogue.Find("damaged.iso");
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(DisplayNameOf(*found), std::string(260, 'n'));
+    EXPECT_EQ(ImagePathOf(*found), std::string(260, 'p'));
+}
