@@ -1,0 +1,305 @@
+#include "support/ImportPatch.h"
+
+#include <shlobj.h>
+#include <winioctl.h>
+
+#include <atomic>
+#include <cstring>
+#include <mutex>
+
+#include "support/StandInDriver.h"
+
+namespace morvane::test {
+namespace {
+
+// A loaded PE image, read only within its SizeOfImage.
+class LoadedImage {
+public:
+    explicit LoadedImage(HMODULE module) : base_(reinterpret_cast<const uint8_t*>(module)) {
+        if (!base_) return;
+        const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base_);
+        if (dos->e_magic != IMAGE_DOS_SIGNATURE || dos->e_lfanew <= 0) return;
+        const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(base_ + dos->e_lfanew);
+        if (nt->Signature != IMAGE_NT_SIGNATURE || nt->OptionalHeader.Magic != IMAGE_NT_OPTIONAL_HDR64_MAGIC) return;
+        size_ = nt->OptionalHeader.SizeOfImage;
+        if (nt->OptionalHeader.NumberOfRvaAndSizes > IMAGE_DIRECTORY_ENTRY_IMPORT)
+            imports_ = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    }
+
+    DWORD ImportsRva() const { return imports_.VirtualAddress; }
+
+    // `count` objects at `rva`, or null when they do not lie inside the image.
+    template <typename T>
+    const T* At(DWORD rva, size_t count = 1) const {
+        if (rva == 0 || rva >= size_ || count > (size_ - rva) / sizeof(T)) return nullptr;
+        return reinterpret_cast<const T*>(base_ + rva);
+    }
+
+    // The zero-terminated text at `rva`, or null when it runs past the image.
+    const char* TextAt(DWORD rva) const {
+        const char* text = At<char>(rva);
+        if (!text) return nullptr;
+        return std::memchr(text, 0, size_ - rva) ? text : nullptr;
+    }
+
+private:
+    const uint8_t* base_;
+    DWORD size_ = 0;
+    IMAGE_DATA_DIRECTORY imports_{};
+};
+
+bool Write(const void** entry, const void* value) {
+    DWORD protection = 0;
+    if (!VirtualProtect(entry, sizeof *entry, PAGE_READWRITE, &protection)) return false;
+    *entry = value;
+    VirtualProtect(entry, sizeof *entry, protection, &protection);
+    return true;
+}
+
+}  // namespace
+
+ImportPatch::ImportPatch(HMODULE module, const char* dllName, const char* functionName, const void* replacement) {
+    const LoadedImage image(module);
+    // Without names (an import table without lookup entries), the address
+    // the system resolves identifies the function.
+    const HMODULE dll = GetModuleHandleA(dllName);
+    const void* resolved = dll ? reinterpret_cast<const void*>(GetProcAddress(dll, functionName)) : nullptr;
+
+    for (DWORD rva = image.ImportsRva();; rva += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
+        const auto* descriptor = image.At<IMAGE_IMPORT_DESCRIPTOR>(rva);
+        if (!descriptor || descriptor->Name == 0) break;
+        const char* name = image.TextAt(descriptor->Name);
+        if (!name || lstrcmpiA(name, dllName) != 0) continue;
+        const auto* addresses = image.At<ULONGLONG>(descriptor->FirstThunk);
+        const DWORD lookupRva = descriptor->OriginalFirstThunk;
+        for (DWORD i = 0; addresses && image.At<ULONGLONG>(descriptor->FirstThunk, i + 1) && addresses[i]; ++i) {
+            bool match = false;
+            const auto* lookup = lookupRva ? image.At<ULONGLONG>(lookupRva, i + 1) : nullptr;
+            if (lookup && !(lookup[i] & IMAGE_ORDINAL_FLAG64)) {
+                const char* imported = image.TextAt(static_cast<DWORD>(lookup[i]) + 2);
+                match = imported && std::strcmp(imported, functionName) == 0;
+            } else if (!lookupRva) {
+                match = resolved && reinterpret_cast<const void*>(addresses[i]) == resolved;
+            }
+            if (!match) continue;
+            auto** entry = reinterpret_cast<const void**>(const_cast<ULONGLONG*>(&addresses[i]));
+            const void* previous = *entry;
+            if (!Write(entry, replacement)) continue;
+            if (!original_) original_ = previous;
+            slots_.push_back({entry, previous});
+        }
+    }
+}
+
+ImportPatch::~ImportPatch() {
+    for (const Slot& slot : slots_) Write(slot.entry, slot.previous);
+}
+
+namespace {
+
+using CreateFileAFn = decltype(&CreateFileA);
+using DeviceIoControlFn = decltype(&DeviceIoControl);
+using SHChangeNotifyFn = decltype(&SHChangeNotify);
+
+struct Recording {
+    std::mutex mutex;
+    std::vector<RecordedControl> controls;
+    std::vector<RecordedOpen> opens;
+    std::vector<RecordedShellNotice> notices;
+    std::atomic<DWORD> failLockError{0};
+    std::atomic<CreateFileAFn> createFile{nullptr};
+    std::atomic<DeviceIoControlFn> deviceIoControl{nullptr};
+    std::atomic<SHChangeNotifyFn> shellNotify{nullptr};
+};
+
+Recording& TheRecording() {
+    static Recording recording;
+    return recording;
+}
+
+std::atomic<const DriverRequestRecorder*> g_owner{nullptr};
+
+bool Claim(const DriverRequestRecorder* recorder) {
+    const DriverRequestRecorder* none = nullptr;
+    return g_owner.compare_exchange_strong(none, recorder);
+}
+
+bool IsVolumePath(const char* path) { return path && std::strncmp(path, "\\\\.\\", 4) == 0; }
+
+HANDLE WINAPI RecordCreateFileA(LPCSTR path, DWORD access, DWORD shareMode, LPSECURITY_ATTRIBUTES security,
+                                DWORD disposition, DWORD flags, HANDLE templateFile) {
+    Recording& r = TheRecording();
+    HANDLE handle = r.createFile.load()(path, access, shareMode, security, disposition, flags, templateFile);
+    DWORD error = GetLastError();
+    // Wine completes the open of a device before its driver has answered
+    // IRP_MJ_CREATE, so a refusal never reaches the caller. Windows fails
+    // such an open; the stand-in's refused numbers say so themselves.
+    MvStandInState state;
+    if (handle != INVALID_HANDLE_VALUE && IsVolumePath(path) && ReadStandInState(handle, &state) && !state.served) {
+        CloseHandle(handle);
+        handle = INVALID_HANDLE_VALUE;
+        error = ERROR_FILE_NOT_FOUND;
+    }
+    RecordedOpen open;
+    if (path) open.path.assign(path, strnlen(path, 32768));
+    open.access = access;
+    open.shareMode = shareMode;
+    open.disposition = disposition;
+    open.flags = flags;
+    open.succeeded = handle != INVALID_HANDLE_VALUE;
+    open.error = open.succeeded ? 0 : error;
+    {
+        std::lock_guard<std::mutex> lock(r.mutex);
+        r.opens.push_back(std::move(open));
+    }
+    SetLastError(error);
+    return handle;
+}
+
+// Wine passes FSCTL_DISMOUNT_VOLUME on to the volume's driver and then
+// answers FALSE with ERROR_BAD_DEV_TYPE (66) whatever the driver said, where
+// Windows answers what the driver said. The stand-in grants every dismount,
+// so when its counter shows that this very request arrived, the failure is
+// Wine's own and the caller gets the success Windows would give.
+BOOL Dismount(DeviceIoControlFn real, HANDLE device, LPVOID input, DWORD inputLength, LPVOID output,
+              DWORD outputLength, LPDWORD returned, LPOVERLAPPED overlapped) {
+    MvStandInState before;
+    const bool standIn = ReadStandInState(device, &before);
+    const BOOL ok = real(device, FSCTL_DISMOUNT_VOLUME, input, inputLength, output, outputLength, returned, overlapped);
+    if (ok || !standIn) return ok;
+    const DWORD error = GetLastError();
+    MvStandInState after;
+    if (error == ERROR_BAD_DEV_TYPE && ReadStandInState(device, &after) &&
+        after.dismountRequests == before.dismountRequests + 1) {
+        if (returned) *returned = 0;
+        SetLastError(ERROR_SUCCESS);
+        return TRUE;
+    }
+    SetLastError(error);
+    return FALSE;
+}
+
+BOOL WINAPI RecordDeviceIoControl(HANDLE device, DWORD code, LPVOID input, DWORD inputLength, LPVOID output,
+                                  DWORD outputLength, LPDWORD returned, LPOVERLAPPED overlapped) {
+    Recording& r = TheRecording();
+    RecordedControl control;
+    control.code = code;
+    control.inputLength = inputLength;
+    if (input) control.input.assign(static_cast<const uint8_t*>(input), static_cast<const uint8_t*>(input) + inputLength);
+    control.outputLength = outputLength;
+
+    const DeviceIoControlFn real = r.deviceIoControl.load();
+    const DWORD failLock = r.failLockError.load();
+    BOOL ok;
+    if (code == FSCTL_LOCK_VOLUME && failLock != 0) {
+        SetLastError(failLock);
+        ok = FALSE;
+    } else if (code == FSCTL_DISMOUNT_VOLUME) {
+        ok = Dismount(real, device, input, inputLength, output, outputLength, returned, overlapped);
+    } else {
+        ok = real(device, code, input, inputLength, output, outputLength, returned, overlapped);
+    }
+    const DWORD error = GetLastError();
+    control.succeeded = ok != FALSE;
+    control.error = ok ? 0 : error;
+    {
+        std::lock_guard<std::mutex> lock(r.mutex);
+        r.controls.push_back(std::move(control));
+    }
+    SetLastError(error);
+    return ok;
+}
+
+void WINAPI RecordSHChangeNotify(LONG event, UINT flags, LPCVOID item1, LPCVOID item2) {
+    Recording& r = TheRecording();
+    RecordedShellNotice notice;
+    notice.event = event;
+    notice.flags = flags;
+    if ((flags & SHCNF_TYPE) == SHCNF_PATHA && item1) {
+        const char* path = static_cast<const char*>(item1);
+        notice.path.assign(path, strnlen(path, MAX_PATH));
+    }
+    notice.hasSecondItem = item2 != nullptr;
+    {
+        std::lock_guard<std::mutex> lock(r.mutex);
+        r.notices.push_back(std::move(notice));
+    }
+    r.shellNotify.load()(event, flags, item1, item2);
+}
+
+template <typename F>
+const void* Address(F function) {
+    return reinterpret_cast<const void*>(function);
+}
+
+}  // namespace
+
+DriverRequestRecorder::DriverRequestRecorder(HMODULE module)
+    : owner_(Claim(this)),
+      createFile_(owner_ ? module : nullptr, "kernel32.dll", "CreateFileA", Address(&RecordCreateFileA)),
+      deviceIoControl_(owner_ ? module : nullptr, "kernel32.dll", "DeviceIoControl", Address(&RecordDeviceIoControl)),
+      shellNotify_(owner_ ? module : nullptr, "shell32.dll", "SHChangeNotify", Address(&RecordSHChangeNotify)) {
+    if (!owner_) return;
+    Recording& r = TheRecording();
+    Clear();
+    r.failLockError = 0;
+    // Calls arrive only once the constructor has returned: the patched module
+    // runs on this thread.
+    r.createFile = reinterpret_cast<CreateFileAFn>(const_cast<void*>(createFile_.Original()));
+    r.deviceIoControl = reinterpret_cast<DeviceIoControlFn>(const_cast<void*>(deviceIoControl_.Original()));
+    r.shellNotify = reinterpret_cast<SHChangeNotifyFn>(const_cast<void*>(shellNotify_.Original()));
+}
+
+DriverRequestRecorder::~DriverRequestRecorder() {
+    if (owner_) g_owner = nullptr;
+}
+
+bool DriverRequestRecorder::IsActive() const {
+    return owner_ && createFile_.IsApplied() && deviceIoControl_.IsApplied();
+}
+
+std::string DriverRequestRecorder::Why() const {
+    if (!owner_) return "another recorder is active";
+    std::string why;
+    if (!createFile_.IsApplied()) why += "the module does not import kernel32!CreateFileA; ";
+    if (!deviceIoControl_.IsApplied()) why += "the module does not import kernel32!DeviceIoControl; ";
+    return why;
+}
+
+bool DriverRequestRecorder::SeesShell() const { return owner_ && shellNotify_.IsApplied(); }
+
+void DriverRequestRecorder::FailLocks(DWORD error) { TheRecording().failLockError = error; }
+
+std::vector<RecordedControl> DriverRequestRecorder::Controls() const {
+    Recording& r = TheRecording();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    return r.controls;
+}
+
+std::vector<DWORD> DriverRequestRecorder::ControlCodes() const {
+    std::vector<DWORD> codes;
+    for (const RecordedControl& control : Controls()) codes.push_back(control.code);
+    return codes;
+}
+
+std::vector<RecordedOpen> DriverRequestRecorder::Opens() const {
+    Recording& r = TheRecording();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    return r.opens;
+}
+
+std::vector<RecordedShellNotice> DriverRequestRecorder::ShellNotices() const {
+    Recording& r = TheRecording();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    return r.notices;
+}
+
+void DriverRequestRecorder::Clear() {
+    Recording& r = TheRecording();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    r.controls.clear();
+    r.opens.clear();
+    r.notices.clear();
+}
+
+}  // namespace morvane::test

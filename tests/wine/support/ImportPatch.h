@@ -1,0 +1,113 @@
+// Intercepting what a module imports, to watch the plug-in's volume requests
+// and to produce the failures that Wine never produces (a refused volume
+// lock), without any test code in the product.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace morvane::test {
+
+// Points a module's import-table entries for `dllName!functionName` at
+// `replacement` and puts the previous addresses back when destroyed. Works on
+// any loaded module: the plug-in (LoadedPlugin::Handle()) or the test program
+// itself (GetModuleHandle(nullptr)), which has the core linked in. GCC loads
+// an import slot once per function and may keep it, so a call made in the
+// function that creates or ends the patch can miss the change: call through
+// another function.
+class ImportPatch {
+public:
+    ImportPatch(HMODULE module, const char* dllName, const char* functionName, const void* replacement);
+    ~ImportPatch();
+    ImportPatch(const ImportPatch&) = delete;
+    ImportPatch& operator=(const ImportPatch&) = delete;
+
+    // False when the module does not import the function by that name.
+    bool IsApplied() const { return !slots_.empty(); }
+    // What the entry held before: the function to pass calls on to.
+    const void* Original() const { return original_; }
+
+private:
+    struct Slot {
+        const void** entry;
+        const void* previous;
+    };
+    std::vector<Slot> slots_;
+    const void* original_ = nullptr;
+};
+
+// One DeviceIoControl call as the module made it, with its outcome as the
+// module saw it.
+struct RecordedControl {
+    DWORD code = 0;
+    DWORD inputLength = 0;
+    std::vector<uint8_t> input;  // the inputLength bytes, when the input was not null
+    DWORD outputLength = 0;
+    bool succeeded = false;
+    DWORD error = 0;  // last error after a failure
+};
+
+// One CreateFileA call.
+struct RecordedOpen {
+    std::string path;
+    DWORD access = 0;
+    DWORD shareMode = 0;
+    DWORD disposition = 0;
+    DWORD flags = 0;
+    bool succeeded = false;
+    DWORD error = 0;
+};
+
+// One SHChangeNotify call with a path item.
+struct RecordedShellNotice {
+    LONG event = 0;
+    UINT flags = 0;
+    std::string path;
+    bool hasSecondItem = false;
+};
+
+// Records every CreateFileA, DeviceIoControl and SHChangeNotify that `module`
+// makes while the recorder lives (only one recorder at a time), passing each
+// call on to the system, except that:
+//  - with FailLocks(error), FSCTL_LOCK_VOLUME fails with that error, as it
+//    does on Windows while files on the volume are open;
+//  - two Wine differences are turned into what Windows does, each only after
+//    the stand-in driver's own state confirms it (see ImportPatch.cpp): a
+//    dismount that reached the driver succeeds, and a volume open that the
+//    driver refused fails with ERROR_FILE_NOT_FOUND.
+class DriverRequestRecorder {
+public:
+    explicit DriverRequestRecorder(HMODULE module);
+    ~DriverRequestRecorder();
+    DriverRequestRecorder(const DriverRequestRecorder&) = delete;
+    DriverRequestRecorder& operator=(const DriverRequestRecorder&) = delete;
+
+    // CreateFileA and DeviceIoControl are intercepted; otherwise Why() says
+    // what is missing.
+    bool IsActive() const;
+    std::string Why() const;
+    // Whether SHChangeNotify is intercepted too (the module imports it).
+    bool SeesShell() const;
+
+    // 0: lock requests pass to the system (which Wine always grants);
+    // otherwise each one fails with `error` and never reaches the system.
+    void FailLocks(DWORD error);
+
+    std::vector<RecordedControl> Controls() const;
+    std::vector<DWORD> ControlCodes() const;
+    std::vector<RecordedOpen> Opens() const;
+    std::vector<RecordedShellNotice> ShellNotices() const;
+    void Clear();
+
+private:
+    // Declared first: the patches are made only by the one recorder alive.
+    bool owner_;
+    ImportPatch createFile_;
+    ImportPatch deviceIoControl_;
+    ImportPatch shellNotify_;
+};
+
+}  // namespace morvane::test

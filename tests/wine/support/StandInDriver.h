@@ -1,0 +1,71 @@
+// The stand-in virtual-disk driver (mvfiledisk.sys, built beside the test
+// program) as the tests use it: installed into the Wine prefix as a kernel
+// service, started and stopped, and its devices' state read through its
+// test-only requests. The driver and every drive letter bound to it live in
+// the wineserver, which the suite keeps running.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "standin-driver/StandInControl.h"
+
+namespace morvane::test {
+
+// Device families as the plug-in numbers them (mount mode >> 1).
+constexpr int kHardDiskFamily = 0;
+constexpr int kCdDvdFamily = 1;
+constexpr int kFloppyFamily = 2;
+
+constexpr char kStandInServiceName[] = "MVFileDisk";
+
+// Installs the driver on first use (copy to system32\drivers, a kernel
+// service started on demand) and starts it. True when it runs, also when it
+// ran already; otherwise false with the reason in *why (may be null).
+bool EnsureStandInDriverRunning(std::string* why);
+
+// Stops the driver: its device objects and their object directory go away.
+// True when it no longer runs, also when it never ran.
+bool StopStandInDriver(std::string* why);
+
+// The device object's name, e.g. \Device\MV_FileDisk\MV_FileDiskCd0.
+std::string StandInDeviceName(int family, uint32_t number);
+// A path that opens the device object without a drive letter.
+std::string StandInDevicePath(int family, uint32_t number);
+
+// The device's state through its test-only request. The handle may be any
+// handle of the device, a volume handle \\.\X: included. These calls go to
+// the system directly, never through a DriverRequestRecorder. False when the
+// device cannot be opened or is not the stand-in's.
+bool ReadStandInState(HANDLE device, MvStandInState* state);
+bool ReadStandInState(int family, uint32_t number, MvStandInState* state);
+
+// Forgets the device's attachment, answer limit and counters.
+bool ResetStandInDevice(int family, uint32_t number);
+// Later query answers of the device return at most `bytes` (0: no limit).
+bool LimitStandInAnswer(int family, uint32_t number, uint32_t bytes);
+
+// A drive letter that no drive uses, from the end of the alphabet (Z: is
+// Wine's own), or 0 when none is free.
+char FreeDriveLetter();
+
+// Removes every definition of `letter` that binds it to one of the stand-in's
+// devices; definitions of other drives stay.
+void RemoveStandInDriveLetter(char letter);
+
+// Removes the stand-in definitions of a letter when the scope ends, so that a
+// failed test leaves no drive behind.
+class StandInLetterCleanup {
+public:
+    explicit StandInLetterCleanup(char letter) : letter_(letter) {}
+    ~StandInLetterCleanup() { RemoveStandInDriveLetter(letter_); }
+    StandInLetterCleanup(const StandInLetterCleanup&) = delete;
+    StandInLetterCleanup& operator=(const StandInLetterCleanup&) = delete;
+
+private:
+    char letter_;
+};
+
+}  // namespace morvane::test
