@@ -21,3 +21,17 @@ TEST(MessageBoxWatcher, ReadsAndAnswersBoxesInTurn) {
     EXPECT_TRUE(seen[2].hasOk && !seen[2].hasYes);
     EXPECT_EQ(seen[2].caption, "Other");
 }
+
+TEST(MessageBoxWatcher, TellsTheStandardIcon) {
+    MessageBoxWatcher watcher;
+    MessageBoxA(nullptr, "a", "T", MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(nullptr, "b", "T", MB_YESNO | MB_ICONQUESTION);
+    MessageBoxA(nullptr, "c", "T", MB_OK | MB_ICONERROR);
+    MessageBoxA(nullptr, "d", "T", MB_OK);
+    const auto seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 4u);
+    EXPECT_EQ(seen[0].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
+    EXPECT_EQ(seen[1].icon, static_cast<UINT>(MB_ICONQUESTION));
+    EXPECT_EQ(seen[2].icon, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_EQ(seen[3].icon, 0u);
+}

@@ -19,6 +19,31 @@ std::string WindowText(HWND hwnd) {
     return text;
 }
 
+UINT StandardIcon(HWND box) {
+    struct Known {
+        LPCSTR resource;
+        UINT type;
+    };
+    const Known known[] = {
+        {IDI_EXCLAMATION, MB_ICONEXCLAMATION},
+        {IDI_QUESTION, MB_ICONQUESTION},
+        {IDI_ASTERISK, MB_ICONINFORMATION},
+        {IDI_HAND, MB_ICONERROR},
+    };
+    // Wine numbers the icon control 0x0440, Windows 0x0014.
+    for (int id : {0x0440, 0x0014}) {
+        HWND control = GetDlgItem(box, id);
+        if (!control) continue;
+        // The box shows the shared system icon: the same handle LoadIcon gives.
+        const HICON shown = reinterpret_cast<HICON>(SendMessageA(control, STM_GETICON, 0, 0));
+        if (!shown) continue;
+        for (const Known& k : known) {
+            if (LoadIconA(nullptr, k.resource) == shown) return k.type;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 MessageBoxWatcher::MessageBoxWatcher(std::initializer_list<int> answers, DWORD thread)
@@ -53,6 +78,7 @@ bool MessageBoxWatcher::AnswerOne() {
     seen.hasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
     seen.hasYes = GetDlgItem(box, IDYES) != nullptr;
     seen.hasNo = GetDlgItem(box, IDNO) != nullptr;
+    seen.icon = StandardIcon(box);
     // The default button is the one with the default push-button style.
     for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
         HWND button = GetDlgItem(box, id);

@@ -26,6 +26,9 @@ struct SeenMessageBox {
     int defaultButton = 0;
     // The button that was pressed.
     int pressed = 0;
+    // The standard icon shown (MB_ICONEXCLAMATION, MB_ICONQUESTION,
+    // MB_ICONINFORMATION or MB_ICONERROR), 0 when none or another.
+    UINT icon = 0;
 };
 
 class MessageBoxWatcher {
