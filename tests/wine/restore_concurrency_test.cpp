@@ -29,17 +29,31 @@ std::string Name(char kind, int i) {
     return name;
 }
 
-// As left at shutdown: mounted, not to be restored, so the restore rewrites it.
-CFileInfo LeftMounted(int i) { return MakeRecord({Name('m', i), "C:\\images\\" + Name('m', i), 'Q', 3, true, false}); }
+// As left at shutdown: mounted, so the restore rewrites it. Every other one
+// is to be restored, but its image is gone: the failed mount is logged, which
+// keeps the restore busy for longer.
+CFileInfo LeftMounted(int i) {
+    return MakeRecord({Name('m', i), "C:\\no-such-folder\\" + Name('m', i), 'Q', 3, true, i % 2 == 0});
+}
 // As the file manager changes it meanwhile: another letter and mode.
 CFileInfo ChangedByHost(int i) {
-    return MakeRecord({Name('m', i), "C:\\images\\" + Name('m', i), 'R', 1, true, false});
+    CFileInfo record = LeftMounted(i);
+    record.driveLetter = 'R';
+    record.mountMode = 1;
+    return record;
 }
 CFileInfo Plain(int i) { return MakeRecord({Name('u', i), "C:\\images\\" + Name('u', i), 'Z', 3, false, false}); }
 
 CFileInfo Unmarked(CFileInfo record) {
     record.mounted = 0;
     return record;
+}
+
+// The first record the restore meets is marked mounted; it is unmarked once
+// the restore has dealt with it.
+bool RestoreHasBegun() {
+    CFileInfo first;
+    return ReadRecord(Name('m', 0), first) && first.mounted == 0;
 }
 
 bool Same(const CFileInfo& a, const CFileInfo& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
@@ -73,6 +87,7 @@ protected:
 
 TEST_F(TwoProcesses, HostAndLogonRestoreNeverDamageARecord) {
     plugin_.Fs().FsInit(1, nullptr, nullptr, nullptr);
+    int overlappingSteps = 0;
     for (int round = 0; round < kRounds; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
         for (int i = 0; i < kMountedRecords; ++i) ASSERT_EQ(StoreRecord(Name('m', i), LeftMounted(i)), ERROR_SUCCESS);
@@ -80,18 +95,22 @@ TEST_F(TwoProcesses, HostAndLogonRestoreNeverDamageARecord) {
 
         LogonProcess logon(LogonCommandLine(TestPluginPath()));
         ASSERT_TRUE(logon.Started());
-        // The file manager's side: list, change mounted records, delete and
-        // add plain ones, for as long as the restore runs.
-        int step = 0;
+        // Starting rundll32 takes longer than the restore itself: begin once
+        // the restore has corrected its first record.
         const DWORD start = GetTickCount();
+        while (logon.Running() && !RestoreHasBegun() && GetTickCount() - start < 15000) Sleep(1);
+        // The file manager's side: list, change mounted records ahead of the
+        // restore, delete and add plain ones, for as long as the restore runs.
+        int step = 0;
         while (logon.Running() && GetTickCount() - start < 15000) {
             ListAll();
-            const int m = step % kMountedRecords;
+            const int m = kMountedRecords - 1 - step % kMountedRecords;
             const int u = step % kPlainRecords;
             App().SaveFileInfo(ChangedByHost(m));
             std::string remote = "\\" + Name('u', u);
             plugin_.Fs().FsDeleteFile(remote.data());
             App().SaveFileInfo(Plain(u));
+            if (logon.Running()) ++overlappingSteps;
             ++step;
         }
         const LogonRunResult run = logon.Wait();
@@ -120,6 +139,7 @@ TEST_F(TwoProcesses, HostAndLogonRestoreNeverDamageARecord) {
             }
         }
     }
+    EXPECT_GT(overlappingSteps, 0) << "the two processes never ran at once";
 }
 
 TEST_F(TwoProcesses, LastWriteWins) {
