@@ -1,18 +1,60 @@
-#include "drive/Driver.h"
-
 #include <windows.h>
+#include <shlobj.h>
+
+#include <cstring>
+
+#include "catalogue/FileInfo.h"
+#include "drive/ControlCodes.h"
+#include "drive/DeviceNames.h"
+#include "drive/Driver.h"
+#include "drive/ImageInfo.h"
+#include "drive/Volume.h"
+#include "plugin/MorvaneApp.h"
 
 namespace morvane {
 
-int DriverMount(uint32_t, const uint8_t*, int) {
-    // Not built yet: nothing was bound.
-    SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
-    return -1;
-}
+int DriverMount(uint32_t deviceNumber, const uint8_t* request, int family) {
+    CMorvaneApp& app = App();
+    const char letter = static_cast<char>(request[offsetof(FileDiskImageInfo, driveLetter)]);
+    const std::string dosName = DosDeviceName(letter);
+    // Anything else would bind a DOS name that is no drive.
+    if (!IsDriveLetter(letter)) {
+        SetLastError(ERROR_INVALID_DRIVE);
+        app.ReportDriveError(dosName, ReportContext::General);
+        return -1;
+    }
 
-int DriverUnmount(char, bool) {
-    SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
-    return -1;
+    if (OpenVolume(letter, GENERIC_READ | GENERIC_WRITE)) {
+        SetLastError(ERROR_BUSY);
+        app.ReportDriveError(dosName, ReportContext::General);
+        return -1;
+    }
+
+    const std::string deviceName = DeviceObjectName(family, deviceNumber);
+    if (!DefineDosDeviceA(DDD_RAW_TARGET_PATH, dosName.c_str(), deviceName.c_str())) {
+        app.ReportDriveError(dosName, ReportContext::General);
+        return -1;
+    }
+
+    win32::FileHandle volume = OpenVolume(letter, GENERIC_READ | GENERIC_WRITE);
+    if (!volume) {
+        app.ReportDriveError(dosName, ReportContext::CreateDevice);
+        RemoveDosDevice(dosName);
+        return -1;
+    }
+
+    uint16_t nameLength = 0;
+    std::memcpy(&nameLength, request + offsetof(FileDiskImageInfo, nameLength), sizeof nameLength);
+    if (!SendVolumeRequest(volume.Get(), MV_IOCTL_ATTACH_IMAGE, request,
+                           static_cast<DWORD>(AttachInputLength(nameLength)))) {
+        app.ReportDriveError("MV_FileDisk:", ReportContext::AttachImage);
+        RemoveDosDevice(dosName);
+        return -1;
+    }
+    volume.Reset();
+
+    SHChangeNotify(SHCNE_DRIVEADD, SHCNF_PATHA, ShellDrivePath(letter).c_str(), nullptr);
+    return 0;
 }
 
 }  // namespace morvane

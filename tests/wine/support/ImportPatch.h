@@ -69,9 +69,18 @@ struct RecordedShellNotice {
     bool hasSecondItem = false;
 };
 
-// Records every CreateFileA, DeviceIoControl and SHChangeNotify that `module`
-// makes while the recorder lives (only one recorder at a time), passing each
-// call on to the system, except that:
+// One DefineDosDeviceA call.
+struct RecordedDefinition {
+    DWORD flags = 0;
+    std::string name;
+    std::string target;  // empty for a null target
+    bool succeeded = false;
+};
+
+// Records every CreateFileA, DeviceIoControl, DefineDosDeviceA,
+// SHChangeNotify and MessageBoxA that `module` makes while the recorder
+// lives, and the CloseHandle of each volume it opened (only one recorder at a
+// time), passing each call on to the system, except that:
 //  - with FailLocks(error), FSCTL_LOCK_VOLUME fails with that error, as it
 //    does on Windows while files on the volume are open;
 //  - two Wine differences are turned into what Windows does, each only after
@@ -91,6 +100,9 @@ public:
     std::string Why() const;
     // Whether SHChangeNotify is intercepted too (the module imports it).
     bool SeesShell() const;
+    // Whether DefineDosDeviceA, CloseHandle and MessageBoxA are intercepted
+    // too, so that Steps() is complete.
+    bool SeesSteps() const;
 
     // 0: lock requests pass to the system (which Wine always grants);
     // otherwise each one fails with `error` and never reaches the system.
@@ -100,6 +112,13 @@ public:
     std::vector<DWORD> ControlCodes() const;
     std::vector<RecordedOpen> Opens() const;
     std::vector<RecordedShellNotice> ShellNotices() const;
+    std::vector<RecordedDefinition> Definitions() const;
+    // Every intercepted call in order, in a short form that shows the order
+    // of a driver operation: "open" and "close" (volume paths \\.\X: only),
+    // "lock", "attach", "detach", "query", "dismount", "unlock" (other codes
+    // in hex), "define X:", "remove X:", "notice", "message"; a failed call
+    // has " failed" appended.
+    std::vector<std::string> Steps() const;
     void Clear();
 
 private:
@@ -108,6 +127,9 @@ private:
     ImportPatch createFile_;
     ImportPatch deviceIoControl_;
     ImportPatch shellNotify_;
+    ImportPatch defineDosDevice_;
+    ImportPatch closeHandle_;
+    ImportPatch messageBox_;
 };
 
 }  // namespace morvane::test

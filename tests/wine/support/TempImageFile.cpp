@@ -8,13 +8,22 @@
 
 namespace morvane::test {
 
-TempImageFile::TempImageFile(const std::string& extension, size_t bytes) {
-    static unsigned counter = 0;
+namespace {
+
+std::string TempDirectory() {
     char directory[MAX_PATH] = {};
     const DWORD length = GetTempPathA(MAX_PATH, directory);
-    if (length == 0 || length >= MAX_PATH) return;
-    path_ = std::string(directory, length) + "mvimage-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(++counter) + extension;
+    if (length == 0 || length >= MAX_PATH) return std::string();
+    return std::string(directory, length);
+}
+
+}  // namespace
+
+TempImageFile::TempImageFile(const std::string& extension, size_t bytes, const std::string& directory) {
+    static unsigned counter = 0;
+    const std::string folder = directory.empty() ? TempDirectory() : directory;
+    if (folder.empty()) return;
+    path_ = folder + "mvimage-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + extension;
     const win32::FileHandle file(
         CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return;

@@ -9,8 +9,10 @@ namespace morvane::test {
 
 class TempImageFile {
 public:
-    // A new file of `bytes` zero bytes whose name ends with `extension`.
-    explicit TempImageFile(const std::string& extension = ".iso", size_t bytes = 4096);
+    // A new file of `bytes` zero bytes whose name ends with `extension`, in
+    // `directory` (ending with a backslash) or else the temporary directory.
+    explicit TempImageFile(const std::string& extension = ".iso", size_t bytes = 4096,
+                           const std::string& directory = std::string());
     ~TempImageFile();
     TempImageFile(const TempImageFile&) = delete;
     TempImageFile& operator=(const TempImageFile&) = delete;

@@ -1,0 +1,352 @@
+// Binding a drive letter and attaching an image, end to end through the
+// stand-in driver: what the driver receives, what the system and the shell
+// see, and the one message of each failure with no letter left behind.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <vector>
+
+#include "drive/ControlCodes.h"
+#include "drive/DeviceNames.h"
+#include "drive/Driver.h"
+#include "drive/ImageInfo.h"
+#include "drive/KernelPath.h"
+#include "plugin/MorvaneApp.h"
+#include "support/ImportPatch.h"
+#include "support/MessageBoxWatcher.h"
+#include "support/StandInDriver.h"
+#include "support/StandInFixture.h"
+#include "support/TempImageFile.h"
+#include "win32/UniqueHandle.h"
+
+using namespace morvane;
+using namespace morvane::test;
+
+namespace {
+
+class DriverMountTest : public StandInDriverTest {
+protected:
+    std::vector<uint8_t> RequestFor(const std::string& imagePath, bool readOnly) const {
+        return BuildAttachRequest(KernelImagePath(imagePath), letter_, readOnly);
+    }
+
+    // The one box a failure shows, from the test program (its title).
+    void ExpectOneBox(const MessageBoxWatcher& watcher, const std::string& text) const {
+        const auto seen = watcher.Seen();
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].text, text);
+        EXPECT_EQ(seen[0].caption, "wine_tests");
+        EXPECT_EQ(seen[0].caption, App().AppTitle());
+        EXPECT_TRUE(seen[0].hasOk && !seen[0].hasYes && !seen[0].hasNo && !seen[0].hasCancel);
+    }
+
+    std::string Define() const { return "define " + DosDeviceName(letter_); }
+    std::string Remove() const { return "remove " + DosDeviceName(letter_); }
+    using Steps = std::vector<std::string>;
+
+    void ExpectNoDefinition() const {
+        EXPECT_FALSE(IsDriveDefined(letter_));
+        char target[MAX_PATH];
+        EXPECT_FALSE(QueryDosDeviceA(DosDeviceName(letter_).c_str(), target, MAX_PATH)) << target;
+    }
+};
+
+// A file at a fixed path, removed at the end of the scope.
+class FixedFile {
+public:
+    explicit FixedFile(std::string path) : path_(std::move(path)) {
+        const win32::FileHandle file(
+            CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        created_ = file.IsValid();
+    }
+    ~FixedFile() {
+        if (created_) DeleteFileA(path_.c_str());
+    }
+    FixedFile(const FixedFile&) = delete;
+    FixedFile& operator=(const FixedFile&) = delete;
+    bool IsCreated() const { return created_; }
+
+private:
+    std::string path_;
+    bool created_ = false;
+};
+
+// Wine serves \\server\share\ from dosdevices\unc\server\share in its
+// prefix: make that folder and answer the share's path, or say why not.
+std::string MakeWineShare(std::string* why) {
+    char prefix[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableA("WINEPREFIX", prefix, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return *why = "WINEPREFIX is not set", std::string();
+    using ToDosName = WCHAR*(CDECL*)(const char*);
+    const auto toDos = reinterpret_cast<ToDosName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
+    if (!toDos) return *why = "not running under Wine", std::string();
+    WCHAR* folder = toDos((std::string(prefix) + "/dosdevices/unc/mvserver/share").c_str());
+    if (!folder) return *why = "no DOS name for the prefix", std::string();
+    const int made = SHCreateDirectoryExW(nullptr, folder, nullptr);
+    HeapFree(GetProcessHeap(), 0, folder);
+    if (made != ERROR_SUCCESS && made != ERROR_ALREADY_EXISTS)
+        return *why = "cannot make the share folder: error " + std::to_string(made), std::string();
+    return "\\\\mvserver\\share\\";
+}
+
+uint32_t OpenHandles(int family, uint32_t number) {
+    MvStandInState state;
+    return ReadStandInState(family, number, &state) ? state.openHandles : 0xFFFFFFFFu;
+}
+
+}  // namespace
+
+TEST_F(DriverMountTest, AttachesEachFamilyAndTellsTheShell) {
+    const struct {
+        int family;
+        uint32_t number;
+        bool readOnly;
+    } cases[] = {
+        {kHardDiskFamily, 0, false},
+        {kCdDvdFamily, 1, false},
+        {kFloppyFamily, 3, true},
+        {kHardDiskFamily, 2, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(StandInDeviceName(c.family, c.number));
+        TempImageFile image;
+        ASSERT_TRUE(image.IsCreated());
+        const std::string kernelPath = KernelImagePath(image.Path());
+        const std::vector<uint8_t> request = RequestFor(image.Path(), c.readOnly);
+        const uint32_t handlesBefore = OpenHandles(c.family, c.number);
+        {
+            MessageBoxWatcher watcher;
+            DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
+            ASSERT_TRUE(recorder.SeesSteps() && recorder.SeesShell()) << recorder.Why();
+
+            ASSERT_EQ(DriverMount(c.number, request.data(), c.family), 0);
+
+            EXPECT_TRUE(watcher.Seen().empty());
+            EXPECT_EQ(recorder.Steps(), (Steps{"open failed", Define(), "open", "attach", "close", "notice"}));
+            const auto definitions = recorder.Definitions();
+            ASSERT_EQ(definitions.size(), 1u);
+            EXPECT_EQ(definitions[0].flags, static_cast<DWORD>(DDD_RAW_TARGET_PATH));
+            EXPECT_EQ(definitions[0].name, DosDeviceName(letter_));
+            EXPECT_EQ(definitions[0].target, DeviceObjectName(c.family, c.number));
+            const auto opens = recorder.Opens();
+            ASSERT_EQ(opens.size(), 2u) << "the in-use check, then the defined letter";
+            for (const RecordedOpen& open : opens) {
+                EXPECT_EQ(open.path, VolumePath(letter_));
+                EXPECT_EQ(open.access, static_cast<DWORD>(GENERIC_READ | GENERIC_WRITE));
+                EXPECT_EQ(open.shareMode, static_cast<DWORD>(FILE_SHARE_READ | FILE_SHARE_WRITE));
+                EXPECT_EQ(open.disposition, static_cast<DWORD>(OPEN_EXISTING));
+                EXPECT_EQ(open.flags, static_cast<DWORD>(FILE_FLAG_NO_BUFFERING));
+            }
+            EXPECT_FALSE(opens[0].succeeded);
+            EXPECT_TRUE(opens[1].succeeded);
+            const auto controls = recorder.Controls();
+            ASSERT_EQ(controls.size(), 1u);
+            EXPECT_EQ(controls[0].code, MV_IOCTL_ATTACH_IMAGE);
+            EXPECT_EQ(controls[0].inputLength, kernelPath.size() + 15);
+            EXPECT_EQ(controls[0].input, request);
+            EXPECT_EQ(controls[0].outputLength, 0u);
+            const auto notices = recorder.ShellNotices();
+            ASSERT_EQ(notices.size(), 1u);
+            EXPECT_EQ(notices[0].event, SHCNE_DRIVEADD);
+            EXPECT_EQ(notices[0].flags, static_cast<UINT>(SHCNF_PATHA));
+            EXPECT_EQ(notices[0].path, ShellDrivePath(letter_));
+            EXPECT_FALSE(notices[0].hasSecondItem);
+        }
+        EXPECT_TRUE(IsDriveDefined(letter_));
+        char target[MAX_PATH] = {};
+        ASSERT_TRUE(QueryDosDeviceA(DosDeviceName(letter_).c_str(), target, MAX_PATH));
+        EXPECT_STREQ(target, DeviceObjectName(c.family, c.number).c_str());
+
+        MvStandInState state;
+        ASSERT_TRUE(ReadStandInState(c.family, c.number, &state));
+        EXPECT_EQ(state.attached, 1);
+        EXPECT_EQ(state.readOnly, c.readOnly ? 1 : 0);
+        EXPECT_EQ(state.driveLetter, letter_);
+        EXPECT_EQ(std::string(state.imageName, state.nameLength), kernelPath);
+        EXPECT_EQ(state.openHandles, handlesBefore) << "a handle outlived the call";
+
+        uint8_t answer[kQueryAnswerSize];
+        size_t returned = 0;
+        ASSERT_EQ(DriverQuery(letter_, answer, &returned), 0);
+        EXPECT_TRUE(AnswerNamesImage(answer, returned, kernelPath));
+
+        RemoveStandInDriveLetter(letter_);
+        ResetStandInDevice(c.family, c.number);
+    }
+}
+
+// Every form of image path reaches the driver in the kernel's name space and
+// comes back from the query as it was sent.
+TEST_F(DriverMountTest, SendsTheKernelPathOfEveryPathForm) {
+    FixedFile rootImage("C:\\x.iso");
+    ASSERT_TRUE(rootImage.IsCreated());
+    std::string why;
+    const std::string share = MakeWineShare(&why);
+    if (share.empty()) GTEST_SKIP() << "no UNC share to test with: " << why;
+    TempImageFile shared(".iso", 512, share);
+    ASSERT_TRUE(shared.IsCreated()) << "cannot write to " << share;
+
+    const struct {
+        std::string imagePath;
+        std::string kernelPath;
+    } cases[] = {
+        {"C:\\x.iso", "\\??\\C:\\x.iso"},
+        {"\\??\\C:\\x.iso", "\\??\\C:\\x.iso"},
+        {shared.Path(), "\\??\\UNC" + shared.Path().substr(1)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.imagePath);
+        const std::vector<uint8_t> request = RequestFor(c.imagePath, false);
+        {
+            MessageBoxWatcher watcher;
+            DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
+            ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
+            ASSERT_EQ(DriverMount(0, request.data(), kCdDvdFamily), 0);
+            EXPECT_TRUE(watcher.Seen().empty());
+            ASSERT_EQ(recorder.Controls().size(), 1u);
+            EXPECT_EQ(recorder.Controls()[0].inputLength, c.kernelPath.size() + 15);
+        }
+        MvStandInState state;
+        ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
+        EXPECT_EQ(std::string(state.imageName, state.nameLength), c.kernelPath);
+        EXPECT_EQ(state.lastAttachInputLength, c.kernelPath.size() + 15);
+        uint8_t answer[kQueryAnswerSize];
+        size_t returned = 0;
+        ASSERT_EQ(DriverQuery(letter_, answer, &returned), 0);
+        EXPECT_TRUE(AnswerNamesImage(answer, returned, c.kernelPath));
+
+        RemoveStandInDriveLetter(letter_);
+        ResetStandInDevice(kCdDvdFamily, 0);
+    }
+    EXPECT_EQ(std::string("\\??\\C:\\x.iso").size() + 15, 27u);
+}
+
+// C: opens for reading and writing under Wine: a letter in use.
+TEST_F(DriverMountTest, LetterInUseDefinesNothing) {
+    TempImageFile image;
+    ASSERT_TRUE(image.IsCreated());
+    std::vector<uint8_t> request = BuildAttachRequest(KernelImagePath(image.Path()), 'C', false);
+    char before[MAX_PATH] = {};
+    ASSERT_TRUE(QueryDosDeviceA("C:", before, MAX_PATH));
+
+    MessageBoxWatcher watcher;
+    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
+    ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
+    EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily), -1);
+
+    ExpectOneBox(watcher, SystemMessageFor("C:", ERROR_BUSY));
+    EXPECT_EQ(recorder.Steps(), (Steps{"open", "close", "message"}));
+    char after[MAX_PATH] = {};
+    ASSERT_TRUE(QueryDosDeviceA("C:", after, MAX_PATH));
+    EXPECT_STREQ(after, before);
+    MvStandInState state;
+    ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
+    EXPECT_EQ(state.attachRequests, 0u);
+}
+
+TEST_F(DriverMountTest, StoppedDriverShowsDriverMissing) {
+    TempImageFile image;
+    ASSERT_TRUE(image.IsCreated());
+    const std::vector<uint8_t> request = RequestFor(image.Path(), false);
+    std::string why;
+    ASSERT_TRUE(StopStandInDriver(&why)) << why;
+
+    MessageBoxWatcher watcher;
+    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
+    ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+    EXPECT_EQ(DriverMount(0, request.data(), kHardDiskFamily), -1);
+    ExpectOneBox(watcher, SpecialMessageFor(ReportContext::CreateDevice, ERROR_PATH_NOT_FOUND));
+    EXPECT_EQ(recorder.Steps(), (Steps{"open failed", Define(), "open failed", "message", Remove()}));
+    EXPECT_EQ(recorder.Opens().back().error, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+    ExpectNoDefinition();
+}
+
+// Wine opens a device whose driver refuses the open; the recorder reports
+// the refusal as Windows does (ERROR_FILE_NOT_FOUND).
+TEST_F(DriverMountTest, NumberPastTheDriversSetShowsTooManyDevices) {
+    TempImageFile image;
+    ASSERT_TRUE(image.IsCreated());
+    const std::vector<uint8_t> request = RequestFor(image.Path(), false);
+    for (int family : {kHardDiskFamily, kCdDvdFamily, kFloppyFamily}) {
+        SCOPED_TRACE(family);
+        MessageBoxWatcher watcher;
+        DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
+        ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+        EXPECT_EQ(DriverMount(MV_STANDIN_SERVED_DEVICES, request.data(), family), -1);
+        ExpectOneBox(watcher, SpecialMessageFor(ReportContext::CreateDevice, ERROR_FILE_NOT_FOUND));
+        EXPECT_EQ(recorder.Steps(), (Steps{"open failed", Define(), "open failed", "message", Remove()}));
+        ExpectNoDefinition();
+    }
+}
+
+TEST_F(DriverMountTest, VanishedImageShowsImageNotAccessible) {
+    TempImageFile image;
+    ASSERT_TRUE(image.IsCreated());
+    const std::vector<uint8_t> request = RequestFor(image.Path(), false);
+    image.Remove();
+    const uint32_t handlesBefore = OpenHandles(kFloppyFamily, 1);
+
+    MessageBoxWatcher watcher;
+    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
+    ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+    EXPECT_EQ(DriverMount(1, request.data(), kFloppyFamily), -1);
+
+    ExpectOneBox(watcher, SpecialMessageFor(ReportContext::AttachImage, ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(recorder.Steps(),
+              (Steps{"open failed", Define(), "open", "attach failed", "message", Remove(), "close"}));
+    const auto definitions = recorder.Definitions();
+    ASSERT_EQ(definitions.size(), 2u);
+    EXPECT_EQ(definitions[1].flags, static_cast<DWORD>(DDD_REMOVE_DEFINITION));
+    EXPECT_TRUE(definitions[1].target.empty());
+    ExpectNoDefinition();
+    MvStandInState state;
+    ASSERT_TRUE(ReadStandInState(kFloppyFamily, 1, &state));
+    EXPECT_EQ(state.attached, 0);
+    EXPECT_EQ(state.openHandles, handlesBefore) << "a handle outlived the call";
+}
+
+// Any other refusal of the attach shows the system's text after the
+// driver's name.
+TEST_F(DriverMountTest, BusyDeviceShowsTheSystemText) {
+    TempImageFile first;
+    TempImageFile second;
+    ASSERT_TRUE(first.IsCreated() && second.IsCreated());
+    const std::vector<uint8_t> firstRequest = RequestFor(first.Path(), false);
+    ASSERT_EQ(DriverMount(2, firstRequest.data(), kCdDvdFamily), 0);
+    RemoveStandInDriveLetter(letter_);
+    ASSERT_FALSE(IsDriveDefined(letter_));
+
+    MessageBoxWatcher watcher;
+    const std::vector<uint8_t> secondRequest = RequestFor(second.Path(), false);
+    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
+    ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+    EXPECT_EQ(DriverMount(2, secondRequest.data(), kCdDvdFamily), -1);
+    ExpectOneBox(watcher, SystemMessageFor("MV_FileDisk:", ERROR_BUSY));
+    EXPECT_EQ(recorder.Steps(),
+              (Steps{"open failed", Define(), "open", "attach failed", "message", Remove(), "close"}));
+    ExpectNoDefinition();
+}
+
+// A letter outside A to Z is refused before anything is opened or bound.
+TEST_F(DriverMountTest, LetterOutsideAToZIsNeverBound) {
+    TempImageFile image;
+    ASSERT_TRUE(image.IsCreated());
+    for (char letter : {'a', '@', '[', '1', '\\'}) {
+        SCOPED_TRACE(letter);
+        const std::vector<uint8_t> request = BuildAttachRequest(KernelImagePath(image.Path()), letter, false);
+        const std::string name = DosDeviceName(letter);
+        char target[MAX_PATH];
+        const bool definedBefore = QueryDosDeviceA(name.c_str(), target, MAX_PATH);
+
+        MessageBoxWatcher watcher;
+        DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
+        ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+        EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily), -1);
+        ExpectOneBox(watcher, SystemMessageFor(name, ERROR_INVALID_DRIVE));
+        EXPECT_EQ(recorder.Steps(), Steps{"message"});
+        EXPECT_EQ(QueryDosDeviceA(name.c_str(), target, MAX_PATH) != 0, definedBefore);
+    }
+}

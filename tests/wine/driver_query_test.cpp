@@ -1,0 +1,133 @@
+// Asking a drive letter which image it serves: read-only, silent, and an
+// answer counts only from 16 bytes on.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <vector>
+
+#include "drive/ControlCodes.h"
+#include "drive/DeviceNames.h"
+#include "drive/Driver.h"
+#include "drive/ImageInfo.h"
+#include "drive/KernelPath.h"
+#include "support/ImportPatch.h"
+#include "support/MessageBoxWatcher.h"
+#include "support/StandInDriver.h"
+#include "support/StandInFixture.h"
+#include "support/TempImageFile.h"
+
+using namespace morvane;
+using namespace morvane::test;
+
+namespace {
+
+constexpr uint8_t kJunk = 0xA5;
+constexpr size_t kCanary = 8;
+
+class DriverQueryTest : public StandInDriverTest {
+protected:
+    void Mount() {
+        ASSERT_TRUE(image_.IsCreated());
+        kernelPath_ = KernelImagePath(image_.Path());
+        const std::vector<uint8_t> request = BuildAttachRequest(kernelPath_, letter_, true);
+        ASSERT_EQ(DriverMount(3, request.data(), kFloppyFamily), 0);
+    }
+
+    // Queries with a junk-filled answer followed by canary bytes.
+    int Query(size_t* returned) {
+        std::memset(answer_, kJunk, sizeof answer_);
+        *returned = 0xdeadbeef;
+        return DriverQuery(letter_, answer_, returned);
+    }
+    bool CanaryIntact() const {
+        for (size_t i = kQueryAnswerSize; i < sizeof answer_; ++i)
+            if (answer_[i] != kJunk) return false;
+        return true;
+    }
+
+    TempImageFile image_;
+    std::string kernelPath_;
+    uint8_t answer_[kQueryAnswerSize + kCanary];
+};
+
+}  // namespace
+
+TEST_F(DriverQueryTest, AnswersTheAttachedImageThroughAReadOnlyOpen) {
+    Mount();
+    MessageBoxWatcher watcher;
+    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
+    ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+    size_t returned = 0;
+    ASSERT_EQ(Query(&returned), 0);
+    EXPECT_EQ(recorder.Steps(), (std::vector<std::string>{"open", "query", "close"}));
+
+    EXPECT_EQ(returned, kImageInfoFixedSize + kernelPath_.size() + 1);
+    EXPECT_TRUE(AnswerNamesImage(answer_, returned, kernelPath_));
+    EXPECT_TRUE(CanaryIntact());
+    const auto opens = recorder.Opens();
+    ASSERT_EQ(opens.size(), 1u);
+    EXPECT_EQ(opens[0].access, static_cast<DWORD>(GENERIC_READ));
+    EXPECT_EQ(opens[0].shareMode, static_cast<DWORD>(FILE_SHARE_READ | FILE_SHARE_WRITE));
+    EXPECT_EQ(opens[0].disposition, static_cast<DWORD>(OPEN_EXISTING));
+    EXPECT_EQ(opens[0].flags, static_cast<DWORD>(FILE_FLAG_NO_BUFFERING));
+    const auto controls = recorder.Controls();
+    ASSERT_EQ(controls.size(), 1u);
+    EXPECT_EQ(controls[0].code, MV_IOCTL_QUERY_IMAGE);
+    EXPECT_EQ(controls[0].inputLength, 0u);
+    EXPECT_EQ(controls[0].outputLength, kQueryAnswerSize);
+    EXPECT_TRUE(watcher.Seen().empty());
+}
+
+TEST_F(DriverQueryTest, AnswerCountsFromSixteenBytes) {
+    Mount();
+    const struct {
+        uint32_t limit;
+        int result;
+        size_t returned;
+    } cases[] = {{16, 0, 16}, {15, -1, 0}, {1, -1, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.limit);
+        ASSERT_TRUE(LimitStandInAnswer(kFloppyFamily, 3, c.limit));
+        size_t returned = 0;
+        SetLastError(0xdeadbeef);
+        EXPECT_EQ(Query(&returned), c.result);
+        EXPECT_EQ(returned, c.returned);
+        if (c.result != 0) {
+            EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+        }
+        EXPECT_TRUE(CanaryIntact());
+    }
+}
+
+// Nothing is reported; the last error tells why.
+TEST_F(DriverQueryTest, FailsSilentlyWithTheCause) {
+    MessageBoxWatcher watcher;
+    size_t returned = 0;
+
+    SetLastError(0xdeadbeef);
+    EXPECT_EQ(Query(&returned), -1);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND)) << "letter not defined";
+    EXPECT_EQ(returned, 0u);
+
+    // Bound, but nothing attached.
+    ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, DosDeviceName(letter_).c_str(),
+                                 StandInDeviceName(kFloppyFamily, 3).c_str()));
+    SetLastError(0xdeadbeef);
+    EXPECT_EQ(Query(&returned), -1);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_READY));
+    EXPECT_EQ(returned, 0u);
+
+    // A volume that is not the driver's refuses the request.
+    uint8_t answer[kQueryAnswerSize];
+    SetLastError(0xdeadbeef);
+    EXPECT_EQ(DriverQuery('C', answer, &returned), -1);
+    EXPECT_NE(GetLastError(), 0xdeadbeefu);
+    EXPECT_NE(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
+
+    SetLastError(0xdeadbeef);
+    EXPECT_EQ(DriverQuery('a', answer, &returned), -1);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_DRIVE));
+
+    EXPECT_TRUE(watcher.Seen().empty());
+}
