@@ -73,8 +73,10 @@ ScratchImage::ScratchImage(const std::string& fileName, uint32_t size) {
     char temp[MAX_PATH];
     const DWORD len = GetTempPathA(MAX_PATH, temp);
     if (len == 0 || len >= MAX_PATH) return;
+    // One folder per image, so that images of one test may share a name.
+    static LONG serial = 0;
     folder_ = std::string(temp) + "morvane-" + std::to_string(GetCurrentProcessId()) + "-" +
-              std::to_string(GetTickCount());
+              std::to_string(InterlockedIncrement(&serial));
     if (!CreateDirectoryA(folder_.c_str(), nullptr)) return;
     path_ = folder_ + "\\" + fileName;
     win32::FileHandle file(

@@ -1,0 +1,133 @@
+// Deleting the entry of a mounted image: the question, then the unmount
+// through the stand-in driver, or nothing at all on No.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "plugin/MorvaneApp.h"
+#include "support/CleanRegistry.h"
+#include "support/ImportPatch.h"
+#include "support/MessageBoxWatcher.h"
+#include "support/Plugin.h"
+#include "support/StandInDriver.h"
+#include "support/StoredRecords.h"
+
+using namespace morvane;
+using namespace morvane::test;
+
+namespace {
+
+bool DriveExists(char letter) { return (GetLogicalDrives() & (1u << (letter - 'A'))) != 0; }
+
+class RemoveMountedImage : public CleanRegistryTest {
+protected:
+    void SetUp() override {
+        CleanRegistryTest::SetUp();
+        std::string why;
+        ASSERT_TRUE(EnsureStandInDriverRunning(&why)) << why;
+        ASSERT_TRUE(ResetStandInDevice(kCdDvdFamily, 0));
+        letter_ = FreeDriveLetter();
+        ASSERT_NE(letter_, 0) << "no free drive letter";
+        cleanup_ = std::make_unique<StandInLetterCleanup>(letter_);
+        image_ = std::make_unique<ScratchImage>("Disk.iso");
+        ASSERT_TRUE(image_->IsReady());
+
+        // Mounted as the properties dialog would mount it.
+        CFileInfo record = MakeRecord({"Disk.iso", image_->Path(), letter_, 3, false, true});
+        ASSERT_TRUE(App().MountImage(record));
+        ASSERT_TRUE(DriveExists(letter_));
+        ASSERT_TRUE(ReadRecord("Disk.iso", mounted_));
+        ASSERT_EQ(mounted_.mounted, 1);
+    }
+
+    void TearDown() override {
+        cleanup_.reset();
+        ResetStandInDevice(kCdDvdFamily, 0);
+        image_.reset();
+        CleanRegistryTest::TearDown();
+    }
+
+    static MvStandInState Device() {
+        MvStandInState state;
+        EXPECT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
+        return state;
+    }
+
+    char letter_ = 0;
+    std::unique_ptr<StandInLetterCleanup> cleanup_;
+    std::unique_ptr<ScratchImage> image_;
+    CFileInfo mounted_;
+};
+
+}  // namespace
+
+TEST_F(RemoveMountedImage, YesUnmountsThroughTheDriverAndRemovesTheValue) {
+    LoadedPlugin plugin;
+    ASSERT_TRUE(plugin.IsLoaded());
+    // Makes a dismount that reached the driver succeed, as on Windows.
+    DriverRequestRecorder recorder(plugin.Handle());
+    ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
+    plugin.Fs().FsInit(1, nullptr, nullptr, nullptr);
+
+    MessageBoxWatcher watcher({IDYES});
+    char name[] = "\\disk.ISO";
+    EXPECT_TRUE(plugin.Fs().FsDeleteFile(name));
+
+    const auto seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_NE(seen[0].text.find(image_->Path()), std::string::npos) << seen[0].text;
+    EXPECT_NE(seen[0].text.find(std::string(" ") + letter_ + ":"), std::string::npos) << seen[0].text;
+    EXPECT_EQ(seen[0].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
+    EXPECT_TRUE(seen[0].hasYes && seen[0].hasNo);
+
+    EXPECT_FALSE(DriveExists(letter_));
+    const MvStandInState state = Device();
+    EXPECT_EQ(state.attached, 0);
+    EXPECT_EQ(state.detachRequests, 1u);
+    EXPECT_TRUE(StoredValues().empty());
+    EXPECT_TRUE(image_->Exists());
+}
+
+TEST_F(RemoveMountedImage, NoKeepsDriveRecordAndEntry) {
+    LoadedPlugin plugin;
+    ASSERT_TRUE(plugin.IsLoaded());
+    plugin.Fs().FsInit(1, nullptr, nullptr, nullptr);
+
+    MessageBoxWatcher watcher({IDNO});
+    char name[] = "\\Disk.iso";
+    EXPECT_FALSE(plugin.Fs().FsDeleteFile(name));
+    EXPECT_EQ(watcher.Seen().size(), 1u);
+
+    EXPECT_TRUE(DriveExists(letter_));
+    const MvStandInState state = Device();
+    EXPECT_EQ(state.attached, 1);
+    EXPECT_EQ(state.detachRequests, 0u);
+    CFileInfo after;
+    ASSERT_TRUE(ReadRecord("Disk.iso", after));
+    EXPECT_EQ(std::memcmp(&after, &mounted_, sizeof after), 0);
+
+    // Still listed.
+    WIN32_FIND_DATAA fd;
+    char root[] = "\\";
+    HANDLE find = plugin.Fs().FsFindFirst(root, &fd);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    EXPECT_STREQ(fd.cFileName, "Disk.iso");
+    plugin.Fs().FsFindClose(find);
+}
+
+TEST_F(RemoveMountedImage, YesClearsTheDriveTableEntry) {
+    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
+    ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
+    CMorvaneApp& app = App();
+    app.RefreshCatalogue();
+    ASSERT_EQ(app.DriveName(letter_), "Disk.iso");
+
+    MessageBoxWatcher watcher({IDYES});
+    EXPECT_EQ(app.RemoveImage("\\disk.iso"), kRemoveDone);
+    EXPECT_EQ(app.DriveName(letter_), "");
+    CFileInfo record;
+    EXPECT_FALSE(app.FindImage("\\disk.iso", record));
+    EXPECT_FALSE(DriveExists(letter_));
+}

@@ -1,0 +1,253 @@
+// The log-on restore through rundll32 against the stand-in driver: marked
+// images come back on their letters, failures are logged and leave neither a
+// letter nor a mounted mark behind.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "plugin/MorvaneApp.h"
+#include "support/CleanRegistry.h"
+#include "support/Rundll32.h"
+#include "support/StandInDriver.h"
+#include "support/StoredRecords.h"
+
+using namespace morvane;
+using namespace morvane::test;
+
+namespace {
+
+bool DriveExists(char letter) { return (GetLogicalDrives() & (1u << (letter - 'A'))) != 0; }
+
+// Letters that no drive uses and no name is defined for, from Y downwards.
+std::vector<char> FreeLetters(size_t count) {
+    std::vector<char> letters;
+    for (char letter = 'Y'; letter >= 'D' && letters.size() < count; --letter) {
+        const char name[] = {letter, ':', '\0'};
+        char target[MAX_PATH];
+        if (!DriveExists(letter) && !QueryDosDeviceA(name, target, MAX_PATH)) letters.push_back(letter);
+    }
+    return letters;
+}
+
+std::string SystemText(DWORD error) {
+    char text[1024] = {};
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                                        0, text, sizeof text, nullptr);
+    return std::string(text, length);
+}
+
+// "dd.mm.yyyy HH:MM:SS\t"
+bool IsTimeStamp(const std::string& text) {
+    static const char pattern[] = "00.00.0000 00:00:00\t";
+    if (text.size() != sizeof pattern - 1) return false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool digit = text[i] >= '0' && text[i] <= '9';
+        if (pattern[i] == '0' ? !digit : text[i] != pattern[i]) return false;
+    }
+    return true;
+}
+
+// The log holds exactly one entry, and it is `message`, ending with a line
+// break (the system's texts bring their own, the special texts get one).
+void ExpectSingleLogEntry(const std::string& log, const std::string& message) {
+    ASSERT_GT(log.size(), 20u) << "log: " << log;
+    EXPECT_TRUE(IsTimeStamp(log.substr(0, 20))) << log;
+    const bool hasBreak = !message.empty() && message.back() == '\n';
+    EXPECT_EQ(log.substr(20), hasBreak ? message : message + "\r\n");
+}
+
+std::string KernelPathOf(const std::string& path) { return "\\??\\" + path; }
+
+class LogonRestoreWithDriver : public CleanRegistryTest {
+protected:
+    void SetUp() override {
+        CleanRegistryTest::SetUp();
+        DeleteLogonLog();
+        std::string why;
+        ASSERT_TRUE(EnsureStandInDriverRunning(&why)) << why;
+        ResetDevices();
+        letters_ = FreeLetters(5);
+        ASSERT_EQ(letters_.size(), 5u) << "not enough free drive letters";
+        for (char letter : letters_) cleanups_.push_back(std::make_unique<StandInLetterCleanup>(letter));
+    }
+
+    void TearDown() override {
+        cleanups_.clear();
+        ResetDevices();
+        DeleteLogonLog();
+        CleanRegistryTest::TearDown();
+    }
+
+    static void ResetDevices() {
+        for (int family : {kHardDiskFamily, kCdDvdFamily, kFloppyFamily})
+            for (uint32_t number = 0; number < MV_STANDIN_SERVED_DEVICES; ++number) ResetStandInDevice(family, number);
+    }
+
+    static void RunRestore() {
+        const LogonRunResult run = RunLogonRestore();
+        ASSERT_TRUE(run.started) << "error " << run.startError;
+        EXPECT_TRUE(run.finished) << "still running: waiting for someone?";
+        for (const SeenDialog& dialog : run.dialogs) ADD_FAILURE() << "asked: " << dialog.text;
+    }
+
+    static CFileInfo Stored(const std::string& name) {
+        CFileInfo record = EmptyFileInfo();
+        EXPECT_TRUE(ReadRecord(name, record)) << name;
+        return record;
+    }
+
+    std::vector<char> letters_;
+    std::vector<std::unique_ptr<StandInLetterCleanup>> cleanups_;
+};
+
+}  // namespace
+
+TEST_F(LogonRestoreWithDriver, MarkedImagesComeBackOnTheirLettersAndModes) {
+    struct Case {
+        const char* name;
+        uint32_t mode;
+        int family;
+        uint32_t number;
+        bool readOnly;
+    };
+    // Two of one family show that numbers count per family.
+    const Case cases[] = {
+        {"disk.vhd", 0, kHardDiskFamily, 0, false},
+        {"locked.vhd", 1, kHardDiskFamily, 1, true},
+        {"movie.iso", 3, kCdDvdFamily, 0, false},
+        {"boot.img", 4, kFloppyFamily, 0, false},
+        {"tools.img", 5, kFloppyFamily, 1, true},
+    };
+    std::vector<std::unique_ptr<ScratchImage>> images;
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        images.push_back(std::make_unique<ScratchImage>(cases[i].name));
+        ASSERT_TRUE(images.back()->IsReady());
+        ASSERT_EQ(StoreRecord({cases[i].name, images.back()->Path(), letters_[i], cases[i].mode, true, true}),
+                  ERROR_SUCCESS);
+    }
+
+    RunRestore();
+
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(c.name);
+        EXPECT_TRUE(DriveExists(letters_[i]));
+        MvStandInState state;
+        ASSERT_TRUE(ReadStandInState(c.family, c.number, &state));
+        EXPECT_EQ(state.attached, 1);
+        EXPECT_EQ(state.driveLetter, letters_[i]);
+        EXPECT_EQ(state.readOnly, c.readOnly ? 1 : 0);
+        EXPECT_EQ(std::string(state.imageName, state.nameLength), KernelPathOf(images[i]->Path()));
+        const CFileInfo record = Stored(c.name);
+        EXPECT_EQ(record.mounted, 1);
+        EXPECT_EQ(record.driveLetter, letters_[i]);
+        EXPECT_EQ(record.mountMode, c.mode);
+        EXPECT_EQ(record.deviceNumber, c.number);
+    }
+    EXPECT_EQ(ReadLogonLog(), "");
+}
+
+TEST_F(LogonRestoreWithDriver, OnlyRecordsMarkedMountedAndForRestoreAreMounted) {
+    ScratchImage left("left.iso");
+    ScratchImage unmounted("unmounted.iso");
+    ASSERT_TRUE(left.IsReady() && unmounted.IsReady());
+    ASSERT_EQ(StoreRecord({"left.iso", left.Path(), letters_[0], 3, true, false}), ERROR_SUCCESS);
+    ASSERT_EQ(StoreRecord({"unmounted.iso", unmounted.Path(), letters_[1], 3, false, true}), ERROR_SUCCESS);
+
+    RunRestore();
+
+    EXPECT_FALSE(DriveExists(letters_[0]));
+    EXPECT_FALSE(DriveExists(letters_[1]));
+    MvStandInState state;
+    ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
+    EXPECT_EQ(state.attachRequests, 0u);
+    EXPECT_EQ(Stored("left.iso").mounted, 0);
+    EXPECT_EQ(Stored("unmounted.iso").mounted, 0);
+    EXPECT_EQ(Stored("unmounted.iso").restoreAtLogon, 1);
+}
+
+TEST_F(LogonRestoreWithDriver, DeviceNumbersFollowTheStoreOrder) {
+    std::vector<std::unique_ptr<ScratchImage>> images;
+    const char* names[] = {"one.iso", "two.iso", "three.iso"};
+    for (size_t i = 0; i < 3; ++i) {
+        images.push_back(std::make_unique<ScratchImage>(names[i]));
+        ASSERT_TRUE(images.back()->IsReady());
+        ASSERT_EQ(StoreRecord({names[i], images.back()->Path(), letters_[i], 3, true, true}), ERROR_SUCCESS);
+    }
+    // Whatever order the registry enumerates them in, the numbers follow it.
+    const auto order = StoredValues();
+    ASSERT_EQ(order.size(), 3u);
+
+    RunRestore();
+
+    for (uint32_t number = 0; number < 3; ++number) {
+        SCOPED_TRACE(order[number].name);
+        const CFileInfo record = Stored(order[number].name);
+        EXPECT_EQ(record.mounted, 1);
+        EXPECT_EQ(record.deviceNumber, number);
+        MvStandInState state;
+        ASSERT_TRUE(ReadStandInState(kCdDvdFamily, number, &state));
+        EXPECT_EQ(state.attached, 1);
+        EXPECT_EQ(std::string(state.imageName, state.nameLength), KernelPathOf(ImagePathOf(record)));
+    }
+}
+
+TEST_F(LogonRestoreWithDriver, SecondRecordOnOneLetterIsLoggedBusyAndStoredUnmounted) {
+    ScratchImage first("first.img");
+    ScratchImage second("second.img");
+    ASSERT_TRUE(first.IsReady() && second.IsReady());
+    ASSERT_EQ(StoreRecord({"first.img", first.Path(), letters_[0], 0, true, true}), ERROR_SUCCESS);
+    ASSERT_EQ(StoreRecord({"second.img", second.Path(), letters_[0], 0, true, true}), ERROR_SUCCESS);
+    const auto order = StoredValues();
+    ASSERT_EQ(order.size(), 2u);
+
+    RunRestore();
+
+    EXPECT_TRUE(DriveExists(letters_[0]));
+    EXPECT_EQ(Stored(order[0].name).mounted, 1);
+    EXPECT_EQ(Stored(order[1].name).mounted, 0);
+    MvStandInState state;
+    ASSERT_TRUE(ReadStandInState(kHardDiskFamily, 0, &state));
+    EXPECT_EQ(std::string(state.imageName, state.nameLength), KernelPathOf(ImagePathOf(Stored(order[0].name))));
+    ExpectSingleLogEntry(ReadLogonLog(), std::string(1, letters_[0]) + ": " + SystemText(ERROR_BUSY));
+}
+
+TEST_F(LogonRestoreWithDriver, DeletedImageIsLoggedAndLeavesNoLetter) {
+    ScratchImage image("gone.iso");
+    ASSERT_TRUE(image.IsReady());
+    ASSERT_EQ(StoreRecord({"gone.iso", image.Path(), letters_[0], 3, true, true}), ERROR_SUCCESS);
+    ASSERT_TRUE(image.Delete());
+
+    RunRestore();
+
+    EXPECT_FALSE(DriveExists(letters_[0]));
+    char target[MAX_PATH];
+    const char name[] = {letters_[0], ':', '\0'};
+    EXPECT_EQ(QueryDosDeviceA(name, target, MAX_PATH), 0u) << target;
+    EXPECT_EQ(Stored("gone.iso").mounted, 0);
+    ExpectSingleLogEntry(ReadLogonLog(), App().LangText(1015));
+}
+
+TEST_F(LogonRestoreWithDriver, LaterRestoreAppendsToTheLog) {
+    ScratchImage image("gone.iso");
+    ASSERT_TRUE(image.IsReady());
+    ASSERT_EQ(StoreRecord({"gone.iso", image.Path(), letters_[0], 3, true, true}), ERROR_SUCCESS);
+    ASSERT_TRUE(image.Delete());
+    RunRestore();
+    const std::string firstLog = ReadLogonLog();
+    ASSERT_FALSE(firstLog.empty());
+
+    // The failure is not repeated: the record is no longer marked mounted.
+    RunRestore();
+    EXPECT_EQ(ReadLogonLog(), firstLog);
+
+    ASSERT_EQ(StoreRecord({"gone.iso", image.Path(), letters_[0], 3, true, true}), ERROR_SUCCESS);
+    RunRestore();
+    const std::string log = ReadLogonLog();
+    ASSERT_GT(log.size(), firstLog.size());
+    EXPECT_EQ(log.substr(0, firstLog.size()), firstLog);
+    ExpectSingleLogEntry(log.substr(firstLog.size()), App().LangText(1015));
+}
