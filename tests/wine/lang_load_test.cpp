@@ -100,6 +100,7 @@ TEST_F(LangLoad, MissingFileIsReportedOnceInBothLanguages) {
         EXPECT_EQ(seen[0].caption, App().AppTitle());
         EXPECT_TRUE(seen[0].hasOk);
         EXPECT_FALSE(seen[0].hasCancel || seen[0].hasYes || seen[0].hasNo);
+        EXPECT_EQ(seen[0].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
         ExpectFirstTable();
     }
 }
