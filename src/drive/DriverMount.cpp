@@ -12,6 +12,19 @@
 #include "plugin/MorvaneApp.h"
 
 namespace morvane {
+namespace {
+
+// A volume that exists but refuses the open (a drive only administrators may
+// open, a locked volume, Wine's Z:) is in use as much as one that opens:
+// binding its letter again would hide that drive. Only a name that is not
+// there, or whose device is gone, is free.
+bool IsLetterInUse(char letter) {
+    if (OpenVolume(letter, GENERIC_READ | GENERIC_WRITE)) return true;
+    const DWORD error = GetLastError();
+    return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+}
+
+}  // namespace
 
 int DriverMount(uint32_t deviceNumber, const uint8_t* request, int family) {
     CMorvaneApp& app = App();
@@ -24,7 +37,7 @@ int DriverMount(uint32_t deviceNumber, const uint8_t* request, int family) {
         return -1;
     }
 
-    if (OpenVolume(letter, GENERIC_READ | GENERIC_WRITE)) {
+    if (IsLetterInUse(letter)) {
         SetLastError(ERROR_BUSY);
         app.ReportDriveError(dosName, ReportContext::General);
         return -1;
