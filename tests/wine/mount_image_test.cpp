@@ -1,0 +1,262 @@
+// Mounting and unmounting catalogue records end to end: the core's own
+// application object, the stand-in driver, the registry store.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <shlobj.h>
+#include <winioctl.h>
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "drive/ControlCodes.h"
+#include "drive/KernelPath.h"
+#include "plugin/MorvaneApp.h"
+#include "support/DriveFixture.h"
+#include "support/MessageBoxWatcher.h"
+#include "support/StandInDriver.h"
+#include "support/TempImageFile.h"
+#include "win32/UniqueHandle.h"
+
+using namespace morvane;
+using namespace morvane::test;
+
+namespace {
+
+class MountImage : public DriveTest {};
+
+std::string NameOf(const MvStandInState& state) {
+    return std::string(state.imageName, std::min<size_t>(state.nameLength, sizeof state.imageName));
+}
+
+}  // namespace
+
+TEST_F(MountImage, EachFamilyMountsOnItsLetterAndUnmountsAgain) {
+    struct Case {
+        const char* name;
+        const char* extension;
+        uint32_t mode;
+        int family;
+    };
+    const Case cases[] = {
+        {"disc.iso", ".iso", kModeCdDvd, kCdDvdFamily},
+        {"boot.img", ".img", kModeFloppy, kFloppyFamily},
+        {"disk.vhd", ".vhd", 0, kHardDiskFamily},
+    };
+    const std::vector<char> letters = FreeLetters(1);
+    ASSERT_EQ(letters.size(), 1u);
+    const char letter = letters[0];
+    MessageBoxWatcher watcher;
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempImageFile image(c.extension);
+        ASSERT_TRUE(image.IsCreated());
+        CFileInfo record = ImageRecord(c.name, image.Path(), letter, c.mode);
+        ASSERT_TRUE(App().SaveFileInfo(record));
+        recorder_->Clear();
+
+        ASSERT_TRUE(App().MountImage(record));
+        EXPECT_TRUE(DriveListed(letter));
+        EXPECT_EQ(record.mounted, 1);
+        EXPECT_EQ(record.deviceNumber, 0u);
+        MvStandInState state;
+        ASSERT_TRUE(ReadStandInState(c.family, 0, &state));
+        EXPECT_TRUE(state.attached);
+        EXPECT_EQ(state.driveLetter, letter);
+        EXPECT_EQ(NameOf(state), KernelImagePath(image.Path()));
+        const auto stored = StoredRecord(c.name);
+        ASSERT_TRUE(stored);
+        EXPECT_EQ(stored->mounted, 1);
+        EXPECT_EQ(stored->deviceNumber, 0u);
+        if (recorder_->SeesShell()) {
+            const auto notices = recorder_->ShellNotices();
+            ASSERT_EQ(notices.size(), 1u);
+            EXPECT_EQ(notices[0].event, SHCNE_DRIVEADD);
+            EXPECT_EQ(notices[0].path, std::string(1, letter) + ":\\");
+        }
+
+        // A fresh catalogue from the store, confirmed by the driver.
+        ASSERT_TRUE(App().RefreshCatalogue());
+        EXPECT_EQ(App().DriveName(letter), c.name);
+
+        recorder_->Clear();
+        ASSERT_TRUE(App().UnmountImage(record));
+        EXPECT_FALSE(DriveListed(letter));
+        EXPECT_FALSE(DriveDefined(letter));
+        EXPECT_EQ(record.mounted, 0);
+        EXPECT_EQ(App().DriveName(letter), "");
+        ASSERT_TRUE(ReadStandInState(c.family, 0, &state));
+        EXPECT_FALSE(state.attached);
+        const auto unmounted = StoredRecord(c.name);
+        ASSERT_TRUE(unmounted);
+        EXPECT_EQ(unmounted->mounted, 0);
+        EXPECT_EQ(recorder_->ControlCodes(),
+                  (std::vector<DWORD>{FSCTL_LOCK_VOLUME, MV_IOCTL_DETACH_IMAGE, FSCTL_DISMOUNT_VOLUME,
+                                      FSCTL_UNLOCK_VOLUME}));
+        ASSERT_TRUE(App().RefreshCatalogue());
+        EXPECT_EQ(App().DriveName(letter), "");
+    }
+    EXPECT_TRUE(watcher.Seen().empty());
+}
+
+// Each family numbers its devices from 0; a number is free again once the
+// record holding it is unmounted.
+TEST_F(MountImage, LowestFreeDeviceNumberOfTheFamily) {
+    const std::vector<char> letters = FreeLetters(5);
+    ASSERT_EQ(letters.size(), 5u);
+    struct Step {
+        const char* name;
+        uint32_t mode;
+        int family;
+        uint32_t number;
+    };
+    const Step steps[] = {
+        {"cd0.iso", kModeCdDvd, kCdDvdFamily, 0},
+        {"cd1.iso", kModeCdDvd, kCdDvdFamily, 1},
+        {"cd2.iso", kModeCdDvd, kCdDvdFamily, 2},
+        {"hd0.vhd", 0, kHardDiskFamily, 0},
+    };
+    MessageBoxWatcher watcher;
+    std::vector<std::unique_ptr<TempImageFile>> images;
+    std::vector<CFileInfo> records;
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        SCOPED_TRACE(steps[i].name);
+        images.push_back(std::make_unique<TempImageFile>());
+        ASSERT_TRUE(images.back()->IsCreated());
+        records.push_back(ImageRecord(steps[i].name, images.back()->Path(), letters[i], steps[i].mode));
+        ASSERT_TRUE(App().SaveFileInfo(records.back()));
+        ASSERT_TRUE(App().MountImage(records.back()));
+        EXPECT_EQ(records.back().deviceNumber, steps[i].number);
+        EXPECT_EQ(StoredRecord(steps[i].name)->deviceNumber, steps[i].number);
+        MvStandInState state;
+        ASSERT_TRUE(ReadStandInState(steps[i].family, steps[i].number, &state));
+        EXPECT_TRUE(state.attached);
+        EXPECT_EQ(state.driveLetter, letters[i]);
+    }
+
+    ASSERT_TRUE(App().UnmountImage(records[0]));
+    TempImageFile image;
+    CFileInfo again = ImageRecord("cd-again.iso", image.Path(), letters[4], kModeCdDvd);
+    ASSERT_TRUE(App().SaveFileInfo(again));
+    ASSERT_TRUE(App().MountImage(again));
+    EXPECT_EQ(again.deviceNumber, 0u);
+    MvStandInState state;
+    ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
+    EXPECT_EQ(state.driveLetter, letters[4]);
+    EXPECT_EQ(NameOf(state), KernelImagePath(image.Path()));
+
+    for (size_t i = 1; i < records.size(); ++i) EXPECT_TRUE(App().UnmountImage(records[i]));
+    EXPECT_TRUE(App().UnmountImage(again));
+    EXPECT_TRUE(watcher.Seen().empty());
+}
+
+// CD/DVD images are always attached writable; other read-only modes are not.
+TEST_F(MountImage, ReadOnlyRequestByMode) {
+    const std::vector<char> letters = FreeLetters(1);
+    ASSERT_EQ(letters.size(), 1u);
+    struct Case {
+        uint32_t mode;
+        int family;
+        uint8_t readOnly;
+    };
+    const Case cases[] = {
+        {3, kCdDvdFamily, 0}, {1, kHardDiskFamily, 1}, {5, kFloppyFamily, 1},
+        {0, kHardDiskFamily, 0}, {4, kFloppyFamily, 0},
+    };
+    MessageBoxWatcher watcher;
+    for (const Case& c : cases) {
+        SCOPED_TRACE("mode " + std::to_string(c.mode));
+        TempImageFile image;
+        CFileInfo record = ImageRecord("image.bin", image.Path(), letters[0], c.mode);
+        ASSERT_TRUE(App().SaveFileInfo(record));
+        recorder_->Clear();
+        ASSERT_TRUE(App().MountImage(record));
+        const auto controls = recorder_->Controls();
+        ASSERT_EQ(controls.size(), 1u);
+        ASSERT_EQ(controls[0].code, MV_IOCTL_ATTACH_IMAGE);
+        ASSERT_GT(controls[0].input.size(), 8u);
+        EXPECT_EQ(controls[0].input[8], c.readOnly);
+        MvStandInState state;
+        ASSERT_TRUE(ReadStandInState(c.family, 0, &state));
+        EXPECT_EQ(state.readOnly, c.readOnly);
+        ASSERT_TRUE(App().UnmountImage(record));
+    }
+    EXPECT_TRUE(watcher.Seen().empty());
+}
+
+// C:\x.iso goes to the driver as \??\C:\x.iso: 12 name bytes, 27 bytes sent.
+TEST_F(MountImage, AttachRequestBytes) {
+    const std::vector<char> letters = FreeLetters(1);
+    ASSERT_EQ(letters.size(), 1u);
+    const std::string path = "C:\\x.iso";
+    {
+        const win32::FileHandle file(
+            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(file) << "C:\\x.iso exists already or cannot be made: " << GetLastError();
+    }
+    struct RemoveAfter {
+        ~RemoveAfter() { DeleteFileA("C:\\x.iso"); }
+    } removeAfter;
+
+    MessageBoxWatcher watcher;
+    CFileInfo record = ImageRecord("x.iso", path, letters[0], kModeCdDvd);
+    ASSERT_TRUE(App().SaveFileInfo(record));
+    recorder_->Clear();
+    ASSERT_TRUE(App().MountImage(record));
+    const auto controls = recorder_->Controls();
+    ASSERT_EQ(controls.size(), 1u);
+    EXPECT_EQ(controls[0].inputLength, 27u);
+    const uint8_t expected[27] = {0, 0, 0, 0, 0, 0, 0, 0, 0, static_cast<uint8_t>(letters[0]), 12, 0,
+                                  '\\', '?', '?', '\\', 'C', ':', '\\', 'x', '.', 'i', 's', 'o', 0, 0, 0};
+    EXPECT_EQ(controls[0].input, std::vector<uint8_t>(std::begin(expected), std::end(expected)));
+    MvStandInState state;
+    ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
+    EXPECT_EQ(state.lastAttachInputLength, 27u);
+    EXPECT_EQ(NameOf(state), "\\??\\C:\\x.iso");
+    EXPECT_TRUE(App().UnmountImage(record));
+    EXPECT_TRUE(watcher.Seen().empty());
+}
+
+TEST_F(MountImage, KernelFormsOfNetworkAndSingleBackslashPaths) {
+    const std::vector<char> letters = FreeLetters(1);
+    ASSERT_EQ(letters.size(), 1u);
+    TempImageFile image;
+    ASSERT_TRUE(image.IsCreated());
+    struct Case {
+        std::string path;
+        std::string kernel;
+        bool served;
+    };
+    const Case cases[] = {
+        // Already in the kernel's name space: passed on unchanged, and the
+        // stand-in finds the file.
+        {"\\??\\" + image.Path(), "\\??\\" + image.Path(), true},
+        // Wine has no such share; only the request is checked.
+        {"\\\\server\\share\\disk.iso", "\\??\\UNC\\server\\share\\disk.iso", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        MessageBoxWatcher watcher;
+        CFileInfo record = ImageRecord("net.iso", c.path, letters[0], kModeCdDvd);
+        ASSERT_TRUE(App().SaveFileInfo(record));
+        recorder_->Clear();
+        EXPECT_EQ(App().MountImage(record), c.served);
+        const auto controls = recorder_->Controls();
+        ASSERT_FALSE(controls.empty());
+        ASSERT_EQ(controls[0].code, MV_IOCTL_ATTACH_IMAGE);
+        const std::vector<uint8_t>& input = controls[0].input;
+        ASSERT_EQ(input.size(), c.kernel.size() + 15);
+        EXPECT_EQ(std::string(input.begin() + 12, input.begin() + 12 + c.kernel.size()), c.kernel);
+        if (c.served) {
+            EXPECT_TRUE(App().UnmountImage(record));
+            EXPECT_TRUE(watcher.Seen().empty());
+        } else {
+            EXPECT_EQ(watcher.Seen().size(), 1u);
+            EXPECT_FALSE(DriveListed(letters[0]));
+        }
+    }
+}

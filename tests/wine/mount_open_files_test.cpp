@@ -1,0 +1,148 @@
+// Unmounting while files on the drive are open: the volume lock is refused
+// (Wine grants every lock itself, so the recorder refuses it as Windows
+// would), and the user decides whether to dismount by force.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <winioctl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "drive/ControlCodes.h"
+#include "plugin/MorvaneApp.h"
+#include "support/DriveFixture.h"
+#include "support/DriveTexts.h"
+#include "support/MessageBoxWatcher.h"
+#include "support/Plugin.h"
+#include "support/StandInDriver.h"
+#include "support/TempImageFile.h"
+
+using namespace morvane;
+using namespace morvane::test;
+
+namespace {
+
+class OpenFiles : public DriveTest {
+protected:
+    // Stores and mounts an image on a free letter.
+    void Mount(uint32_t mode, const std::string& name = "open.img") {
+        const std::vector<char> letters = FreeLetters(1);
+        ASSERT_EQ(letters.size(), 1u);
+        image_ = std::make_unique<TempImageFile>();
+        ASSERT_TRUE(image_->IsCreated());
+        record_ = ImageRecord(name, image_->Path(), letters[0], mode);
+        ASSERT_TRUE(App().SaveFileInfo(record_));
+        ASSERT_TRUE(App().MountImage(record_));
+        ASSERT_TRUE(App().RefreshCatalogue());
+        ASSERT_EQ(App().DriveName(record_.driveLetter), name);
+        recorder_->Clear();
+    }
+
+    void ExpectQuestion(const SeenMessageBox& box, uint32_t mode, const std::string& caption) {
+        const bool writable = mode == 0 || mode == 4;
+        EXPECT_EQ(box.text, writable ? std::string(kTextOpenFiles) + "\n" + kTextDataLoss : std::string(kTextOpenFiles));
+        EXPECT_EQ(box.caption, caption);
+        EXPECT_TRUE(box.hasYes && box.hasNo);
+        EXPECT_FALSE(box.hasOk || box.hasCancel);
+        EXPECT_EQ(box.defaultButton, IDNO) << "a forced dismount can lose data";
+        EXPECT_EQ(box.icon, static_cast<UINT>(MB_ICONEXCLAMATION));
+    }
+
+    std::unique_ptr<TempImageFile> image_;
+    CFileInfo record_{};
+};
+
+}  // namespace
+
+TEST_F(OpenFiles, NoLeavesDriveRecordAndDriveTableAsTheyWere) {
+    const uint32_t modes[] = {0, 1, 3, 4, 5};
+    for (uint32_t mode : modes) {
+        SCOPED_TRACE("mode " + std::to_string(mode));
+        Mount(mode);
+        const char letter = record_.driveLetter;
+        const int family = FamilyOfMode(mode);
+        recorder_->FailLocks(ERROR_ACCESS_DENIED);
+        {
+            MessageBoxWatcher watcher({IDNO});
+            EXPECT_FALSE(App().UnmountImage(record_));
+            const auto seen = watcher.Seen();
+            ASSERT_EQ(seen.size(), 1u);
+            ExpectQuestion(seen[0], mode, App().AppTitle());
+        }
+        EXPECT_EQ(recorder_->ControlCodes(), std::vector<DWORD>{FSCTL_LOCK_VOLUME});
+        EXPECT_EQ(record_.mounted, 1);
+        EXPECT_TRUE(DriveListed(letter));
+        EXPECT_EQ(App().DriveName(letter), DisplayNameOf(record_));
+        EXPECT_EQ(StoredRecord(DisplayNameOf(record_))->mounted, 1);
+        MvStandInState state;
+        ASSERT_TRUE(ReadStandInState(family, 0, &state));
+        EXPECT_TRUE(state.attached);
+        ASSERT_TRUE(App().RefreshCatalogue());
+        EXPECT_EQ(App().DriveName(letter), DisplayNameOf(record_));
+
+        // With the files closed the unmount goes through without a question.
+        recorder_->FailLocks(0);
+        MessageBoxWatcher none;
+        EXPECT_TRUE(App().UnmountImage(record_));
+        EXPECT_TRUE(none.Seen().empty());
+        EXPECT_FALSE(DriveListed(letter));
+    }
+}
+
+TEST_F(OpenFiles, YesDismountsByForceWithoutLockOrUnlock) {
+    Mount(kModeFloppy);
+    const char letter = record_.driveLetter;
+    recorder_->FailLocks(ERROR_ACCESS_DENIED);
+    MessageBoxWatcher watcher({IDYES});
+    EXPECT_TRUE(App().UnmountImage(record_));
+    const auto seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    ExpectQuestion(seen[0], kModeFloppy, App().AppTitle());
+
+    // The refused lock, then the forced pass: detach before dismount.
+    EXPECT_EQ(recorder_->ControlCodes(),
+              (std::vector<DWORD>{FSCTL_LOCK_VOLUME, MV_IOCTL_DETACH_IMAGE, FSCTL_DISMOUNT_VOLUME}));
+    MvStandInState state;
+    ASSERT_TRUE(ReadStandInState(kFloppyFamily, 0, &state));
+    EXPECT_FALSE(state.attached);
+    EXPECT_EQ(state.detachRequests, 1u);
+    EXPECT_EQ(state.dismountRequests, 1u);
+    EXPECT_FALSE(DriveListed(letter));
+    EXPECT_FALSE(DriveDefined(letter));
+    EXPECT_EQ(record_.mounted, 0);
+    EXPECT_EQ(StoredRecord(DisplayNameOf(record_))->mounted, 0);
+    EXPECT_EQ(App().DriveName(letter), "");
+}
+
+// Through the real plug-in: removing a mounted image asks first whether to
+// unmount it, then the forced-dismount question, captioned "Morvane".
+TEST_F(OpenFiles, PluginAsksCaptionedMorvane) {
+    Mount(0, "disk.vhd");
+    const char letter = record_.driveLetter;
+    recorder_.reset();
+
+    LoadedPlugin plugin;
+    ASSERT_TRUE(plugin.IsLoaded()) << GetLastError();
+    DriverRequestRecorder pluginRecorder(plugin.Handle());
+    ASSERT_TRUE(pluginRecorder.IsActive()) << pluginRecorder.Why();
+    plugin.Fs().FsInit(1, nullptr, nullptr, nullptr);
+    pluginRecorder.FailLocks(ERROR_ACCESS_DENIED);
+    pluginRecorder.Clear();
+
+    MessageBoxWatcher watcher({IDYES, IDNO});
+    char remote[] = "\\disk.vhd";
+    EXPECT_FALSE(plugin.Fs().FsDeleteFile(remote));
+    const auto seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 2u);
+    ExpectQuestion(seen[1], 0, "Morvane");
+    // The removal's catalogue refresh queries the driver; then only the lock.
+    std::vector<DWORD> requests;
+    for (DWORD code : pluginRecorder.ControlCodes())
+        if (code != MV_IOCTL_QUERY_IMAGE) requests.push_back(code);
+    EXPECT_EQ(requests, std::vector<DWORD>{FSCTL_LOCK_VOLUME});
+    EXPECT_TRUE(DriveListed(letter));
+    const auto stored = StoredRecord("disk.vhd");
+    ASSERT_TRUE(stored) << "the record must stay when the unmount is declined";
+    EXPECT_EQ(stored->mounted, 1);
+}

@@ -1,0 +1,124 @@
+// Failure reports in the file manager: one message box per failed driver
+// step, with the message chosen by what the step was doing and the system
+// error it left.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "lang/SettingsKey.h"
+#include "plugin/MorvaneApp.h"
+#include "support/CleanRegistry.h"
+#include "support/DriveFixture.h"
+#include "support/DriveTexts.h"
+#include "support/MessageBoxWatcher.h"
+#include "support/Plugin.h"
+
+using namespace morvane;
+using namespace morvane::test;
+
+namespace {
+
+std::string LogBesideTestProgram() { return TestProgramDirectory() + "Morvane.log"; }
+
+class ReportInHost : public CleanRegistryTest {
+protected:
+    void SetUp() override {
+        CleanRegistryTest::SetUp();
+        ASSERT_TRUE(UseBuiltinTexts());
+        DeleteFileA(LogBesideTestProgram().c_str());
+    }
+    void TearDown() override {
+        DeleteFileA(LogBesideTestProgram().c_str());
+        CleanRegistryTest::TearDown();
+    }
+};
+
+// A system error that has no text.
+constexpr DWORD kErrorWithoutText = 0x2000ABCD;
+
+}  // namespace
+
+TEST_F(ReportInHost, OneBoxPerFailureWithTheMessageOfItsContextAndError) {
+    struct Case {
+        const char* text;
+        ReportContext context;
+        DWORD error;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {"Q:", ReportContext::General, ERROR_BUSY, "Q: " + SystemText(ERROR_BUSY)},
+        {"Q:", ReportContext::CreateDevice, ERROR_PATH_NOT_FOUND, DriverMissingMessage()},
+        {"Q:", ReportContext::CreateDevice, ERROR_FILE_NOT_FOUND, TooManyDevicesMessage()},
+        {"MV_FileDisk:", ReportContext::AttachImage, ERROR_FILE_NOT_FOUND, kTextImageNotAccessible},
+        // The same errors in other contexts keep the system's text.
+        {"Q:", ReportContext::General, ERROR_FILE_NOT_FOUND, "Q: " + SystemText(ERROR_FILE_NOT_FOUND)},
+        {"Q:", ReportContext::General, ERROR_PATH_NOT_FOUND, "Q: " + SystemText(ERROR_PATH_NOT_FOUND)},
+        {"MV_FileDisk:", ReportContext::AttachImage, ERROR_PATH_NOT_FOUND,
+         "MV_FileDisk: " + SystemText(ERROR_PATH_NOT_FOUND)},
+        {"Q:", ReportContext::CreateDevice, ERROR_ACCESS_DENIED, "Q: " + SystemText(ERROR_ACCESS_DENIED)},
+        {"MV_FileDisk:", ReportContext::General, ERROR_INVALID_FUNCTION,
+         "MV_FileDisk: " + SystemText(ERROR_INVALID_FUNCTION)},
+        {"Q:", ReportContext::General, kErrorWithoutText, "Q: "},
+    };
+    ASSERT_FALSE(SystemText(ERROR_BUSY).empty());
+    ASSERT_TRUE(SystemText(kErrorWithoutText).empty());
+
+    MessageBoxWatcher watcher;
+    for (const Case& c : cases) {
+        SetLastError(c.error);
+        App().ReportDriveError(c.text, c.context);
+    }
+    const auto seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), cases.size());
+    for (size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE("case " + std::to_string(i) + ", error " + std::to_string(cases[i].error));
+        EXPECT_EQ(seen[i].text, cases[i].message);
+        EXPECT_EQ(seen[i].caption, App().AppTitle());
+        EXPECT_TRUE(seen[i].hasOk);
+        EXPECT_FALSE(seen[i].hasCancel || seen[i].hasYes || seen[i].hasNo);
+        EXPECT_EQ(seen[i].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
+    }
+    EXPECT_FALSE(FileBytes(LogBesideTestProgram())) << "the file manager must not write the log";
+}
+
+// The caption is the plug-in's own title: the real plug-in's file name.
+TEST_F(ReportInHost, PluginShowsItsFailuresCaptionedMorvane) {
+    const char letter = 'Q';
+    ASSERT_FALSE(DriveDefined(letter)) << "the test needs Q: undefined";
+    CFileInfo record = ImageRecord("gone.iso", "C:\\gone.iso", letter, kModeCdDvd | kModeReadOnly);
+    record.mounted = 1;
+    ASSERT_TRUE(App().SaveFileInfo(record));
+
+    LoadedPlugin plugin;
+    ASSERT_TRUE(plugin.IsLoaded()) << GetLastError();
+    plugin.Fs().FsInit(1, nullptr, nullptr, nullptr);
+    // Yes to unmounting before the removal; the unmount then fails at the
+    // first open of Q:, which names no drive.
+    MessageBoxWatcher watcher({IDYES});
+    char remote[] = "\\gone.iso";
+    EXPECT_FALSE(plugin.Fs().FsDeleteFile(remote));
+    const auto seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].caption, "Morvane");
+    EXPECT_EQ(seen[1].text, "Q: " + SystemText(ERROR_FILE_NOT_FOUND));
+    EXPECT_TRUE(seen[1].hasOk && !seen[1].hasYes && !seen[1].hasNo && !seen[1].hasCancel);
+    EXPECT_EQ(seen[1].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
+}
+
+// An installed translation replaces the built-in texts in the messages.
+TEST_F(ReportInHost, SpecialTextsComeFromTheLanguageTable) {
+    ASSERT_TRUE(App().LoadLanguage(kDefaultLangFile, true)) << "no " << kDefaultLangFile << " beside the tests";
+    ASSERT_NE(App().LangText(1012), kTextDriverMissing);
+    ASSERT_NE(App().LangText(1015), kTextImageNotAccessible);
+    MessageBoxWatcher watcher;
+    SetLastError(ERROR_PATH_NOT_FOUND);
+    App().ReportDriveError("Q:", ReportContext::CreateDevice);
+    SetLastError(ERROR_FILE_NOT_FOUND);
+    App().ReportDriveError("MV_FileDisk:", ReportContext::AttachImage);
+    const auto seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].text, App().LangText(1012) + "\n\n" + App().LangText(1014));
+    EXPECT_EQ(seen[1].text, App().LangText(1015));
+}
