@@ -2,3 +2,4 @@
 # command-line plug-in host) and the maker's virtual-disk driver.
 include(${CMAKE_SOURCE_DIR}/tools/host/host.cmake OPTIONAL)
 include(${CMAKE_SOURCE_DIR}/tools/standin-driver/driver.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/tools/drives/drives.cmake OPTIONAL)
