@@ -125,6 +125,7 @@ TEST_F(RemoveImage, MountedEntryAsksWithFullPathAndLetterAndNoKeepsIt) {
     EXPECT_NE(seen[0].text.find(" Q:"), std::string::npos);
     EXPECT_TRUE(seen[0].hasYes && seen[0].hasNo && !seen[0].hasOk && !seen[0].hasCancel);
     EXPECT_EQ(seen[0].defaultButton, IDYES);
+    EXPECT_EQ(seen[0].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
 
     CFileInfo after;
     ASSERT_TRUE(ReadRecord("Disk.iso", after));
