@@ -11,10 +11,11 @@ bool CMorvaneApp::UnmountImage(CFileInfo& record) {
     int result = DriverUnmount(record.driveLetter, false);
     if (result == -2) {
         // Files on the drive are open. A forced dismount can lose data, so No
-        // is the default answer.
+        // is the default answer, and only an explicit Yes goes ahead: a box
+        // that could not be shown is no consent.
         const std::string question =
             ForcedDismountQuestion(record.mountMode, [this](uint32_t id) { return LangText(id); });
-        if (ShowMessage(question, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDNO) return false;
+        if (ShowMessage(question, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES) return false;
         result = DriverUnmount(record.driveLetter, true);
     }
     if (result != 0) return false;

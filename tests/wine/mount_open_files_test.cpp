@@ -115,6 +115,25 @@ TEST_F(OpenFiles, YesDismountsByForceWithoutLockOrUnlock) {
     EXPECT_EQ(App().DriveName(letter), "");
 }
 
+namespace {
+int WINAPI MessageBoxThatCannotShow(HWND, LPCSTR, LPCSTR, UINT) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return 0;
+}
+}  // namespace
+
+TEST_F(OpenFiles, QuestionThatCannotBeShownIsNoConsent) {
+    Mount(kModeFloppy);
+    recorder_->FailLocks(ERROR_ACCESS_DENIED);
+    ImportPatch noBox(GetModuleHandleA(nullptr), "user32.dll", "MessageBoxA",
+                      reinterpret_cast<const void*>(&MessageBoxThatCannotShow));
+    ASSERT_TRUE(noBox.IsApplied());
+    EXPECT_FALSE(App().UnmountImage(record_));
+    EXPECT_EQ(recorder_->ControlCodes(), std::vector<DWORD>{FSCTL_LOCK_VOLUME});
+    EXPECT_TRUE(DriveListed(record_.driveLetter));
+    EXPECT_EQ(StoredRecord(DisplayNameOf(record_))->mounted, 1);
+}
+
 // Through the real plug-in: removing a mounted image asks first whether to
 // unmount it, then the forced-dismount question, captioned "Morvane".
 TEST_F(OpenFiles, PluginAsksCaptionedMorvane) {
