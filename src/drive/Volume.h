@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "drive/DeviceNames.h"
 #include "win32/UniqueHandle.h"
 
