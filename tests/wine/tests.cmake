@@ -4,7 +4,8 @@ include(${CMAKE_SOURCE_DIR}/cmake/GoogleTest.cmake)
 
 file(GLOB MORVANE_WINE_TEST_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_CURRENT_LIST_DIR}/*.cpp ${CMAKE_CURRENT_LIST_DIR}/support/*.cpp)
-add_executable(wine_tests ${MORVANE_WINE_TEST_SOURCES})
+# The host's table of plug-in exports serves the tests too.
+add_executable(wine_tests ${MORVANE_WINE_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/tools/host/PluginCalls.cpp)
 # tools/ for the stand-in driver's test-only requests.
 target_include_directories(wine_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/tools)
 target_link_libraries(wine_tests PRIVATE morvane_core gtest psapi)

@@ -11,12 +11,6 @@ int __stdcall ProgressProc(int, char*, char*, int) { return 0; }
 void __stdcall LogProc(int, int, char*) {}
 BOOL __stdcall RequestProc(int, int, char*, char*, char*, int) { return FALSE; }
 
-template <typename F>
-bool Resolve(HMODULE module, const char* name, F& slot) {
-    slot = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-    return slot != nullptr;
-}
-
 }  // namespace
 
 std::string HostDirectory() {
@@ -38,16 +32,18 @@ PluginLibrary::PluginLibrary(const std::string& path) : module_(LoadLibraryA(pat
 }
 
 bool PluginLibrary::ResolveExports() {
-    const HMODULE m = module_.Get();
+    calls_ = ResolvePluginCalls(module_.Get());
+    // The listing calls are what every plug-in has; each command checks the
+    // optional export it uses.
     struct Required {
         const char* name;
         bool found;
     };
     const Required required[] = {
-        {"FsInit", Resolve(m, "FsInit", calls_.FsInit)},
-        {"FsFindFirst", Resolve(m, "FsFindFirst", calls_.FsFindFirst)},
-        {"FsFindNext", Resolve(m, "FsFindNext", calls_.FsFindNext)},
-        {"FsFindClose", Resolve(m, "FsFindClose", calls_.FsFindClose)},
+        {"FsInit", calls_.FsInit != nullptr},
+        {"FsFindFirst", calls_.FsFindFirst != nullptr},
+        {"FsFindNext", calls_.FsFindNext != nullptr},
+        {"FsFindClose", calls_.FsFindClose != nullptr},
     };
     for (const Required& r : required) {
         if (!r.found) {
@@ -55,13 +51,6 @@ bool PluginLibrary::ResolveExports() {
             return false;
         }
     }
-    // The others are optional for a plug-in; each command checks its own.
-    Resolve(m, "FsGetDefRootName", calls_.FsGetDefRootName);
-    Resolve(m, "FsSetDefaultParams", calls_.FsSetDefaultParams);
-    Resolve(m, "FsPutFile", calls_.FsPutFile);
-    Resolve(m, "FsDeleteFile", calls_.FsDeleteFile);
-    Resolve(m, "FsExecuteFile", calls_.FsExecuteFile);
-    Resolve(m, "FsExtractCustomIcon", calls_.FsExtractCustomIcon);
     return true;
 }
 

@@ -6,24 +6,10 @@
 
 #include <string>
 
-#include "plugin/FsPluginApi.h"
+#include "PluginCalls.h"
 #include "win32/UniqueHandle.h"
 
 namespace mvhost {
-
-struct PluginCalls {
-    int(__stdcall* FsInit)(int, morvane::FsProgressProc, morvane::FsLogProc, morvane::FsRequestProc) = nullptr;
-    HANDLE(__stdcall* FsFindFirst)(char*, WIN32_FIND_DATAA*) = nullptr;
-    BOOL(__stdcall* FsFindNext)(HANDLE, WIN32_FIND_DATAA*) = nullptr;
-    int(__stdcall* FsFindClose)(HANDLE) = nullptr;
-    void(__stdcall* FsGetDefRootName)(char*, int) = nullptr;
-    void(__stdcall* FsSetDefaultParams)(morvane::FsDefaultParams*) = nullptr;
-    int(__stdcall* FsPutFile)(char*, char*, int) = nullptr;
-    BOOL(__stdcall* FsDeleteFile)(char*) = nullptr;
-    int(__stdcall* FsExecuteFile)(HWND, char*, char*) = nullptr;
-    // Optional in the interface: may be null.
-    int(__stdcall* FsExtractCustomIcon)(char*, int, HICON*) = nullptr;
-};
 
 class PluginLibrary {
 public:

@@ -9,6 +9,7 @@ add_executable(mvhost
   ${CMAKE_CURRENT_LIST_DIR}/HostOptions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/IconCommand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListCommand.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PluginCalls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PluginLibrary.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RootNameCommand.cpp
 )

@@ -6,24 +6,12 @@
 
 #include <string>
 
-#include "plugin/FsPluginApi.h"
+#include "host/PluginCalls.h"
 #include "win32/UniqueHandle.h"
 
 namespace morvane::test {
 
-struct PluginExports {
-    int(__stdcall* FsInit)(int, FsProgressProc, FsLogProc, FsRequestProc) = nullptr;
-    HANDLE(__stdcall* FsFindFirst)(char*, WIN32_FIND_DATAA*) = nullptr;
-    BOOL(__stdcall* FsFindNext)(HANDLE, WIN32_FIND_DATAA*) = nullptr;
-    int(__stdcall* FsFindClose)(HANDLE) = nullptr;
-    void(__stdcall* FsGetDefRootName)(char*, int) = nullptr;
-    void(__stdcall* FsSetDefaultParams)(FsDefaultParams*) = nullptr;
-    int(__stdcall* FsPutFile)(char*, char*, int) = nullptr;
-    BOOL(__stdcall* FsDeleteFile)(char*) = nullptr;
-    int(__stdcall* FsExecuteFile)(HWND, char*, char*) = nullptr;
-    int(__stdcall* FsExtractCustomIcon)(char*, int, HICON*) = nullptr;
-    void(__stdcall* MountAfterReboot)(HWND, HINSTANCE, LPSTR, int) = nullptr;
-};
+using PluginExports = mvhost::PluginCalls;
 
 // Directory of the running test program, with its trailing backslash.
 std::string TestProgramDirectory();

@@ -1,0 +1,29 @@
+// The exports of a file-system plug-in as a host calls them, resolved by
+// name. Shared by the command-line host and the tests that load the plug-in.
+#pragma once
+
+#include <windows.h>
+
+#include "plugin/FsPluginApi.h"
+
+namespace mvhost {
+
+struct PluginCalls {
+    int(__stdcall* FsInit)(int, morvane::FsProgressProc, morvane::FsLogProc, morvane::FsRequestProc) = nullptr;
+    HANDLE(__stdcall* FsFindFirst)(char*, WIN32_FIND_DATAA*) = nullptr;
+    BOOL(__stdcall* FsFindNext)(HANDLE, WIN32_FIND_DATAA*) = nullptr;
+    int(__stdcall* FsFindClose)(HANDLE) = nullptr;
+    void(__stdcall* FsGetDefRootName)(char*, int) = nullptr;
+    void(__stdcall* FsSetDefaultParams)(morvane::FsDefaultParams*) = nullptr;
+    int(__stdcall* FsPutFile)(char*, char*, int) = nullptr;
+    BOOL(__stdcall* FsDeleteFile)(char*) = nullptr;
+    int(__stdcall* FsExecuteFile)(HWND, char*, char*) = nullptr;
+    int(__stdcall* FsExtractCustomIcon)(char*, int, HICON*) = nullptr;
+    // Called by rundll32 at log-on, not by the file manager.
+    void(__stdcall* MountAfterReboot)(HWND, HINSTANCE, LPSTR, int) = nullptr;
+};
+
+// Every export the module has; the others stay null.
+PluginCalls ResolvePluginCalls(HMODULE module);
+
+}  // namespace mvhost
