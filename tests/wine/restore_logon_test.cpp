@@ -56,7 +56,7 @@ TEST_F(LogonRestore, WithoutCatalogueDoesNothing) {
 
 TEST_F(LogonRestore, RecordsThatAreNotRestoredEndUpUnmounted) {
     struct Case {
-        RecordSpec spec;
+        RecordFields fields;
         // Only the mounted flag may change, and only to clear.
         uint8_t mountedAfter;
     };
@@ -65,15 +65,15 @@ TEST_F(LogonRestore, RecordsThatAreNotRestoredEndUpUnmounted) {
         {{"unmounted.img", "C:\\images\\unmounted.img", 'B', 4, false, true}, 0},
         {{"plain.vhd", "C:\\images\\plain.vhd", 'Z', 1, false, false}, 0},
     };
-    for (const Case& c : cases) ASSERT_EQ(StoreRecord(c.spec), ERROR_SUCCESS);
+    for (const Case& c : cases) ASSERT_EQ(StoreRecord(c.fields), ERROR_SUCCESS);
 
     RunAndExpectQuietEnd();
 
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.spec.name);
+        SCOPED_TRACE(c.fields.name);
         CFileInfo after;
-        ASSERT_TRUE(ReadRecord(c.spec.name, after));
-        CFileInfo expected = MakeRecord(c.spec);
+        ASSERT_TRUE(ReadRecord(c.fields.name, after));
+        CFileInfo expected = MakeRecord(c.fields);
         expected.mounted = c.mountedAfter;
         EXPECT_EQ(std::memcmp(&after, &expected, sizeof after), 0);
     }

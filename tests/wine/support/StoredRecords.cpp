@@ -8,16 +8,16 @@
 
 namespace morvane::test {
 
-CFileInfo MakeRecord(const RecordSpec& spec) {
+CFileInfo MakeRecord(const RecordFields& fields) {
     CFileInfo record = EmptyFileInfo();
     record.findData.dwFileAttributes = FILE_ATTRIBUTE_ARCHIVE;
     record.findData.nFileSizeLow = 2048;
-    SetFieldText(record.findData.cFileName, spec.name);
-    SetFieldText(record.imagePath, spec.imagePath);
-    record.driveLetter = spec.letter;
-    record.mountMode = spec.mode;
-    record.mounted = spec.mounted ? 1 : 0;
-    record.restoreAtLogon = spec.restore ? 1 : 0;
+    SetFieldText(record.findData.cFileName, fields.name);
+    SetFieldText(record.imagePath, fields.imagePath);
+    record.driveLetter = fields.letter;
+    record.mountMode = fields.mode;
+    record.mounted = fields.mounted ? 1 : 0;
+    record.restoreAtLogon = fields.restore ? 1 : 0;
     return record;
 }
 

@@ -12,7 +12,7 @@
 
 namespace morvane::test {
 
-struct RecordSpec {
+struct RecordFields {
     std::string name;
     std::string imagePath;
     char letter = 'Z';
@@ -21,13 +21,13 @@ struct RecordSpec {
     bool restore = false;
 };
 
-CFileInfo MakeRecord(const RecordSpec& spec);
+CFileInfo MakeRecord(const RecordFields& fields);
 
 // Writes `size` bytes of `data` as the value `valueName` of the catalogue
 // key, creating the key; answers the registry's code.
 LONG StoreValue(const std::string& valueName, DWORD type, const void* data, DWORD size);
 LONG StoreRecord(const std::string& valueName, const CFileInfo& record);
-inline LONG StoreRecord(const RecordSpec& spec) { return StoreRecord(spec.name, MakeRecord(spec)); }
+inline LONG StoreRecord(const RecordFields& fields) { return StoreRecord(fields.name, MakeRecord(fields)); }
 
 struct StoredValue {
     std::string name;
