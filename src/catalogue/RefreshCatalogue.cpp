@@ -21,7 +21,8 @@ bool DriverConfirmsMount(const CFileInfo& record) {
 
 }  // namespace
 
-bool CMorvaneApp::RefreshCatalogue() {
+bool CMorvaneApp::RebuildFromStore(
+    const std::function<void(const std::string& valueName, CFileInfo& record)>& visit) {
     StoreEnumerator store;
     if (store.Open() != ERROR_SUCCESS) return false;
 
@@ -31,13 +32,19 @@ bool CMorvaneApp::RefreshCatalogue() {
     std::string valueName;
     CFileInfo record;
     while (store.Next(valueName, record)) {
-        // The mounted flag stays as stored even when the driver disagrees:
-        // only the user or the log-on restore corrects it.
-        if (record.mounted && DriverConfirmsMount(record)) SetDriveName(record.driveLetter, valueName);
+        visit(valueName, record);
         m_catalogue.Set(CatalogueKey(valueName), record);
     }
     EnsureAutorunEntry();
     return true;
+}
+
+bool CMorvaneApp::RefreshCatalogue() {
+    // The mounted flag stays as stored even when the driver disagrees: only
+    // the user or the log-on restore corrects it.
+    return RebuildFromStore([this](const std::string& valueName, CFileInfo& record) {
+        if (record.mounted && DriverConfirmsMount(record)) SetDriveName(record.driveLetter, valueName);
+    });
 }
 
 bool CMorvaneApp::FindImage(std::string_view name, CFileInfo& record) const {

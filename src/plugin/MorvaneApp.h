@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,11 @@ public:
 
     // Catalogue and its registry store (catalogue/).
     bool RefreshCatalogue();
+    // Empties the catalogue and the drive table and fills them again from the
+    // store, letting `visit` settle each record before it is entered; then
+    // makes sure of the log-on entry. False, with nothing changed, when the
+    // store cannot be read.
+    bool RebuildFromStore(const std::function<void(const std::string& valueName, CFileInfo& record)>& visit);
     bool FindImage(std::string_view name, CFileInfo& record) const;
     bool SaveFileInfo(const CFileInfo& record);
 
