@@ -1,5 +1,6 @@
 #include "lang_test_folder.h"
 
+#include "support/FileBytes.h"
 #include "win32/UniqueHandle.h"
 
 namespace morvane::test {
@@ -69,16 +70,7 @@ bool CopyTo(const std::string& from, const std::string& to) {
     return CopyFileA(from.c_str(), to.c_str(), FALSE) != FALSE;
 }
 
-std::string ReadBytes(const std::string& path) {
-    const win32::FileHandle file(
-        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file) return std::string();
-    std::string bytes;
-    char chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(file.Get(), chunk, sizeof chunk, &read, nullptr) && read > 0) bytes.append(chunk, read);
-    return bytes;
-}
+std::string ReadBytes(const std::string& path) { return FileBytes(path).value_or(std::string()); }
 
 CurrentDirectoryGuard::CurrentDirectoryGuard() {
     char dir[MAX_PATH] = {};

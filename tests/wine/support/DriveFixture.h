@@ -13,6 +13,7 @@
 
 #include "catalogue/FileInfo.h"
 #include "support/CleanRegistry.h"
+#include "support/FileBytes.h"
 #include "support/ImportPatch.h"
 
 namespace morvane::test {
@@ -29,8 +30,6 @@ bool DriveDefined(char letter);
 // from now on, use the built-in texts instead of the installed translation.
 // Call after the registry was cleaned.
 bool UseBuiltinTexts();
-// The whole file, or none when it cannot be read.
-std::optional<std::string> FileBytes(const std::string& path);
 
 class DriveTest : public CleanRegistryTest {
 protected:

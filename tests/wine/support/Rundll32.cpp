@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "support/FileBytes.h"
 #include "support/Plugin.h"
 
 namespace morvane::test {
@@ -113,16 +114,7 @@ LogonRunResult RunLogonRestore(DWORD timeoutMs) {
 
 std::string LogonLogPath() { return TestProgramDirectory() + "Morvane.log"; }
 
-std::string ReadLogonLog() {
-    win32::FileHandle file(CreateFileA(LogonLogPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return std::string();
-    std::string bytes;
-    char chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(file.Get(), chunk, sizeof chunk, &read, nullptr) && read > 0) bytes.append(chunk, read);
-    return bytes;
-}
+std::string ReadLogonLog() { return FileBytes(LogonLogPath()).value_or(std::string()); }
 
 void DeleteLogonLog() { DeleteFileA(LogonLogPath().c_str()); }
 
