@@ -20,10 +20,11 @@ bool AnswerNamesImage(const uint8_t* answer, size_t returned, std::string_view k
     if (returned < kImageInfoFixedSize) return false;
     uint16_t nameLength;
     std::memcpy(&nameLength, answer + offsetof(FileDiskImageInfo, nameLength), sizeof nameLength);
-    const size_t available = returned - kImageInfoFixedSize;
-    const size_t n = std::min<size_t>(nameLength, available);
+    // A name longer than what came back is no answer: its missing part could
+    // be anything. Nor is an empty one, which would confirm every image.
+    if (nameLength == 0 || nameLength > returned - kImageInfoFixedSize) return false;
     const char* name = reinterpret_cast<const char*>(answer + kImageInfoFixedSize);
-    for (size_t i = 0; i < n; ++i) {
+    for (size_t i = 0; i < nameLength; ++i) {
         const char mine = i < kernelPath.size() ? kernelPath[i] : '\0';
         if (name[i] != mine) return false;
         if (mine == '\0') return true;

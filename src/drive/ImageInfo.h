@@ -35,8 +35,8 @@ std::vector<uint8_t> BuildAttachRequest(std::string_view kernelPath, char driveL
 inline size_t AttachInputLength(uint16_t nameLength) { return size_t{nameLength} + 15; }
 
 // Whether a query answer names `kernelPath`: the first nameLength bytes agree,
-// or both names end at the same place before that. Only the `returned` bytes
-// of the answer are read, whatever nameLength claims.
+// or both names end at the same place before that. An answer whose
+// nameLength is 0 or reaches past the `returned` bytes names nothing.
 bool AnswerNamesImage(const uint8_t* answer, size_t returned, std::string_view kernelPath);
 
 }  // namespace morvane
