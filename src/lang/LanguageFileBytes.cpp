@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "win32/UniqueHandle.h"
 
 namespace morvane {
@@ -10,10 +12,13 @@ std::optional<std::string> ReadLanguageFileBytes(const std::string& fileName) {
     char fullPath[MAX_PATH];
     const DWORD length = GetFullPathNameA(fileName.c_str(), MAX_PATH, fullPath, nullptr);
     if (length == 0 || length >= MAX_PATH) return std::nullopt;
+    // A device name (COM1, CON...) resolves to \\.\NAME in any folder; opening
+    // or reading one may block the file manager for good.
+    if (std::strncmp(fullPath, "\\\\.\\", 4) == 0) return std::nullopt;
 
     const win32::FileHandle file(CreateFileA(fullPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return std::nullopt;
+    if (!file || GetFileType(file.Get()) != FILE_TYPE_DISK) return std::nullopt;
 
     std::string bytes;
     char chunk[4096];

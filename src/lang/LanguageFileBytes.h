@@ -7,9 +7,10 @@
 
 namespace morvane {
 
-// Nothing when the file cannot be opened, including a path that does not
-// resolve to a full path of fewer than 260 bytes. A read error ends the
-// bytes early, as the end of the file would.
+// Nothing when the file cannot be opened, when it is not a regular disk file
+// (a device, a pipe), or when its path does not resolve to a full path of
+// fewer than 260 bytes. A read error ends the bytes early, as the end of the
+// file would.
 std::optional<std::string> ReadLanguageFileBytes(const std::string& fileName);
 
 }  // namespace morvane

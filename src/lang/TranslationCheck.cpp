@@ -1,6 +1,6 @@
 #include "lang/TranslationCheck.h"
 
-#include "lang/PrintfConversions.h"
+#include "lang/TextFormat.h"
 
 namespace morvane {
 
@@ -18,7 +18,12 @@ bool IsFormattedText(uint32_t id) {
 }
 
 bool AcceptTranslation(uint32_t id, std::string_view translation, std::string_view builtinText) {
-    return !IsFormattedText(id) || SamePrintfConversions(translation, builtinText);
+    if (!IsFormattedText(id)) return true;
+    const std::optional<std::string> mine = TextConversions(translation);
+    const std::optional<std::string> theirs = TextConversions(builtinText);
+    // Leaving out the last arguments is the translator's choice; another
+    // kind, another order or one more would read what was never passed.
+    return mine && theirs && theirs->compare(0, mine->size(), *mine) == 0;
 }
 
 }  // namespace morvane

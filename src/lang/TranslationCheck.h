@@ -1,7 +1,7 @@
-// Some texts are formatted with the caller's arguments: a translation of one
-// of them is used only when it takes exactly the arguments of the built-in
-// text, so that a damaged or careless language file cannot make the
-// formatting read garbage or write memory.
+// Some texts are filled in with the caller's arguments: a translation of one
+// of them is used only when it takes the built-in text's arguments, or the
+// first of them, in the same bare form, so that a damaged or careless
+// language file cannot make the formatting read what was never passed.
 #pragma once
 
 #include <cstdint>

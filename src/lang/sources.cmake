@@ -1,6 +1,6 @@
 list(APPEND MORVANE_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/LangFileParser.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/PrintfConversions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TextFormat.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TranslationCheck.cpp
 )
 list(APPEND MORVANE_WIN32_SOURCES

@@ -10,7 +10,7 @@ endif()
 set(MORVANE_FUZZ_SOURCES
   ${CMAKE_SOURCE_DIR}/tests/fuzz/lang_file_fuzz.cpp
   ${CMAKE_SOURCE_DIR}/src/lang/LangFileParser.cpp
-  ${CMAKE_SOURCE_DIR}/src/lang/PrintfConversions.cpp
+  ${CMAKE_SOURCE_DIR}/src/lang/TextFormat.cpp
   ${CMAKE_SOURCE_DIR}/src/lang/TranslationCheck.cpp
 )
 file(GLOB MORVANE_FUZZ_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/lang/*.h)

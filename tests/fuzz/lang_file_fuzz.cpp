@@ -1,12 +1,12 @@
 // Any bytes as a language file: the reader must neither crash nor break its
-// own rules, and a translation that the check lets through must format with
-// the arguments of the built-in text it replaces.
+// own rules, and a translation that the check lets through must fill in the
+// arguments of the built-in text it replaces and nothing more.
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
 #include "lang/LangFileParser.h"
+#include "lang/TextFormat.h"
 #include "lang/TranslationCheck.h"
 
 using namespace morvane;
@@ -17,20 +17,23 @@ void Require(bool condition) {
     if (!condition) std::abort();
 }
 
-// The argument lists of the formatted texts, as their callers pass them.
+// A filled-in text is never longer than its pattern plus every argument.
 void FormatIfAccepted(uint32_t id, const std::string& text) {
-    char out[4096];
+    const std::string path(259, 'p');
     switch (id) {
     case 1004:
-        if (AcceptTranslation(id, text, "%c: %s")) std::snprintf(out, sizeof out, text.c_str(), 'Z', "image.iso");
+        if (AcceptTranslation(id, text, "%c: %s"))
+            Require(FormatText(text, {TextArg('Z'), TextArg(path)}).size() <= text.size() + 1 + path.size());
         break;
     case 1006:
     case 1007:
     case 1008:
-        if (AcceptTranslation(id, text, "%s %c:")) std::snprintf(out, sizeof out, text.c_str(), "image.iso", 'Z');
+        if (AcceptTranslation(id, text, "%s %c:"))
+            Require(FormatText(text, {TextArg(path), TextArg('Z')}).size() <= text.size() + path.size() + 1);
         break;
     case 1011:
-        if (AcceptTranslation(id, text, "%d.")) std::snprintf(out, sizeof out, text.c_str(), 2);
+        if (AcceptTranslation(id, text, "%d."))
+            Require(FormatText(text, {TextArg(-2147483647 - 1)}).size() <= text.size() + 11);
         break;
     default:
         break;

@@ -154,30 +154,40 @@ TEST_F(LangLoad, ReloadOfAMissingChoiceWarnsAndKeepsTheLanguage) {
     ExpectFirstTable();
 }
 
+TEST_F(LangLoad, DeviceOrFolderIsAMissingFile) {
+    // Opening or reading a device (a serial port) may never end.
+    ASSERT_TRUE(CreateDirectoryA(Path("folder.lng").c_str(), nullptr));
+    for (const std::string name : {"COM1", "CON", "NUL", "LPT1.lng", "folder.lng"}) {
+        SCOPED_TRACE(name);
+        MessageBoxWatcher watcher;
+        EXPECT_FALSE(App().CMLangApp::LoadLanguage(Path(name), false));
+        EXPECT_EQ(watcher.Seen().size(), 1u) << "the language file is missing";
+        ExpectFirstTable();
+    }
+}
+
 TEST_F(LangLoad, FormattedTextsNeedTheirOwnConversions) {
     ASSERT_TRUE(WriteBytes(Path("formats.lng"),
                            "1004=%s has %s\r\n"
                            "1006=Is image %s really mounted as drive %c:?\r\n"
-                           "1007=Image %s, drive %c: %n\r\n"
+                           "1007=Image %s is not mounted?\r\n"
                            "1008=Drive %c: holds %s\r\n"
                            "1011=Error code: %5d (100%%).\r\n"
                            "1001=100% sure %s\r\n"
-                           "1009=\r\n"
-                           "1010=%d\r\n"));
+                           "1009=\r\n"));
     ASSERT_TRUE(App().CMLangApp::LoadLanguage(Path("formats.lng"), true));
     struct Case {
         uint32_t id;
         std::string expected;
     };
     const Case cases[] = {
-        {1004, BuiltinText(1004)},                             // an extra string for a character
-        {1006, "Is image %s really mounted as drive %c:?"},    // same conversions
-        {1007, BuiltinText(1007)},                             // writes through an argument
+        {1004, BuiltinText(1004)},                             // a text where a character is passed
+        {1006, "Is image %s really mounted as drive %c:?"},    // the same arguments
+        {1007, "Image %s is not mounted?"},                    // the first of them
         {1008, BuiltinText(1008)},                             // order swapped
-        {1011, "Error code: %5d (100%%)."},                    // width and a percent sign
-        {1001, "100% sure %s"},                                // nobody formats this one
+        {1011, BuiltinText(1011)},                             // a width
+        {1001, "100% sure %s"},                                // nobody fills this one in
         {1009, ""},                                            // an empty translation is shown
-        {1010, "%d"},                                          // nor this one
         {1012, BuiltinText(1012)},                             // not translated
     };
     for (const Case& c : cases) EXPECT_EQ(App().LangText(c.id), c.expected) << c.id;

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include "lang/TextFormat.h"
+#include "lang/TranslationCheck.h"
+
+using namespace morvane;
+
+TEST(TranslationCheck, AcceptsTheBuiltinArgumentsOrTheirFirstOnes) {
+    struct Case {
+        const char* translation;
+        const char* builtin;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"Image %s is mounted as drive %c:.", "%s %c:", true},
+        {"Image %s is mounted.", "%s %c:", true},  // leaves out the letter
+        {"Unmount it?", "%s %c:", true},           // leaves out both
+        {"", "%s %c:", true},
+        {"100%% sure: %s %c", "%s %c:", true},
+        {"%c %s", "%s %c:", false},                // order swapped
+        {"%s %s", "%s %c:", false},                // another kind
+        {"%s %c %c", "%s %c:", false},             // one more than passed
+        {"%2147483647s %c", "%s %c:", false},      // a width
+        {"%s %99999999c", "%s %c:", false},
+        {"%-s %c", "%s %c:", false},               // a flag
+        {"%.3s", "%s %c:", false},                 // a precision
+        {"%s %n", "%s %c:", false},
+        {"%ls", "%s %c:", false},
+        {"%i", "%d.", false},
+        {"%I64d", "%d.", false},
+        {"%s %c %", "%s %c:", false},              // a per cent sign at the end
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AcceptTranslation(1008, c.translation, c.builtin), c.accepted) << c.translation;
+    // Texts that nobody fills in may carry any per cent sign.
+    for (uint32_t id : {1u, 53u, 1001u, 1005u, 1009u, 1014u, 54u, 99999u})
+        EXPECT_TRUE(AcceptTranslation(id, "100% %s %n", "plain")) << id;
+}
+
+TEST(FormatText, FillsInBareConversionsOnly) {
+    struct Case {
+        const char* pattern;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"Image %s on %c:.", "Image C:\\a.iso on Q:."},
+        {"Image %s.", "Image C:\\a.iso."},
+        {"100%% %s", "100% C:\\a.iso"},
+        {"%c %s", "%c %s"},             // kinds out of order: left as they stand
+        {"%s %s", "C:\\a.iso %s"},      // no second text argument
+        {"%s %5c", "C:\\a.iso %5c"},
+        {"end %", "end %"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatText(c.pattern, {TextArg(std::string("C:\\a.iso")), TextArg('Q')}), c.expected) << c.pattern;
+    EXPECT_EQ(FormatText("Code: %d.", {TextArg(-5)}), "Code: -5.");
+    EXPECT_EQ(FormatText("Drive %c:", {TextArg('\0')}), "Drive ?:");
+}
