@@ -14,25 +14,25 @@ intptr_t Catalogue::Position::AsHandle() const {
     return static_cast<intptr_t>(bucket_) + 1;
 }
 
-void Catalogue::Set(const std::string& key, const CFileInfo& record) {
+void Catalogue::Set(const std::string& key, const StoredImage& image) {
     const uint32_t hash = CatalogueHash(key);
     if (!buckets_) buckets_ = std::make_unique<std::array<Chain, kCatalogueBuckets>>();
     Chain& chain = (*buckets_)[hash % kCatalogueBuckets];
     for (Entry& e : chain) {
         if (e.hash == hash && e.key == key) {
-            e.record = record;
+            e.image = image;
             return;
         }
     }
-    chain.push_front(Entry{key, hash, record});
+    chain.push_front(Entry{key, hash, image});
     ++count_;
 }
 
-const CFileInfo* Catalogue::Find(std::string_view key) const {
+const StoredImage* Catalogue::Find(std::string_view key) const {
     if (!buckets_) return nullptr;
     const uint32_t hash = CatalogueHash(key);
     for (const Entry& e : (*buckets_)[hash % kCatalogueBuckets])
-        if (e.hash == hash && e.key == key) return &e.record;
+        if (e.hash == hash && e.key == key) return &e.image;
     return nullptr;
 }
 
@@ -81,7 +81,7 @@ Catalogue::Position Catalogue::BeforeFirst() const {
     return pos;
 }
 
-bool Catalogue::Step(Position& pos, std::string* key, CFileInfo* record) {
+bool Catalogue::Step(Position& pos, std::string* key, StoredImage* image) {
     if (pos.kind_ == Position::Kind::None || pos.epoch_ != epoch_ || !buckets_) {
         pos = Position::None();
         return false;
@@ -92,7 +92,7 @@ bool Catalogue::Step(Position& pos, std::string* key, CFileInfo* record) {
     }
     const Entry& e = *pos.entry_;
     if (key) *key = e.key;
-    if (record) *record = e.record;
+    if (image) *image = e.image;
 
     auto next = std::next(pos.entry_);
     if (next != (*buckets_)[pos.bucket_].end()) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/FileInfo.h"
+#include "catalogue/StoredImage.h"
 
 namespace morvane {
 
@@ -23,7 +23,7 @@ class Catalogue {
     struct Entry {
         std::string key;
         uint32_t hash;
-        CFileInfo record;
+        StoredImage image;
     };
     using Chain = std::list<Entry>;
 
@@ -52,9 +52,9 @@ public:
     Catalogue(const Catalogue&) = delete;
     Catalogue& operator=(const Catalogue&) = delete;
 
-    // Inserts the record, or replaces the record of an existing key in place.
-    void Set(const std::string& key, const CFileInfo& record);
-    const CFileInfo* Find(std::string_view key) const;
+    // Inserts the image, or replaces the image of an existing key in place.
+    void Set(const std::string& key, const StoredImage& image);
+    const StoredImage* Find(std::string_view key) const;
     bool Remove(std::string_view key);
     void Clear();
     size_t Count() const { return count_; }
@@ -62,7 +62,7 @@ public:
     Position BeforeFirst() const;
     // Yields the entry at `pos` and advances it; false (and `pos` none) when
     // the position is none or stale.
-    bool Step(Position& pos, std::string* key, CFileInfo* record);
+    bool Step(Position& pos, std::string* key, StoredImage* image);
 
 private:
     Position FirstFrom(uint32_t bucket) const;

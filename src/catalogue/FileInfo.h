@@ -113,4 +113,8 @@ inline bool IsWritableMode(uint32_t mode) { return (mode & kModeReadOnly) == 0 &
 
 inline bool IsDriveLetter(char letter) { return letter >= 'A' && letter <= 'Z'; }
 
+// A letter as messages show it: a stored byte outside A to Z (a zero, say)
+// would end the text or garble it.
+inline char DisplayLetter(char letter) { return IsDriveLetter(letter) ? letter : '?'; }
+
 }  // namespace morvane

@@ -1,6 +1,6 @@
 // Rebuilding the catalogue from the registry store and confirming, through
 // the driver, which images are mounted where.
-#include "catalogue/StoreEnumerator.h"
+#include "catalogue/StoreSnapshot.h"
 #include "drive/Driver.h"
 #include "drive/ImageInfo.h"
 #include "drive/KernelPath.h"
@@ -21,19 +21,15 @@ bool DriverConfirmsMount(const CFileInfo& record) {
 
 }  // namespace
 
-bool CMorvaneApp::RebuildFromStore(
-    const std::function<void(const std::string& valueName, CFileInfo& record)>& visit) {
-    StoreEnumerator store;
-    if (store.Open() != ERROR_SUCCESS) return false;
+bool CMorvaneApp::RebuildFromStore(const std::function<void(StoredImage& image)>& visit) {
+    std::optional<std::vector<StoredImage>> images = ReadStoreSnapshot();
+    if (!images) return false;
 
     m_catalogue.Clear();
     ClearDriveNames();
-
-    std::string valueName;
-    CFileInfo record;
-    while (store.Next(valueName, record)) {
-        visit(valueName, record);
-        m_catalogue.Set(CatalogueKey(valueName), record);
+    for (StoredImage& image : *images) {
+        visit(image);
+        m_catalogue.Set(CatalogueKey(image.valueName), image);
     }
     EnsureAutorunEntry();
     return true;
@@ -42,16 +38,21 @@ bool CMorvaneApp::RebuildFromStore(
 bool CMorvaneApp::RefreshCatalogue() {
     // The mounted flag stays as stored even when the driver disagrees: only
     // the user or the log-on restore corrects it.
-    return RebuildFromStore([this](const std::string& valueName, CFileInfo& record) {
-        if (record.mounted && DriverConfirmsMount(record)) SetDriveName(record.driveLetter, valueName);
+    return RebuildFromStore([this](StoredImage& image) {
+        if (image.record.mounted && DriverConfirmsMount(image.record))
+            SetDriveName(image.record.driveLetter, image.valueName);
     });
 }
 
-bool CMorvaneApp::FindImage(std::string_view name, CFileInfo& record) const {
-    const CFileInfo* found = m_catalogue.Find(CatalogueKey(win32::AfterLastBackslash(name)));
-    if (!found) return false;
-    record = *found;
-    return true;
+bool CMorvaneApp::FindImage(std::string_view name, StoredImage& image) const {
+    const std::string displayName = win32::AfterLastBackslash(name);
+    if (const StoredImage* found = m_catalogue.Find(CatalogueKey(displayName))) {
+        image = *found;
+        return true;
+    }
+    // The refresh may have missed a value that another process was changing
+    // while it read the store: the store itself has the last word.
+    return ReadStoredImage(displayName, image);
 }
 
 }  // namespace morvane

@@ -4,8 +4,8 @@
 
 namespace morvane {
 
-CPropDlg::CPropDlg(const std::string& name, HWND parent) : m_hParent(parent), m_fileInfo(EmptyFileInfo()) {
-    m_bNotFound = !App().FindImage(name, m_fileInfo);
+CPropDlg::CPropDlg(const std::string& name, HWND parent) : m_hParent(parent) {
+    m_bNotFound = !App().FindImage(name, m_image);
 }
 
 INT_PTR CPropDlg::DoModal() {

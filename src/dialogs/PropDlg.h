@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "catalogue/FileInfo.h"
+#include "catalogue/StoredImage.h"
 
 namespace morvane {
 
@@ -19,7 +19,7 @@ public:
 private:
     HWND m_hParent;
     bool m_bNotFound = false;
-    CFileInfo m_fileInfo;
+    StoredImage m_image{std::string(), EmptyFileInfo()};
 };
 
 }  // namespace morvane

@@ -36,7 +36,10 @@ void CMorvaneApp::ShowOrLogMessage(const std::string& message) {
         ShowMessage(message, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    AppendToLog(win32::OwnModuleDirectory() + kLogFileName, message);
+    // Without the plug-in's own folder the log would land in whatever the
+    // current directory is; then there is no log.
+    const std::string directory = win32::OwnModuleDirectory();
+    if (!directory.empty()) AppendToLog(directory + kLogFileName, message);
 }
 
 }  // namespace morvane

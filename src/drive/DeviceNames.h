@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "catalogue/FileInfo.h"
+
 namespace morvane {
 
 // "\Device\MV_FileDisk\MV_FileDiskCd<n>" for CD/DVD (family 1), "...Flp<n>"
@@ -11,7 +13,8 @@ namespace morvane {
 std::string DeviceObjectName(int family, uint32_t deviceNumber);
 
 inline std::string VolumePath(char letter) { return std::string("\\\\.\\") + letter + ':'; }
-inline std::string DosDeviceName(char letter) { return std::string(1, letter) + ':'; }
+// Only letters A to Z are ever bound; any other is named in a message only.
+inline std::string DosDeviceName(char letter) { return std::string(1, DisplayLetter(letter)) + ':'; }
 inline std::string ShellDrivePath(char letter) { return std::string(1, letter) + ":\\"; }
 
 }  // namespace morvane

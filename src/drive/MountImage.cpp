@@ -13,20 +13,20 @@ int CMorvaneApp::FindFreeDeviceNumber(int family) {
     std::vector<DeviceUse> uses;
     uses.reserve(m_catalogue.Count());
     Catalogue::Position pos = m_catalogue.BeforeFirst();
-    CFileInfo record;
-    while (m_catalogue.Step(pos, nullptr, &record))
+    StoredImage image;
+    while (m_catalogue.Step(pos, nullptr, &image)) {
+        const CFileInfo& record = image.record;
         uses.push_back({FamilyOfMode(record.mountMode), record.deviceNumber, record.mounted != 0});
+    }
     return LowestFreeDeviceNumber(family, uses);
 }
 
-bool CMorvaneApp::MountImage(CFileInfo& record) {
+bool CMorvaneApp::MountImage(CFileInfo& record, const std::string& valueName) {
     const int family = FamilyOfMode(record.mountMode);
     record.deviceNumber = static_cast<uint32_t>(FindFreeDeviceNumber(family));
 
     const std::string imagePath = ImagePathOf(record);
     if (imagePath.size() < 2) return false;
-    // Anything else would bind a DOS name that is not a drive.
-    if (!IsDriveLetter(record.driveLetter)) return false;
 
     const std::vector<uint8_t> request =
         BuildAttachRequest(KernelImagePath(imagePath), record.driveLetter, RequestsReadOnly(record.mountMode));
@@ -35,7 +35,7 @@ bool CMorvaneApp::MountImage(CFileInfo& record) {
     record.mounted = 1;
     // The drive exists now whatever the store says; the next refresh shows
     // what the registry kept.
-    SaveFileInfo(record);
+    SaveFileInfo(record, valueName);
     return true;
 }
 

@@ -10,13 +10,14 @@ bool CMorvaneApp::RestoreMounts() {
     // The catalogue is rebuilt from nothing, so each mount picks its device
     // number only among the records restored before it: one family gets 0,
     // 1, 2... in store order.
-    return RebuildFromStore([this](const std::string& valueName, CFileInfo& record) {
+    return RebuildFromStore([this](StoredImage& image) {
+        CFileInfo& record = image.record;
         if (!record.mounted) return;
-        if (record.restoreAtLogon && MountImage(record)) {
-            SetDriveName(record.driveLetter, valueName);
+        if (record.restoreAtLogon && MountImage(record, image.valueName)) {
+            SetDriveName(record.driveLetter, image.valueName);
         } else {
             record.mounted = 0;
-            SaveFileInfo(record);
+            SaveFileInfo(record, image.valueName);
         }
     });
 }

@@ -7,7 +7,7 @@
 
 namespace morvane {
 
-bool CMorvaneApp::UnmountImage(CFileInfo& record) {
+bool CMorvaneApp::UnmountImage(CFileInfo& record, const std::string& valueName) {
     int result = DriverUnmount(record.driveLetter, false);
     if (result == -2) {
         // Files on the drive are open. A forced dismount can lose data, so No
@@ -22,7 +22,7 @@ bool CMorvaneApp::UnmountImage(CFileInfo& record) {
 
     record.mounted = 0;
     SetDriveName(record.driveLetter, std::string());
-    SaveFileInfo(record);
+    SaveFileInfo(record, valueName);
     return true;
 }
 

@@ -1,10 +1,8 @@
 // Unregistering an image: its catalogue entry and registry value go, the image
 // file stays. A mounted image is unmounted first, with the user's consent.
-#include <cstdio>
-
 #include "catalogue/StoreKey.h"
+#include "lang/TextFormat.h"
 #include "plugin/MorvaneApp.h"
-#include "win32/AnsiText.h"
 #include "win32/RegKey.h"
 
 namespace morvane {
@@ -12,40 +10,28 @@ namespace {
 
 constexpr uint32_t kUnmountBeforeRemovalText = 1008;
 
-// The question names the image by its full path, not by its display name.
-std::string UnmountQuestion(const std::string& pattern, const CFileInfo& record) {
-    const std::string path = ImagePathOf(record);
-    const int needed = std::snprintf(nullptr, 0, pattern.c_str(), path.c_str(), record.driveLetter);
-    if (needed < 0) return pattern;
-    std::string text(static_cast<size_t>(needed) + 1, '\0');
-    std::snprintf(text.data(), text.size(), pattern.c_str(), path.c_str(), record.driveLetter);
-    text.resize(static_cast<size_t>(needed));
-    return text;
-}
-
 }  // namespace
 
 int CMorvaneApp::RemoveImage(const std::string& remoteName) {
-    CFileInfo record;
-    if (!FindImage(remoteName, record)) return kRemoveNoEntry;
+    StoredImage image;
+    if (!FindImage(remoteName, image)) return kRemoveNoEntry;
+    CFileInfo& record = image.record;
 
     if (record.mounted) {
-        const std::string question = UnmountQuestion(LangText(kUnmountBeforeRemovalText), record);
+        // The question names the image by its full path, not by its display name.
+        const std::string question = FormatText(LangText(kUnmountBeforeRemovalText),
+                                                {TextArg(ImagePathOf(record)), TextArg(DisplayLetter(record.driveLetter))});
         if (ShowMessage(question, MB_YESNO | MB_ICONEXCLAMATION) == IDNO) return kRemoveKept;
-        if (!UnmountImage(record)) return kRemoveKept;
+        if (!UnmountImage(record, image.valueName)) return kRemoveKept;
         SetDriveName(record.driveLetter, std::string());
     }
 
-    // The key the entry was found under, rather than the record's name field:
-    // a damaged record naming another image must not take that image's value.
-    const std::string key = CatalogueKey(win32::AfterLastBackslash(remoteName));
-    m_catalogue.Remove(key);
-
+    m_catalogue.Remove(CatalogueKey(image.valueName));
     win32::RegKey store;
     if (store.Create(HKEY_CURRENT_USER, kFilesListKey, KEY_READ | KEY_WRITE) != ERROR_SUCCESS) return kRemoveKept;
-    // Value names compare without regard to case: this deletes the value in
-    // whatever case it was saved.
-    return store.DeleteValue(key.c_str()) == ERROR_SUCCESS ? kRemoveDone : kRemoveKept;
+    // The value the entry was read from, whatever its record's name field
+    // says: a damaged record naming another image must not take its value.
+    return store.DeleteValue(image.valueName.c_str()) == ERROR_SUCCESS ? kRemoveDone : kRemoveKept;
 }
 
 }  // namespace morvane

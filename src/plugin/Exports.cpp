@@ -10,6 +10,7 @@
 #include "plugin/FsPluginApi.h"
 #include "plugin/MorvaneApp.h"
 #include "plugin/RootName.h"
+#include "win32/AnsiText.h"
 
 using namespace morvane;
 
@@ -22,12 +23,15 @@ void TerminateWithin(char (&field)[N]) {
 
 // The host receives the first 320 bytes of a record: its stored find data.
 // A damaged or foreign record may lack the terminator of a name field; the
-// host reads those as strings, so its copy always ends inside the field.
-void CopyFindData(const CFileInfo& record, WIN32_FIND_DATAA* out) {
+// host reads those as strings, so its copy always ends inside the field. A
+// record whose name field names another image is listed under its own
+// value's name, the only name by which the host can reach it.
+void CopyFindData(const StoredImage& image, WIN32_FIND_DATAA* out) {
     static_assert(sizeof(WIN32_FIND_DATAA) == kFindDataSize, "find data layout");
-    std::memcpy(out, &record.findData, kFindDataSize);
+    std::memcpy(out, &image.record.findData, kFindDataSize);
     TerminateWithin(out->cFileName);
     TerminateWithin(out->cAlternateFileName);
+    if (!win32::AnsiEqualNoCase(out->cFileName, image.valueName)) SetFieldText(out->cFileName, image.valueName);
 }
 
 // The file manager sends notices of its own through the verb, such as the
@@ -62,21 +66,21 @@ HANDLE __stdcall FsFindFirst(char* path, WIN32_FIND_DATAA* findData) {
         return INVALID_HANDLE_VALUE;
     }
     app.m_findPos = app.m_catalogue.BeforeFirst();
-    CFileInfo record;
-    if (!app.m_catalogue.Step(app.m_findPos, nullptr, &record)) {
+    StoredImage image;
+    if (!app.m_catalogue.Step(app.m_findPos, nullptr, &image)) {
         SetLastError(ERROR_NO_MORE_FILES);
         return INVALID_HANDLE_VALUE;
     }
-    CopyFindData(record, findData);
+    CopyFindData(image, findData);
     return reinterpret_cast<HANDLE>(app.m_findPos.AsHandle());
 }
 
 BOOL __stdcall FsFindNext(HANDLE, WIN32_FIND_DATAA* findData) {
     std::memset(findData, 0, sizeof *findData);
     CMorvaneApp& app = App();
-    CFileInfo record;
-    if (!app.m_catalogue.Step(app.m_findPos, nullptr, &record)) return FALSE;
-    CopyFindData(record, findData);
+    StoredImage image;
+    if (!app.m_catalogue.Step(app.m_findPos, nullptr, &image)) return FALSE;
+    CopyFindData(image, findData);
     return TRUE;
 }
 
@@ -92,7 +96,7 @@ void __stdcall FsSetDefaultParams(FsDefaultParams*) {}
 int __stdcall FsPutFile(char* localName, char* remoteName, int copyFlags) {
     CMorvaneApp& app = App();
     app.RefreshCatalogue();
-    CFileInfo existing;
+    StoredImage existing;
     if (app.FindImage(remoteName, existing) && (copyFlags & kFsCopyFlagOverwrite) == 0) return kFsFileExists;
     return app.AddImage(localName, remoteName) ? kFsFileOk : kFsFileNotFound;
 }
@@ -105,6 +109,7 @@ BOOL __stdcall FsDeleteFile(char* remoteName) {
 
 int __stdcall FsExecuteFile(HWND mainWin, char* remoteName, char* verb) {
     if (!remoteName || remoteName[0] == '\0' || IsHostNotice(verb)) return kFsExecOk;
+    const win32::CWinApp::HostWindowScope host(App(), mainWin);
     if (std::strcmp(remoteName, "\\") == 0 && verb && _stricmp(verb, "properties") == 0) {
         CAboutDlg about;
         about.DoModal();

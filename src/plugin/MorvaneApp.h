@@ -11,6 +11,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/FileInfo.h"
+#include "catalogue/StoredImage.h"
 #include "drive/ReportContext.h"
 #include "lang/MLangApp.h"
 
@@ -35,13 +36,19 @@ public:
 
     // Catalogue and its registry store (catalogue/).
     bool RefreshCatalogue();
-    // Empties the catalogue and the drive table and fills them again from the
-    // store, letting `visit` settle each record before it is entered; then
-    // makes sure of the log-on entry. False, with nothing changed, when the
-    // store cannot be read.
-    bool RebuildFromStore(const std::function<void(const std::string& valueName, CFileInfo& record)>& visit);
-    bool FindImage(std::string_view name, CFileInfo& record) const;
-    bool SaveFileInfo(const CFileInfo& record);
+    // Empties the catalogue and the drive table and fills them again from a
+    // snapshot of the store, letting `visit` settle each record before it is
+    // entered; then makes sure of the log-on entry. False, with nothing
+    // changed, when the store cannot be read.
+    bool RebuildFromStore(const std::function<void(StoredImage& image)>& visit);
+    // The entry of a host name (the part after its last backslash, any case):
+    // from the catalogue, or from the store when the catalogue lacks it.
+    bool FindImage(std::string_view name, StoredImage& image) const;
+    // Writes a record back to the value it was read from, and to no other:
+    // false, and no value created, when that value no longer exists.
+    bool SaveFileInfo(const CFileInfo& record, const std::string& valueName);
+    // Stores a new record under its display name, creating the value.
+    bool SaveNewFileInfo(const CFileInfo& record);
 
     // Image operations (imageops/).
     bool AddImage(const std::string& localPath, const std::string& remoteName);
@@ -49,8 +56,9 @@ public:
 
     // Drive control (drive/).
     int FindFreeDeviceNumber(int family);
-    bool MountImage(CFileInfo& record);
-    bool UnmountImage(CFileInfo& record);
+    // Both store the record's new state under `valueName` (SaveFileInfo).
+    bool MountImage(CFileInfo& record, const std::string& valueName);
+    bool UnmountImage(CFileInfo& record, const std::string& valueName);
     bool RestoreMounts();
     void EnsureAutorunEntry();
     void ReportDriveError(const std::string& text, ReportContext context);
@@ -74,6 +82,9 @@ public:
     void* m_pRequestProc = nullptr;
     bool m_bLogOnly = false;
     Catalogue::Position m_findPos;
+
+private:
+    bool StoreRecord(const CFileInfo& record, const std::string& valueName, bool create);
 };
 
 // The library's single application object.

@@ -16,12 +16,32 @@ public:
     CWinApp& operator=(const CWinApp&) = delete;
 
     const std::string& AppTitle() const { return m_strAppTitle; }
-    // A modal message box on the calling thread; answers the button pressed,
-    // or 0 when the box could not be shown.
+    // A modal message box on the calling thread, owned by the thread's active
+    // window (a dialog of the plug-in, or the file manager's window), else by
+    // the host window of the current call, which it disables meanwhile; so
+    // the user cannot start another operation behind it. Answers the button
+    // pressed, or 0 when the box could not be shown.
     int ShowMessage(const std::string& text, UINT type) const;
+
+    // The file manager's window for the duration of one call that hands it
+    // over; the previous one is back when the scope ends.
+    class HostWindowScope {
+    public:
+        HostWindowScope(CWinApp& app, HWND window) : app_(app), previous_(app.m_hHostWindow) {
+            app.m_hHostWindow = window;
+        }
+        ~HostWindowScope() { app_.m_hHostWindow = previous_; }
+        HostWindowScope(const HostWindowScope&) = delete;
+        HostWindowScope& operator=(const HostWindowScope&) = delete;
+
+    private:
+        CWinApp& app_;
+        HWND previous_;
+    };
 
 private:
     std::string m_strAppTitle;
+    HWND m_hHostWindow = nullptr;
 };
 
 }  // namespace morvane::win32

@@ -9,10 +9,10 @@ using namespace morvane;
 
 namespace {
 
-CFileInfo RecordNamed(const std::string& name) {
-    CFileInfo info = EmptyFileInfo();
-    SetFieldText(info.findData.cFileName, name);
-    return info;
+StoredImage ImageNamed(const std::string& name) {
+    StoredImage image{name, EmptyFileInfo()};
+    SetFieldText(image.record.findData.cFileName, name);
+    return image;
 }
 
 std::vector<std::string> ListingOrder(Catalogue& catalogue) {
@@ -42,7 +42,7 @@ TEST(Catalogue, ListsByBucketWhateverTheInsertionOrder) {
     };
     for (const auto& order : orders) {
         Catalogue catalogue;
-        for (const auto& name : order) catalogue.Set(name, RecordNamed(name));
+        for (const auto& name : order) catalogue.Set(name, ImageNamed(name));
         EXPECT_EQ(ListingOrder(catalogue), (std::vector<std::string>{"boot.img", "dvd.nrg", "disk.iso"}));
     }
 }
@@ -51,13 +51,13 @@ TEST(Catalogue, LaterInsertionComesFirstWithinABucket) {
     // "a" and "r" differ by 17 and share a bucket.
     ASSERT_EQ(CatalogueHash("a") % 17, CatalogueHash("r") % 17);
     Catalogue catalogue;
-    catalogue.Set("a", RecordNamed("a"));
-    catalogue.Set("r", RecordNamed("r"));
+    catalogue.Set("a", ImageNamed("a"));
+    catalogue.Set("r", ImageNamed("r"));
     EXPECT_EQ(ListingOrder(catalogue), (std::vector<std::string>{"r", "a"}));
     // Replacing keeps the entry's place.
-    catalogue.Set("a", RecordNamed("A"));
+    catalogue.Set("a", ImageNamed("A"));
     EXPECT_EQ(ListingOrder(catalogue), (std::vector<std::string>{"r", "a"}));
-    EXPECT_EQ(DisplayNameOf(*catalogue.Find("a")), "A");
+    EXPECT_EQ(catalogue.Find("a")->valueName, "A");
     EXPECT_EQ(catalogue.Count(), 2u);
 }
 
@@ -72,7 +72,7 @@ TEST(Catalogue, EmptyCatalogueHasNothingToEnumerate) {
 
 TEST(Catalogue, SingleEntryEndsWithHandleZero) {
     Catalogue catalogue;
-    catalogue.Set("disk.iso", RecordNamed("disk.iso"));
+    catalogue.Set("disk.iso", ImageNamed("disk.iso"));
     Catalogue::Position pos = catalogue.BeforeFirst();
     ASSERT_TRUE(catalogue.Step(pos, nullptr, nullptr));
     EXPECT_TRUE(pos.IsNone());
@@ -83,14 +83,14 @@ TEST(Catalogue, SingleEntryEndsWithHandleZero) {
 TEST(Catalogue, RebuildOrRemovalEndsAnOpenEnumeration) {
     for (int how = 0; how < 2; ++how) {
         Catalogue catalogue;
-        catalogue.Set("disk.iso", RecordNamed("disk.iso"));
-        catalogue.Set("boot.img", RecordNamed("boot.img"));
-        catalogue.Set("dvd.nrg", RecordNamed("dvd.nrg"));
+        catalogue.Set("disk.iso", ImageNamed("disk.iso"));
+        catalogue.Set("boot.img", ImageNamed("boot.img"));
+        catalogue.Set("dvd.nrg", ImageNamed("dvd.nrg"));
         Catalogue::Position pos = catalogue.BeforeFirst();
         ASSERT_TRUE(catalogue.Step(pos, nullptr, nullptr));
         if (how == 0) {
             catalogue.Clear();
-            catalogue.Set("disk.iso", RecordNamed("disk.iso"));
+            catalogue.Set("disk.iso", ImageNamed("disk.iso"));
         } else {
             ASSERT_TRUE(catalogue.Remove("dvd.nrg"));
         }
@@ -101,7 +101,7 @@ TEST(Catalogue, RebuildOrRemovalEndsAnOpenEnumeration) {
 
 TEST(Catalogue, RemovingTheLastEntryEmptiesIt) {
     Catalogue catalogue;
-    catalogue.Set("x", RecordNamed("x"));
+    catalogue.Set("x", ImageNamed("x"));
     EXPECT_TRUE(catalogue.Remove("x"));
     EXPECT_EQ(catalogue.Count(), 0u);
     EXPECT_TRUE(catalogue.BeforeFirst().IsNone());

@@ -77,7 +77,8 @@ TEST_F(AddImage, DefaultsByExtensionThenFloppySize) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.name) + " of " + std::to_string(c.size));
         const std::string name = std::to_string(++number) + "-" + c.name;
-        ScratchImage image(name, 0);
+        // The file's own name does not count, only the name it is copied under.
+        ScratchImage image(std::to_string(number) + "-file", 0);
         ASSERT_TRUE(image.IsReady());
         ASSERT_TRUE(ResizeFile(image.Path(), c.size));
 
@@ -163,7 +164,7 @@ TEST_F(AddImage, CatalogueNameAnswersFileExistsWithoutTheOverwriteBit) {
     EXPECT_EQ(ImagePathOf(record), "C:\\old\\disk.iso");
 }
 
-TEST_F(AddImage, MissingFileOrNamesThatDoNotFitAreRefused) {
+TEST_F(AddImage, WhatIsNoImageFileOrNamesThatDoNotFitAreRefused) {
     ScratchImage image("disk.iso");
     ASSERT_TRUE(image.IsReady());
     struct Case {
@@ -173,6 +174,14 @@ TEST_F(AddImage, MissingFileOrNamesThatDoNotFitAreRefused) {
     };
     const std::vector<Case> cases = {
         {"missing local file", image.Path() + ".gone", "\\gone.iso"},
+        // Found by the file search, but not the regular file the path names.
+        {"folder", image.Path().substr(0, image.Path().rfind('\\')), "\\folder.iso"},
+        {"device", "NUL", "\\nul.iso"},
+        {"device in a folder", image.Path().substr(0, image.Path().rfind('\\') + 1) + "CON", "\\con.iso"},
+        {"wildcard", image.Path().substr(0, image.Path().size() - 4) + "*", "\\any.iso"},
+        {"single-character wildcard", image.Path().substr(0, image.Path().size() - 1) + "?", "\\any.iso"},
+        {"trailing full stop", image.Path() + ".", "\\dot.iso"},
+        {"trailing blank", image.Path() + " ", "\\blank.iso"},
         {"name of 260 characters", image.Path(), "\\" + std::string(256, 'n') + ".iso"},
         {"name far too long", image.Path(), "\\" + std::string(1000, 'n')},
         {"no name at all", image.Path(), "\\"},

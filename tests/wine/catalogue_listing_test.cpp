@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/StoreKey.h"
 #include "support/CleanRegistry.h"
 #include "support/FolderListing.h"
 #include "support/Plugin.h"
 #include "support/StoredRecords.h"
+#include "win32/RegKey.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -203,10 +205,9 @@ TEST_F(CatalogueListing, RecordWithoutTerminatorsIsNeverReadPast) {
         EXPECT_NE(std::memchr(data.cFileName, '\0', sizeof data.cFileName), nullptr);
         EXPECT_NE(std::memchr(data.cAlternateFileName, '\0', sizeof data.cAlternateFileName), nullptr);
     }
-    const auto damaged = std::find_if(listing.entries.begin(), listing.entries.end(),
-                                      [](const WIN32_FIND_DATAA& d) { return d.cFileName[0] == 'n'; });
-    ASSERT_NE(damaged, listing.entries.end());
-    EXPECT_EQ(NameOf(*damaged), std::string(259, 'n'));
+    // Its name field names nothing the host could address: it is listed
+    // under the name of its value.
+    EXPECT_EQ(NamesOf(listing), (std::vector<std::string>{"disk.iso", "damaged.iso"}));
 }
 
 TEST_F(CatalogueListing, EnumerationEndsCleanlyWhenItsCatalogueIsRebuilt) {
@@ -266,4 +267,25 @@ TEST_F(CatalogueListing, EnumerationEndsCleanlyWhenItsCatalogueIsRebuilt) {
         }
         Fs().FsFindClose(find);
     }
+}
+
+TEST_F(CatalogueListing, NamesTheHostCannotAddressAreNotListed) {
+    // The host addresses an entry by the part after the last backslash, in
+    // the ANSI code page; none of these values could be reached by its name.
+    const CFileInfo record = MakeRecord({"good1.iso", "C:\\good1.iso", 'Z', 3, false, false});
+    ASSERT_EQ(StoreRecord("good1.iso", record), ERROR_SUCCESS);
+    ASSERT_EQ(StoreRecord("dir\\good1.iso", record), ERROR_SUCCESS);
+    ASSERT_EQ(StoreRecord("", record), ERROR_SUCCESS);
+    ASSERT_EQ(StoreRecord(std::string(300, 'n'), record), ERROR_SUCCESS);
+    win32::RegKey key;
+    ASSERT_EQ(key.Open(HKEY_CURRENT_USER, kFilesListKey, KEY_WRITE), ERROR_SUCCESS);
+    // Greek capital omega: no letter of code page 1251.
+    ASSERT_EQ(RegSetValueExW(key.Get(), L"\x03A9mega.iso", 0, REG_BINARY, reinterpret_cast<const BYTE*>(&record),
+                             sizeof record),
+              ERROR_SUCCESS);
+
+    EXPECT_EQ(NamesOf(ListFolder(Fs())), std::vector<std::string>{"good1.iso"});
+    std::string other = "\\?mega.iso";
+    EXPECT_FALSE(Fs().FsDeleteFile(other.data()));
+    EXPECT_EQ(StoredValues().size(), 5u);
 }

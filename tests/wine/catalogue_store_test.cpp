@@ -24,7 +24,7 @@ TEST_F(CatalogueStore, FirstSaveCreatesTheKeyPathAndAFullRecord) {
     ASSERT_FALSE(StoreKeyExists());
     CFileInfo record = MakeRecord({"Disk.iso", "C:\\images\\Disk.iso", 'Z', 3, false, false});
     record.gap581[0] = 0x77;  // gap bytes are stored as they are
-    ASSERT_TRUE(App().SaveFileInfo(record));
+    ASSERT_TRUE(App().SaveNewFileInfo(record));
 
     const auto values = StoredValues();
     ASSERT_EQ(values.size(), 1u);
@@ -33,9 +33,10 @@ TEST_F(CatalogueStore, FirstSaveCreatesTheKeyPathAndAFullRecord) {
     ASSERT_EQ(values[0].data.size(), sizeof(CFileInfo));
     EXPECT_EQ(std::memcmp(values[0].data.data(), &record, sizeof record), 0);
 
-    CFileInfo found;
+    StoredImage found;
     ASSERT_TRUE(App().FindImage("\\DISK.ISO", found));
-    EXPECT_EQ(std::memcmp(&found, &record, sizeof record), 0);
+    EXPECT_EQ(found.valueName, "Disk.iso");
+    EXPECT_EQ(std::memcmp(&found.record, &record, sizeof record), 0);
     ASSERT_TRUE(App().RefreshCatalogue());
     EXPECT_NE(App().m_catalogue.Find("disk.iso"), nullptr);
     EXPECT_EQ(App().m_catalogue.Count(), 1u);
@@ -43,17 +44,17 @@ TEST_F(CatalogueStore, FirstSaveCreatesTheKeyPathAndAFullRecord) {
 
 TEST_F(CatalogueStore, MountedSaveEntersTheDriveTableAnUnmountedOneLeavesIt) {
     CFileInfo record = MakeRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, false});
-    ASSERT_TRUE(App().SaveFileInfo(record));
+    ASSERT_TRUE(App().SaveNewFileInfo(record));
     EXPECT_EQ(App().DriveName('Q'), "disk.iso");
     record.mounted = 0;
-    ASSERT_TRUE(App().SaveFileInfo(record));
+    ASSERT_TRUE(App().SaveNewFileInfo(record));
     EXPECT_EQ(App().DriveName('Q'), "disk.iso");
 
     // A letter outside A to Z indexes nothing.
     for (char letter : {'\0', 'q', '[', '\xFF'}) {
         record.driveLetter = letter;
         record.mounted = 1;
-        EXPECT_TRUE(App().SaveFileInfo(record));
+        EXPECT_TRUE(App().SaveNewFileInfo(record));
     }
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         if (letter != 'Q') {
@@ -69,17 +70,17 @@ TEST_F(CatalogueStore, RefreshKeepsAnUnconfirmedMountedMark) {
     ASSERT_TRUE(App().RefreshCatalogue());
 
     for (char letter = 'A'; letter <= 'Z'; ++letter) EXPECT_EQ(App().DriveName(letter), "") << letter;
-    const CFileInfo* disk = App().m_catalogue.Find("disk.iso");
+    const StoredImage* disk = App().m_catalogue.Find("disk.iso");
     ASSERT_NE(disk, nullptr);
-    EXPECT_EQ(disk->mounted, 1);
-    EXPECT_EQ(disk->restoreAtLogon, 1);
+    EXPECT_EQ(disk->record.mounted, 1);
+    EXPECT_EQ(disk->record.restoreAtLogon, 1);
     CFileInfo stored;
     ASSERT_TRUE(ReadRecord("disk.iso", stored));
     EXPECT_EQ(stored.mounted, 1);
 }
 
 TEST_F(CatalogueStore, RefreshWithoutTheKeyLeavesEverythingAsItWas) {
-    ASSERT_TRUE(App().SaveFileInfo(MakeRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, false})));
+    ASSERT_TRUE(App().SaveNewFileInfo(MakeRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, false})));
     RemovePluginRegistryState();
     EXPECT_FALSE(App().RefreshCatalogue());
     EXPECT_EQ(App().m_catalogue.Count(), 1u);
@@ -93,8 +94,8 @@ TEST_F(CatalogueStore, RefreshReadsADamagedRecordWithinItsFields) {
     std::memset(record.imagePath, 'p', sizeof record.imagePath);
     ASSERT_EQ(StoreRecord("damaged.iso", record), ERROR_SUCCESS);
     ASSERT_TRUE(App().RefreshCatalogue());
-    const CFileInfo* found = App().m_catalogue.Find("damaged.iso");
+    const StoredImage* found = App().m_catalogue.Find("damaged.iso");
     ASSERT_NE(found, nullptr);
-    EXPECT_EQ(DisplayNameOf(*found), std::string(260, 'n'));
-    EXPECT_EQ(ImagePathOf(*found), std::string(260, 'p'));
+    EXPECT_EQ(DisplayNameOf(found->record), std::string(260, 'n'));
+    EXPECT_EQ(ImagePathOf(found->record), std::string(260, 'p'));
 }

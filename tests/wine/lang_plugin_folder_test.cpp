@@ -11,6 +11,7 @@
 #include "support/CleanRegistry.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
+#include "support/StoredRecords.h"
 #include "win32/RegKey.h"
 
 using namespace morvane;
@@ -112,4 +113,41 @@ TEST_F(LangPluginFolder, BuiltPluginIsEnglishByDefault) {
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "File not found!");
     EXPECT_EQ(seen[0].caption, "Morvane");
+}
+
+TEST_F(LangPluginFolder, RemovalQuestionTakesOnlyTranslationsThatFillInSafely) {
+    // Text 1008 built in, for C:\x.iso on Q:.
+    const std::string builtin =
+        "\xCE\xE1\xF0\xE0\xE7 C:\\x.iso \xF1\xE5\xE9\xF7\xE0\xF1 \xEF\xEE\xE4\xEA\xEB\xFE\xF7\xB8\xED \xEA\xE0\xEA "
+        "\xE4\xE8\xF1\xEA Q:. \xCF\xE5\xF0\xE5\xE4 \xF3\xE4\xE0\xEB\xE5\xED\xE8\xE5\xEC \xE5\xE3\xEE "
+        "\xED\xE5\xEE\xE1\xF5\xEE\xE4\xE8\xEC\xEE \xEE\xF2\xEA\xEB\xFE\xF7\xE8\xF2\xFC.\n\xCE\xF2\xEA\xEB\xFE\xF7\xE8\xF2\xFC "
+        "\xF1\xE5\xE9\xF7\xE0\xF1?";
+    struct Case {
+        std::string line;
+        char letter;
+        std::string question;
+    };
+    const Case cases[] = {
+        {"1008=%2147483647s %c", 'Q', builtin},  // a width the C library cannot count
+        {"1008=%s %99999999c", 'Q', builtin},    // a 100 MB question
+        {"1008=%c %s", 'Q', builtin},            // the arguments swapped
+        {"1008=Unmount %s first?", 'Q', "Unmount C:\\x.iso first?"},
+        {"1008=", 'Q', ""},
+        // A damaged record's letter never ends the question early.
+        {"1008=Image %s on %c: - unmount?", '\0', "Image C:\\x.iso on ?: - unmount?"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        ASSERT_TRUE(WriteBytes(PluginLanguage("MV_eng.lng"), c.line + "\r\n"));
+        ASSERT_EQ(StoreRecord({"x.iso", "C:\\x.iso", c.letter, 3, true, false}), ERROR_SUCCESS);
+        MessageBoxWatcher watcher({IDNO});
+        LoadedPlugin plugin(PluginPath());
+        ASSERT_TRUE(plugin.IsLoaded());
+        plugin.Fs().FsInit(1, nullptr, nullptr, nullptr);
+        char name[] = "\\x.iso";
+        EXPECT_FALSE(plugin.Fs().FsDeleteFile(name));
+        const auto seen = watcher.Seen();
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].text, c.question);
+    }
 }

@@ -37,10 +37,10 @@ protected:
     // Mounts `record` (stored first) and expects it to fail with one box
     // saying `message`; the letter must not be left defined.
     void ExpectFailure(CFileInfo record, const std::string& message) {
-        ASSERT_TRUE(App().SaveFileInfo(record));
+        ASSERT_TRUE(App().SaveNewFileInfo(record));
         const std::string name = DisplayNameOf(record);
         MessageBoxWatcher watcher;
-        EXPECT_FALSE(App().MountImage(record));
+        EXPECT_FALSE(App().MountImage(record, DisplayNameOf(record)));
         const auto seen = watcher.Seen();
         ASSERT_EQ(seen.size(), 1u);
         EXPECT_EQ(seen[0].text, message);
@@ -94,7 +94,7 @@ TEST_F(MountFailure, TooManyDevicesOfTheFamily) {
         CFileInfo held = ImageRecord("held" + std::to_string(number) + ".vhd", "C:\\held.vhd", 'A', 0);
         held.mounted = 1;
         held.deviceNumber = number;
-        ASSERT_TRUE(App().SaveFileInfo(held));
+        ASSERT_TRUE(App().SaveNewFileInfo(held));
     }
     TempImageFile image(".vhd");
     ASSERT_TRUE(image.IsCreated());
@@ -123,14 +123,14 @@ TEST_F(MountFailure, ImageFileGone) {
 
 // Refused before any driver request and without a message; the device number
 // is recomputed all the same.
-TEST_F(MountFailure, RecordsThatCannotBeMountedAskNothingOfTheDriver) {
+TEST_F(MountFailure, RecordsThatCannotBeMountedNeverReachTheDriver) {
     const std::vector<char> letters = FreeLetters(1);
     ASSERT_EQ(letters.size(), 1u);
     TempImageFile image;
     ASSERT_TRUE(image.IsCreated());
     CFileInfo held = ImageRecord("held.iso", "C:\\held.iso", 'A', kModeCdDvd);
     held.mounted = 1;
-    ASSERT_TRUE(App().SaveFileInfo(held));
+    ASSERT_TRUE(App().SaveNewFileInfo(held));
 
     struct Case {
         const char* why;
@@ -150,15 +150,19 @@ TEST_F(MountFailure, RecordsThatCannotBeMountedAskNothingOfTheDriver) {
         SCOPED_TRACE(c.why);
         CFileInfo record = ImageRecord("refused.iso", c.path, c.letter, kModeCdDvd);
         record.deviceNumber = 0xAAAAAAAA;
-        ASSERT_TRUE(App().SaveFileInfo(record));
+        ASSERT_TRUE(App().SaveNewFileInfo(record));
         recorder_->Clear();
-        EXPECT_FALSE(App().MountImage(record));
+        EXPECT_FALSE(App().MountImage(record, DisplayNameOf(record)));
         EXPECT_EQ(record.deviceNumber, 1u);
         EXPECT_EQ(record.mounted, 0);
         EXPECT_TRUE(recorder_->Opens().empty());
         EXPECT_TRUE(recorder_->Controls().empty());
         EXPECT_EQ(StoredRecord("refused.iso")->mounted, 0);
     }
-    EXPECT_TRUE(watcher.Seen().empty());
+    // A short path fails silently; a letter that is no drive is reported
+    // like any failed mount, under a letter that cannot end the text.
+    const auto seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 4u);
+    for (const SeenMessageBox& box : seen) EXPECT_EQ(box.text, "?: " + SystemText(ERROR_INVALID_DRIVE));
     EXPECT_FALSE(DriveDefined(letters[0]));
 }

@@ -56,10 +56,10 @@ TEST_F(MountImage, EachFamilyMountsOnItsLetterAndUnmountsAgain) {
         TempImageFile image(c.extension);
         ASSERT_TRUE(image.IsCreated());
         CFileInfo record = ImageRecord(c.name, image.Path(), letter, c.mode);
-        ASSERT_TRUE(App().SaveFileInfo(record));
+        ASSERT_TRUE(App().SaveNewFileInfo(record));
         recorder_->Clear();
 
-        ASSERT_TRUE(App().MountImage(record));
+        ASSERT_TRUE(App().MountImage(record, DisplayNameOf(record)));
         EXPECT_TRUE(DriveListed(letter));
         EXPECT_EQ(record.mounted, 1);
         EXPECT_EQ(record.deviceNumber, 0u);
@@ -84,7 +84,7 @@ TEST_F(MountImage, EachFamilyMountsOnItsLetterAndUnmountsAgain) {
         EXPECT_EQ(App().DriveName(letter), c.name);
 
         recorder_->Clear();
-        ASSERT_TRUE(App().UnmountImage(record));
+        ASSERT_TRUE(App().UnmountImage(record, DisplayNameOf(record)));
         EXPECT_FALSE(DriveListed(letter));
         EXPECT_FALSE(DriveDefined(letter));
         EXPECT_EQ(record.mounted, 0);
@@ -128,8 +128,8 @@ TEST_F(MountImage, LowestFreeDeviceNumberOfTheFamily) {
         images.push_back(std::make_unique<TempImageFile>());
         ASSERT_TRUE(images.back()->IsCreated());
         records.push_back(ImageRecord(steps[i].name, images.back()->Path(), letters[i], steps[i].mode));
-        ASSERT_TRUE(App().SaveFileInfo(records.back()));
-        ASSERT_TRUE(App().MountImage(records.back()));
+        ASSERT_TRUE(App().SaveNewFileInfo(records.back()));
+        ASSERT_TRUE(App().MountImage(records.back(), DisplayNameOf(records.back())));
         EXPECT_EQ(records.back().deviceNumber, steps[i].number);
         EXPECT_EQ(StoredRecord(steps[i].name)->deviceNumber, steps[i].number);
         MvStandInState state;
@@ -138,19 +138,19 @@ TEST_F(MountImage, LowestFreeDeviceNumberOfTheFamily) {
         EXPECT_EQ(state.driveLetter, letters[i]);
     }
 
-    ASSERT_TRUE(App().UnmountImage(records[0]));
+    ASSERT_TRUE(App().UnmountImage(records[0], DisplayNameOf(records[0])));
     TempImageFile image;
     CFileInfo again = ImageRecord("cd-again.iso", image.Path(), letters[4], kModeCdDvd);
-    ASSERT_TRUE(App().SaveFileInfo(again));
-    ASSERT_TRUE(App().MountImage(again));
+    ASSERT_TRUE(App().SaveNewFileInfo(again));
+    ASSERT_TRUE(App().MountImage(again, DisplayNameOf(again)));
     EXPECT_EQ(again.deviceNumber, 0u);
     MvStandInState state;
     ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
     EXPECT_EQ(state.driveLetter, letters[4]);
     EXPECT_EQ(NameOf(state), KernelImagePath(image.Path()));
 
-    for (size_t i = 1; i < records.size(); ++i) EXPECT_TRUE(App().UnmountImage(records[i]));
-    EXPECT_TRUE(App().UnmountImage(again));
+    for (size_t i = 1; i < records.size(); ++i) EXPECT_TRUE(App().UnmountImage(records[i], DisplayNameOf(records[i])));
+    EXPECT_TRUE(App().UnmountImage(again, DisplayNameOf(again)));
     EXPECT_TRUE(watcher.Seen().empty());
 }
 
@@ -172,9 +172,9 @@ TEST_F(MountImage, ReadOnlyRequestByMode) {
         SCOPED_TRACE("mode " + std::to_string(c.mode));
         TempImageFile image;
         CFileInfo record = ImageRecord("image.bin", image.Path(), letters[0], c.mode);
-        ASSERT_TRUE(App().SaveFileInfo(record));
+        ASSERT_TRUE(App().SaveNewFileInfo(record));
         recorder_->Clear();
-        ASSERT_TRUE(App().MountImage(record));
+        ASSERT_TRUE(App().MountImage(record, DisplayNameOf(record)));
         const auto controls = recorder_->Controls();
         ASSERT_EQ(controls.size(), 1u);
         ASSERT_EQ(controls[0].code, MV_IOCTL_ATTACH_IMAGE);
@@ -183,7 +183,7 @@ TEST_F(MountImage, ReadOnlyRequestByMode) {
         MvStandInState state;
         ASSERT_TRUE(ReadStandInState(c.family, 0, &state));
         EXPECT_EQ(state.readOnly, c.readOnly);
-        ASSERT_TRUE(App().UnmountImage(record));
+        ASSERT_TRUE(App().UnmountImage(record, DisplayNameOf(record)));
     }
     EXPECT_TRUE(watcher.Seen().empty());
 }
@@ -204,9 +204,9 @@ TEST_F(MountImage, AttachRequestBytes) {
 
     MessageBoxWatcher watcher;
     CFileInfo record = ImageRecord("x.iso", path, letters[0], kModeCdDvd);
-    ASSERT_TRUE(App().SaveFileInfo(record));
+    ASSERT_TRUE(App().SaveNewFileInfo(record));
     recorder_->Clear();
-    ASSERT_TRUE(App().MountImage(record));
+    ASSERT_TRUE(App().MountImage(record, DisplayNameOf(record)));
     const auto controls = recorder_->Controls();
     ASSERT_EQ(controls.size(), 1u);
     EXPECT_EQ(controls[0].inputLength, 27u);
@@ -217,7 +217,7 @@ TEST_F(MountImage, AttachRequestBytes) {
     ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
     EXPECT_EQ(state.lastAttachInputLength, 27u);
     EXPECT_EQ(NameOf(state), "\\??\\C:\\x.iso");
-    EXPECT_TRUE(App().UnmountImage(record));
+    EXPECT_TRUE(App().UnmountImage(record, DisplayNameOf(record)));
     EXPECT_TRUE(watcher.Seen().empty());
 }
 
@@ -242,9 +242,9 @@ TEST_F(MountImage, KernelFormsOfNetworkAndSingleBackslashPaths) {
         SCOPED_TRACE(c.path);
         MessageBoxWatcher watcher;
         CFileInfo record = ImageRecord("net.iso", c.path, letters[0], kModeCdDvd);
-        ASSERT_TRUE(App().SaveFileInfo(record));
+        ASSERT_TRUE(App().SaveNewFileInfo(record));
         recorder_->Clear();
-        EXPECT_EQ(App().MountImage(record), c.served);
+        EXPECT_EQ(App().MountImage(record, DisplayNameOf(record)), c.served);
         const auto controls = recorder_->Controls();
         ASSERT_FALSE(controls.empty());
         ASSERT_EQ(controls[0].code, MV_IOCTL_ATTACH_IMAGE);
@@ -252,7 +252,7 @@ TEST_F(MountImage, KernelFormsOfNetworkAndSingleBackslashPaths) {
         ASSERT_EQ(input.size(), c.kernel.size() + 15);
         EXPECT_EQ(std::string(input.begin() + 12, input.begin() + 12 + c.kernel.size()), c.kernel);
         if (c.served) {
-            EXPECT_TRUE(App().UnmountImage(record));
+            EXPECT_TRUE(App().UnmountImage(record, DisplayNameOf(record)));
             EXPECT_TRUE(watcher.Seen().empty());
         } else {
             EXPECT_EQ(watcher.Seen().size(), 1u);

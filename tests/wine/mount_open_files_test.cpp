@@ -32,8 +32,8 @@ protected:
         image_ = std::make_unique<TempImageFile>();
         ASSERT_TRUE(image_->IsCreated());
         record_ = ImageRecord(name, image_->Path(), letters[0], mode);
-        ASSERT_TRUE(App().SaveFileInfo(record_));
-        ASSERT_TRUE(App().MountImage(record_));
+        ASSERT_TRUE(App().SaveNewFileInfo(record_));
+        ASSERT_TRUE(App().MountImage(record_, DisplayNameOf(record_)));
         ASSERT_TRUE(App().RefreshCatalogue());
         ASSERT_EQ(App().DriveName(record_.driveLetter), name);
         recorder_->Clear();
@@ -65,7 +65,7 @@ TEST_F(OpenFiles, NoLeavesDriveRecordAndDriveTableAsTheyWere) {
         recorder_->FailLocks(ERROR_ACCESS_DENIED);
         {
             MessageBoxWatcher watcher({IDNO});
-            EXPECT_FALSE(App().UnmountImage(record_));
+            EXPECT_FALSE(App().UnmountImage(record_, DisplayNameOf(record_)));
             const auto seen = watcher.Seen();
             ASSERT_EQ(seen.size(), 1u);
             ExpectQuestion(seen[0], mode, App().AppTitle());
@@ -84,7 +84,7 @@ TEST_F(OpenFiles, NoLeavesDriveRecordAndDriveTableAsTheyWere) {
         // With the files closed the unmount goes through without a question.
         recorder_->FailLocks(0);
         MessageBoxWatcher none;
-        EXPECT_TRUE(App().UnmountImage(record_));
+        EXPECT_TRUE(App().UnmountImage(record_, DisplayNameOf(record_)));
         EXPECT_TRUE(none.Seen().empty());
         EXPECT_FALSE(DriveListed(letter));
     }
@@ -95,7 +95,7 @@ TEST_F(OpenFiles, YesDismountsByForceWithoutLockOrUnlock) {
     const char letter = record_.driveLetter;
     recorder_->FailLocks(ERROR_ACCESS_DENIED);
     MessageBoxWatcher watcher({IDYES});
-    EXPECT_TRUE(App().UnmountImage(record_));
+    EXPECT_TRUE(App().UnmountImage(record_, DisplayNameOf(record_)));
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
     ExpectQuestion(seen[0], kModeFloppy, App().AppTitle());
@@ -128,7 +128,7 @@ TEST_F(OpenFiles, QuestionThatCannotBeShownIsNoConsent) {
     ImportPatch noBox(GetModuleHandleA(nullptr), "user32.dll", "MessageBoxA",
                       reinterpret_cast<const void*>(&MessageBoxThatCannotShow));
     ASSERT_TRUE(noBox.IsApplied());
-    EXPECT_FALSE(App().UnmountImage(record_));
+    EXPECT_FALSE(App().UnmountImage(record_, DisplayNameOf(record_)));
     EXPECT_EQ(recorder_->ControlCodes(), std::vector<DWORD>{FSCTL_LOCK_VOLUME});
     EXPECT_TRUE(DriveListed(record_.driveLetter));
     EXPECT_EQ(StoredRecord(DisplayNameOf(record_))->mounted, 1);

@@ -8,14 +8,23 @@
 
 #include "plugin/MorvaneApp.h"
 #include "support/CleanRegistry.h"
+#include "support/DriveTexts.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
 #include "support/StoredRecords.h"
+#include "win32/UniqueHandle.h"
 
 using namespace morvane;
 using namespace morvane::test;
 
 namespace {
+
+struct WindowTraits {
+    using Type = HWND;
+    static Type Invalid() { return nullptr; }
+    static bool IsValid(Type h) { return h != nullptr; }
+    static void Close(Type h) { DestroyWindow(h); }
+};
 
 // Text 1008 in the language the plug-in beside the test program loads (the
 // test program reads the same language file), for image `path` on `letter`.
@@ -132,18 +141,58 @@ TEST_F(RemoveImage, MountedEntryAsksWithFullPathAndLetterAndNoKeepsIt) {
     EXPECT_EQ(std::memcmp(&after, &record, sizeof record), 0);
 }
 
-TEST_F(RemoveImage, FailedUnmountKeepsTheEntry) {
-    // Marked mounted on a letter that no driver serves: the unmount fails
-    // (and reports it), so the entry must stay.
-    const CFileInfo record = MakeRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, false});
-    ASSERT_EQ(StoreRecord("disk.iso", record), ERROR_SUCCESS);
+TEST_F(RemoveImage, FailedUnmountKeepsTheEntryAndSaysWhy) {
+    // Marked mounted on a letter that no driver serves, or on no letter at
+    // all: the unmount fails and reports it, so the entry must stay.
+    struct Case {
+        char letter;
+        const char* drive;
+        DWORD error;
+    };
+    const Case cases[] = {{'Q', "Q:", ERROR_FILE_NOT_FOUND}, {'\0', "?:", ERROR_INVALID_DRIVE}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.drive);
+        const CFileInfo record = MakeRecord({"disk.iso", "C:\\disk.iso", c.letter, 3, true, false});
+        ASSERT_EQ(StoreRecord("disk.iso", record), ERROR_SUCCESS);
 
-    MessageBoxWatcher watcher({IDYES, IDOK});
-    EXPECT_FALSE(Delete("\\disk.iso"));
-    const auto seen = watcher.Seen();
-    ASSERT_FALSE(seen.empty());
-    EXPECT_EQ(seen[0].pressed, IDYES);
-    CFileInfo after;
-    ASSERT_TRUE(ReadRecord("disk.iso", after));
-    EXPECT_EQ(after.mounted, 1);
+        MessageBoxWatcher watcher({IDYES, IDOK});
+        EXPECT_FALSE(Delete("\\disk.iso"));
+        const auto seen = watcher.Seen();
+        ASSERT_EQ(seen.size(), 2u);
+        EXPECT_NE(seen[0].text.find(std::string(" ") + c.drive), std::string::npos) << seen[0].text;
+        EXPECT_EQ(seen[1].text, std::string(c.drive) + " " + SystemText(c.error));
+        CFileInfo after;
+        ASSERT_TRUE(ReadRecord("disk.iso", after));
+        EXPECT_EQ(std::memcmp(&after, &record, sizeof record), 0);
+    }
+}
+
+TEST_F(RemoveImage, QuestionIsOwnedByTheActiveOrTheHostWindow) {
+    // A box without an owner would leave the file manager usable behind it.
+    ASSERT_EQ(StoreRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, false}), ERROR_SUCCESS);
+    const win32::UniqueHandle<WindowTraits> host(CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                                                  0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr));
+    ASSERT_TRUE(host);
+    struct Case {
+        const char* what;
+        bool active;
+        bool execute;
+    };
+    const Case cases[] = {{"delete, host window active", true, false}, {"open, host window handed over", false, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetActiveWindow(c.active ? host.Get() : nullptr);
+        MessageBoxWatcher watcher({IDNO});
+        if (c.execute) {
+            char name[] = "\\unknown.iso", verb[] = "open";
+            plugin_.Fs().FsExecuteFile(host.Get(), name, verb);
+        } else {
+            EXPECT_FALSE(Delete("\\disk.iso"));
+        }
+        const auto seen = watcher.Seen();
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].owner, host.Get());
+        EXPECT_FALSE(seen[0].ownerEnabled);
+        EXPECT_TRUE(IsWindowEnabled(host.Get()));
+    }
 }

@@ -36,7 +36,8 @@ protected:
 
         // Mounted as the properties dialog would mount it.
         CFileInfo record = MakeRecord({"Disk.iso", image_->Path(), letter_, 3, false, true});
-        ASSERT_TRUE(App().MountImage(record));
+        ASSERT_TRUE(App().SaveNewFileInfo(record));
+        ASSERT_TRUE(App().MountImage(record, "Disk.iso"));
         ASSERT_TRUE(DriveExists(letter_));
         ASSERT_TRUE(ReadRecord("Disk.iso", mounted_));
         ASSERT_EQ(mounted_.mounted, 1);
@@ -127,7 +128,32 @@ TEST_F(RemoveMountedImage, YesClearsTheDriveTableEntry) {
     MessageBoxWatcher watcher({IDYES});
     EXPECT_EQ(app.RemoveImage("\\disk.iso"), kRemoveDone);
     EXPECT_EQ(app.DriveName(letter_), "");
-    CFileInfo record;
-    EXPECT_FALSE(app.FindImage("\\disk.iso", record));
+    StoredImage image;
+    EXPECT_FALSE(app.FindImage("\\disk.iso", image));
     EXPECT_FALSE(DriveExists(letter_));
+}
+
+TEST_F(RemoveMountedImage, UnmountWritesBackToTheValueThatWasDeleted) {
+    // Mounted under the value evil.iso, with a name field naming good1.iso.
+    const CFileInfo good = MakeRecord({"good1.iso", "C:\\good1.iso", 'Z', 3, false, false});
+    ASSERT_EQ(StoreRecord("good1.iso", good), ERROR_SUCCESS);
+    CFileInfo evil = mounted_;
+    SetFieldText(evil.findData.cFileName, "good1.iso");
+    ASSERT_EQ(StoreRecord("evil.iso", evil), ERROR_SUCCESS);
+    ASSERT_EQ(RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Tarnwell Incorporation\\Morvane\\FilesList", "Disk.iso"),
+              ERROR_SUCCESS);
+
+    LoadedPlugin plugin;
+    ASSERT_TRUE(plugin.IsLoaded());
+    DriverRequestRecorder recorder(plugin.Handle());
+    ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
+    plugin.Fs().FsInit(1, nullptr, nullptr, nullptr);
+    MessageBoxWatcher watcher({IDYES});
+    char name[] = "\\evil.iso";
+    EXPECT_TRUE(plugin.Fs().FsDeleteFile(name));
+    EXPECT_FALSE(DriveExists(letter_));
+    const auto values = StoredValues();
+    ASSERT_EQ(values.size(), 1u);
+    EXPECT_EQ(values[0].name, "good1.iso");
+    EXPECT_EQ(std::memcmp(values[0].data.data(), &good, sizeof good), 0);
 }

@@ -198,10 +198,13 @@ TEST_F(ReportInLog, PluginLogsBesideItsOwnFileDuringTheLogOnRestore) {
     const std::string copy = pluginFolder.Path() + "Morvane.wfx64";
     ASSERT_TRUE(CopyFileA((TestProgramDirectory() + "Morvane.wfx64").c_str(), copy.c_str(), FALSE));
 
-    CFileInfo record = ImageRecord("busy.iso", "C:\\busy.iso", 'C', kModeCdDvd);
-    record.mounted = 1;
-    record.restoreAtLogon = 1;
-    ASSERT_TRUE(App().SaveFileInfo(record));
+    // A letter in use, and no letter at all: both failures are logged.
+    for (const char letter : {'C', '\0'}) {
+        CFileInfo record = ImageRecord(letter ? "busy.iso" : "noletter.iso", "C:\\busy.iso", letter, kModeCdDvd);
+        record.mounted = 1;
+        record.restoreAtLogon = 1;
+        ASSERT_TRUE(App().SaveNewFileInfo(record));
+    }
 
     char previous[MAX_PATH] = {};
     ASSERT_NE(GetCurrentDirectoryA(MAX_PATH, previous), 0u);
@@ -218,8 +221,52 @@ TEST_F(ReportInLog, PluginLogsBesideItsOwnFileDuringTheLogOnRestore) {
     ASSERT_TRUE(log) << "no log beside the plug-in";
     const SplitLog split = Split(*log);
     EXPECT_EQ(split.before, "");
-    EXPECT_EQ(split.messages, std::vector<std::string>{"C: " + SystemText(ERROR_BUSY)}) << *log;
+    const std::vector<std::string> expected = {"C: " + SystemText(ERROR_BUSY), "?: " + SystemText(ERROR_INVALID_DRIVE)};
+    EXPECT_EQ(split.messages, expected) << *log;
     EXPECT_FALSE(FileBytes(LogBesideTestProgram()));
     EXPECT_FALSE(FileBytes(current.Path() + "Morvane.log"));
     EXPECT_TRUE(watcher.Seen().empty());
+}
+
+// A plug-in whose own path does not fit 260 characters cannot tell where its
+// folder is: it writes no log at all rather than one in the current directory.
+TEST_F(ReportInLog, PluginThatCannotFindItsOwnFolderWritesNoLog) {
+    App().m_bLogOnly = false;
+    TempDirectory base;
+    TempDirectory current;
+    ASSERT_TRUE(base.IsCreated() && current.IsCreated());
+    std::wstring folder = L"\\\\?\\" + std::wstring(base.Path().begin(), base.Path().end() - 1);
+    std::vector<std::wstring> made;
+    while (folder.size() < 300) {
+        folder += L"\\" + std::wstring(40, L'd');
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr)) << GetLastError();
+        made.push_back(folder);
+    }
+    const std::wstring copy = folder + L"\\Morvane.wfx64";
+    const std::string source = TestProgramDirectory() + "Morvane.wfx64";
+    ASSERT_TRUE(CopyFileW(std::wstring(source.begin(), source.end()).c_str(), copy.c_str(), FALSE));
+
+    CFileInfo record = ImageRecord("busy.iso", "C:\\busy.iso", 'C', kModeCdDvd);
+    record.mounted = 1;
+    record.restoreAtLogon = 1;
+    ASSERT_TRUE(App().SaveNewFileInfo(record));
+
+    char previous[MAX_PATH] = {};
+    ASSERT_NE(GetCurrentDirectoryA(MAX_PATH, previous), 0u);
+    ASSERT_TRUE(SetCurrentDirectoryA(current.Path().c_str()));
+    MessageBoxWatcher watcher;
+    {
+        const win32::Module plugin(LoadLibraryW(copy.c_str()));
+        ASSERT_TRUE(plugin) << GetLastError();
+        const PluginExports fs = mvhost::ResolvePluginCalls(plugin.Get());
+        ASSERT_NE(fs.MountAfterReboot, nullptr);
+        fs.MountAfterReboot(nullptr, nullptr, nullptr, 0);
+    }
+    SetCurrentDirectoryA(previous);
+
+    EXPECT_FALSE(FileBytes(current.Path() + "Morvane.log"));
+    EXPECT_FALSE(FileBytes(LogBesideTestProgram()));
+    EXPECT_TRUE(watcher.Seen().empty());
+    DeleteFileW(copy.c_str());
+    for (auto it = made.rbegin(); it != made.rend(); ++it) RemoveDirectoryW(it->c_str());
 }

@@ -89,7 +89,7 @@ TEST_F(ReportInHost, PluginShowsItsFailuresCaptionedMorvane) {
     ASSERT_FALSE(DriveDefined(letter)) << "the test needs Q: undefined";
     CFileInfo record = ImageRecord("gone.iso", "C:\\gone.iso", letter, kModeCdDvd | kModeReadOnly);
     record.mounted = 1;
-    ASSERT_TRUE(App().SaveFileInfo(record));
+    ASSERT_TRUE(App().SaveNewFileInfo(record));
 
     LoadedPlugin plugin;
     ASSERT_TRUE(plugin.IsLoaded()) << GetLastError();

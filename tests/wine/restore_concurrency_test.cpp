@@ -1,12 +1,14 @@
 // The file manager and the log-on restore share the registry without any
-// coordination: whatever the interleaving, no process crashes, every value
-// stays a whole record of one writer, and the last write wins.
+// coordination: while other processes add and delete images, the restore
+// still deals with every record it finds marked mounted, no record is ever
+// damaged, and the last write wins.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <vector>
+#include <thread>
 
 #include "plugin/MorvaneApp.h"
 #include "support/CleanRegistry.h"
@@ -19,9 +21,8 @@ using namespace morvane::test;
 
 namespace {
 
-constexpr int kMountedRecords = 120;
-constexpr int kPlainRecords = 20;
-constexpr int kRounds = 4;
+constexpr int kMountedRecords = 150;
+constexpr int kChurnImages = 500;
 
 std::string Name(char kind, int i) {
     char name[16];
@@ -29,34 +30,52 @@ std::string Name(char kind, int i) {
     return name;
 }
 
-// As left at shutdown: mounted, so the restore rewrites it. Every other one
-// is to be restored, but its image is gone: the failed mount is logged, which
-// keeps the restore busy for longer.
+// As left at shutdown: mounted, so the restore must correct every one. Half
+// are to be restored, but their images are gone: the failed mount is logged.
 CFileInfo LeftMounted(int i) {
     return MakeRecord({Name('m', i), "C:\\no-such-folder\\" + Name('m', i), 'Q', 3, true, i % 2 == 0});
 }
-// As the file manager changes it meanwhile: another letter and mode.
-CFileInfo ChangedByHost(int i) {
-    CFileInfo record = LeftMounted(i);
-    record.driveLetter = 'R';
-    record.mountMode = 1;
-    return record;
-}
-CFileInfo Plain(int i) { return MakeRecord({Name('u', i), "C:\\images\\" + Name('u', i), 'Z', 3, false, false}); }
 
 CFileInfo Unmarked(CFileInfo record) {
     record.mounted = 0;
     return record;
 }
 
-// The first record the restore meets is marked mounted; it is unmarked once
-// the restore has dealt with it.
-bool RestoreHasBegun() {
-    CFileInfo first;
-    return ReadRecord(Name('m', 0), first) && first.mounted == 0;
-}
-
 bool Same(const CFileInfo& a, const CFileInfo& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// A file manager at work on a thread of its own: copies images into the
+// folder (over the earlier copy of the name, if any) and deletes every other
+// one again, each step reading the whole store, until told to stop.
+class Churn {
+public:
+    using Put = bool (*)(void* plugin, const std::string& local, const std::string& remote);
+    using Delete = bool (*)(void* plugin, const std::string& remote);
+
+    Churn(char kind, const std::string& local, void* plugin, Put put, Delete remove)
+        : worker_([=] {
+              for (int i = 0; !stop_; ++i) {
+                  const std::string remote = "\\" + Name(kind, i % kChurnImages);
+                  if (!put(plugin, local, remote)) ++failures_;
+                  if (i % 2 == 1 && !remove(plugin, remote)) ++failures_;
+                  ++steps_;
+              }
+          }) {}
+    ~Churn() { Stop(); }
+
+    int Steps() const { return steps_; }
+    // Copies or deletes that the plug-in answered as failed.
+    int Failures() const { return failures_; }
+    void Stop() {
+        stop_ = true;
+        if (worker_.joinable()) worker_.join();
+    }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::atomic<int> steps_{0};
+    std::atomic<int> failures_{0};
+    std::thread worker_;
+};
 
 class TwoProcesses : public CleanRegistryTest {
 protected:
@@ -70,76 +89,59 @@ protected:
         CleanRegistryTest::TearDown();
     }
 
-    void ListAll() {
-        WIN32_FIND_DATAA fd;
-        char root[] = "\\";
-        HANDLE find = plugin_.Fs().FsFindFirst(root, &fd);
-        if (find == INVALID_HANDLE_VALUE) return;
-        while (plugin_.Fs().FsFindNext(find, &fd)) {
-        }
-        plugin_.Fs().FsFindClose(find);
-    }
-
     LoadedPlugin plugin_;
 };
 
+bool PutThroughExports(void* plugin, const std::string& local, const std::string& remote) {
+    std::string l = local, r = remote;
+    return static_cast<LoadedPlugin*>(plugin)->Fs().FsPutFile(l.data(), r.data(), 1) == 0;
+}
+bool DeleteThroughExports(void* plugin, const std::string& remote) {
+    std::string r = remote;
+    return static_cast<LoadedPlugin*>(plugin)->Fs().FsDeleteFile(r.data()) != FALSE;
+}
+bool PutThroughCore(void*, const std::string& local, const std::string& remote) {
+    App().RefreshCatalogue();
+    return App().AddImage(local, remote);
+}
+bool DeleteThroughCore(void*, const std::string& remote) {
+    App().RefreshCatalogue();
+    return App().RemoveImage(remote) == kRemoveDone;
+}
+
 }  // namespace
 
-TEST_F(TwoProcesses, HostAndLogonRestoreNeverDamageARecord) {
+TEST_F(TwoProcesses, LogonRestoreMissesNoRecordWhileOthersAddAndDelete) {
+    for (int i = 0; i < kMountedRecords; ++i) ASSERT_EQ(StoreRecord(Name('m', i), LeftMounted(i)), ERROR_SUCCESS);
+    ScratchImage image("churn.iso");
+    ASSERT_TRUE(image.IsReady());
     plugin_.Fs().FsInit(1, nullptr, nullptr, nullptr);
-    int overlappingSteps = 0;
-    for (int round = 0; round < kRounds; ++round) {
-        SCOPED_TRACE("round " + std::to_string(round));
-        for (int i = 0; i < kMountedRecords; ++i) ASSERT_EQ(StoreRecord(Name('m', i), LeftMounted(i)), ERROR_SUCCESS);
-        for (int i = 0; i < kPlainRecords; ++i) ASSERT_EQ(StoreRecord(Name('u', i), Plain(i)), ERROR_SUCCESS);
 
-        LogonProcess logon(LogonCommandLine(TestPluginPath()));
-        ASSERT_TRUE(logon.Started());
-        // Starting rundll32 takes longer than the restore itself: begin once
-        // the restore has corrected its first record.
-        const DWORD start = GetTickCount();
-        while (logon.Running() && !RestoreHasBegun() && GetTickCount() - start < 15000) Sleep(1);
-        // The file manager's side: list, change mounted records ahead of the
-        // restore, delete and add plain ones, for as long as the restore runs.
-        int step = 0;
-        while (logon.Running() && GetTickCount() - start < 15000) {
-            ListAll();
-            const int m = kMountedRecords - 1 - step % kMountedRecords;
-            const int u = step % kPlainRecords;
-            App().SaveFileInfo(ChangedByHost(m));
-            std::string remote = "\\" + Name('u', u);
-            plugin_.Fs().FsDeleteFile(remote.data());
-            App().SaveFileInfo(Plain(u));
-            if (logon.Running()) ++overlappingSteps;
-            ++step;
-        }
-        const LogonRunResult run = logon.Wait();
-        ASSERT_TRUE(run.finished);
-        EXPECT_EQ(run.exitCode, 0u);
-        EXPECT_TRUE(run.dialogs.empty());
+    // Two file managers, the loaded plug-in and the test's own core, both
+    // under way before the restore starts and until it has ended.
+    Churn viaExports('a', image.Path(), &plugin_, PutThroughExports, DeleteThroughExports);
+    Churn viaCore('b', image.Path(), nullptr, PutThroughCore, DeleteThroughCore);
+    while (viaExports.Steps() < 10 || viaCore.Steps() < 10) Sleep(1);
+    const LogonRunResult run = RunLogonRestore();
+    viaExports.Stop();
+    viaCore.Stop();
+    ASSERT_TRUE(run.finished);
+    EXPECT_TRUE(run.dialogs.empty());
+    EXPECT_EQ(viaExports.Failures(), 0) << "a copy or delete of an image that exists failed";
+    EXPECT_EQ(viaCore.Failures(), 0);
 
-        const auto values = StoredValues();
-        EXPECT_EQ(values.size(), static_cast<size_t>(kMountedRecords + kPlainRecords));
-        for (const StoredValue& value : values) {
-            SCOPED_TRACE(value.name);
-            ASSERT_EQ(value.type, static_cast<DWORD>(REG_BINARY));
-            ASSERT_EQ(value.data.size(), sizeof(CFileInfo));
-            CFileInfo record;
-            std::memcpy(&record, value.data.data(), sizeof record);
-            EXPECT_EQ(DisplayNameOf(record), value.name);
-            int index = 0;
-            ASSERT_EQ(std::sscanf(value.name.c_str() + 1, "%d", &index), 1);
-            if (value.name[0] == 'u') {
-                EXPECT_TRUE(Same(record, Plain(index)));
-            } else {
-                const CFileInfo left = LeftMounted(index);
-                const CFileInfo changed = ChangedByHost(index);
-                EXPECT_TRUE(Same(record, left) || Same(record, Unmarked(left)) || Same(record, changed) ||
-                            Same(record, Unmarked(changed)));
-            }
-        }
+    for (const StoredValue& value : StoredValues()) {
+        SCOPED_TRACE(value.name);
+        ASSERT_EQ(value.type, static_cast<DWORD>(REG_BINARY));
+        ASSERT_EQ(value.data.size(), sizeof(CFileInfo));
+        CFileInfo record;
+        std::memcpy(&record, value.data.data(), sizeof record);
+        EXPECT_EQ(DisplayNameOf(record), value.name);
+        if (value.name[0] != 'm') continue;
+        int index = 0;
+        ASSERT_EQ(std::sscanf(value.name.c_str() + 1, "%d", &index), 1);
+        EXPECT_TRUE(Same(record, Unmarked(LeftMounted(index)))) << "not dealt with by the restore";
     }
-    EXPECT_GT(overlappingSteps, 0) << "the two processes never ran at once";
 }
 
 TEST_F(TwoProcesses, LastWriteWins) {
@@ -150,7 +152,9 @@ TEST_F(TwoProcesses, LastWriteWins) {
     ASSERT_TRUE(ReadRecord(Name('m', 1), record));
     EXPECT_TRUE(Same(record, Unmarked(LeftMounted(1))));
     // The file manager writes last: its record stands.
-    ASSERT_TRUE(App().SaveFileInfo(ChangedByHost(1)));
+    CFileInfo changed = LeftMounted(1);
+    changed.driveLetter = 'R';
+    ASSERT_TRUE(App().SaveNewFileInfo(changed));
     ASSERT_TRUE(ReadRecord(Name('m', 1), record));
-    EXPECT_TRUE(Same(record, ChangedByHost(1)));
+    EXPECT_TRUE(Same(record, changed));
 }

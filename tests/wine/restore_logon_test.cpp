@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/StoreKey.h"
 #include "drive/AutorunCommand.h"
 #include "support/CleanRegistry.h"
 #include "support/Rundll32.h"
@@ -114,4 +115,46 @@ TEST_F(LogonRestore, ShortRecordIsCompletedWithZeroBytes) {
     ASSERT_TRUE(ReadRecord("short.iso", after));
     record.mounted = 0;
     EXPECT_EQ(std::memcmp(&after, &record, sizeof after), 0);
+}
+
+TEST_F(LogonRestore, RecordIsWrittenBackToItsOwnValueOnly) {
+    // Each value marked mounted, so the restore corrects it; its record's
+    // name field says something else than its value's name.
+    CFileInfo good = MakeRecord({"good1.iso", "C:\\good1.iso", 'Q', 3, false, false});
+    CFileInfo namingGood = MakeRecord({"good1.iso", "C:\\evil.iso", 'Q', 3, true, false});
+    CFileInfo unnamed = MakeRecord({"", "C:\\unnamed.iso", 'Q', 3, true, false});
+    CFileInfo unterminated = MakeRecord({"", "C:\\long.iso", 'Q', 3, true, false});
+    std::memset(unterminated.findData.cFileName, 'n', sizeof unterminated.findData.cFileName);
+    const struct {
+        const char* name;
+        CFileInfo record;
+    } values[] = {{"good1.iso", good}, {"evil.iso", namingGood}, {"unnamed.iso", unnamed}, {"long.iso", unterminated}};
+    for (const auto& v : values) ASSERT_EQ(StoreRecord(v.name, v.record), ERROR_SUCCESS);
+    // A name outside the code page (Greek capital omega) cannot be written
+    // back exactly: that value is left alone.
+    win32::RegKey key;
+    ASSERT_EQ(key.Open(HKEY_CURRENT_USER, kFilesListKey, KEY_WRITE), ERROR_SUCCESS);
+    ASSERT_EQ(RegSetValueExW(key.Get(), L"\x03A9mega.iso", 0, REG_BINARY, reinterpret_cast<const BYTE*>(&namingGood),
+                             sizeof namingGood),
+              ERROR_SUCCESS);
+    key.Close();
+
+    RunAndExpectQuietEnd();
+
+    const auto after = StoredValues();
+    ASSERT_EQ(after.size(), 5u) << "no value was added";
+    for (const auto& v : values) {
+        SCOPED_TRACE(v.name);
+        CFileInfo expected = v.record;
+        expected.mounted = 0;
+        CFileInfo stored;
+        ASSERT_TRUE(ReadRecord(v.name, stored));
+        EXPECT_EQ(std::memcmp(&stored, &expected, sizeof stored), 0);
+    }
+    uint8_t omega[sizeof(CFileInfo)] = {};
+    DWORD size = sizeof omega;
+    ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\Tarnwell Incorporation\\Morvane\\FilesList",
+                           L"\x03A9mega.iso", RRF_RT_REG_BINARY, nullptr, omega, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(std::memcmp(omega, &namingGood, sizeof omega), 0);
 }

@@ -79,6 +79,8 @@ bool MessageBoxWatcher::AnswerOne() {
     seen.hasYes = GetDlgItem(box, IDYES) != nullptr;
     seen.hasNo = GetDlgItem(box, IDNO) != nullptr;
     seen.icon = StandardIcon(box);
+    seen.owner = GetWindow(box, GW_OWNER);
+    seen.ownerEnabled = seen.owner && IsWindowEnabled(seen.owner);
     // The default button is the one with the default push-button style.
     for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
         HWND button = GetDlgItem(box, id);

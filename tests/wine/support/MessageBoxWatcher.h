@@ -29,6 +29,10 @@ struct SeenMessageBox {
     // The standard icon shown (MB_ICONEXCLAMATION, MB_ICONQUESTION,
     // MB_ICONINFORMATION or MB_ICONERROR), 0 when none or another.
     UINT icon = 0;
+    // The window that owns the box, and whether it took input while the box
+    // was up (a modal box disables its owner).
+    HWND owner = nullptr;
+    bool ownerEnabled = false;
 };
 
 class MessageBoxWatcher {

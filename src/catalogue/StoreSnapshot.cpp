@@ -1,0 +1,148 @@
+#include "catalogue/StoreSnapshot.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <set>
+
+#include "catalogue/StoreKey.h"
+#include "catalogue/ValueName.h"
+#include "win32/RegKey.h"
+
+namespace morvane {
+namespace {
+
+// The registry's own limit for a value name, terminator included.
+constexpr DWORD kMaxValueNameChars = 16384;
+// Passes made while other processes keep changing the key; after the last,
+// the values seen by earlier passes are looked up by name.
+constexpr int kMaxPasses = 4;
+
+// The name in the ANSI code page, or nothing when the code page cannot spell
+// it exactly: writing back under a substitute such as "?mega.iso" would make
+// a new value instead of touching the one that was read.
+std::optional<std::string> ExactAnsiName(const wchar_t* name, DWORD length) {
+    if (length == 0) return std::string();
+    const int wide = static_cast<int>(length);
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, name, wide, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) return std::nullopt;
+    std::string ansi(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_ACP, 0, name, wide, ansi.data(), bytes, nullptr, nullptr);
+    std::wstring back(length, L'\0');
+    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, ansi.data(), bytes, back.data(), wide) != wide ||
+        back.compare(0, length, name, length) != 0)
+        return std::nullopt;
+    return ansi;
+}
+
+struct KeyState {
+    DWORD values = 0;
+    FILETIME lastWrite{};
+
+    bool operator==(const KeyState& other) const {
+        return values == other.values && CompareFileTime(&lastWrite, &other.lastWrite) == 0;
+    }
+};
+
+class StoreReader {
+public:
+    LONG Open() { return key_.Open(HKEY_CURRENT_USER, kFilesListKey, KEY_READ); }
+
+    LONG State(KeyState& state) const {
+        return RegQueryInfoKeyW(key_.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &state.values,
+                                nullptr, nullptr, nullptr, &state.lastWrite);
+    }
+
+    // One walk over the indices. A value that another process deletes or
+    // adds meanwhile shifts the indices of the others, so a walk may skip or
+    // repeat one; repeats are dropped here, skips are the caller's concern.
+    std::vector<StoredImage> Pass(DWORD count, bool backwards) {
+        std::vector<StoredImage> images;
+        std::set<std::string> seen;
+        for (DWORD step = 0; !backwards || step < count; ++step) {
+            const DWORD index = backwards ? count - 1 - step : step;
+            StoredImage image;
+            const LONG rc = Read(index, image);
+            if (rc == ERROR_SUCCESS) {
+                if (seen.insert(image.valueName).second) images.push_back(std::move(image));
+            } else if (rc != ERROR_MORE_DATA && rc != ERROR_INVALID_DATA && !backwards) {
+                break;  // past the last value, or the key is gone
+            }
+        }
+        if (backwards) std::reverse(images.begin(), images.end());
+        return images;
+    }
+
+private:
+    // ERROR_SUCCESS only for a record with an addressable name.
+    LONG Read(DWORD index, StoredImage& image) {
+        CFileInfo buffer = EmptyFileInfo();
+        DWORD nameLength = kMaxValueNameChars;
+        DWORD type = REG_NONE;
+        DWORD size = sizeof buffer;
+        const LONG rc = RegEnumValueW(key_.Get(), index, name_.data(), &nameLength, nullptr, &type,
+                                      reinterpret_cast<BYTE*>(&buffer), &size);
+        if (rc != ERROR_SUCCESS) return rc;
+        if (type != REG_BINARY) return ERROR_INVALID_DATA;
+        std::optional<std::string> name = ExactAnsiName(name_.data(), nameLength);
+        if (!name || !IsAddressableValueName(*name)) return ERROR_INVALID_DATA;
+        image.valueName = std::move(*name);
+        image.record = buffer;
+        return ERROR_SUCCESS;
+    }
+
+    win32::RegKey key_;
+    std::vector<wchar_t> name_ = std::vector<wchar_t>(kMaxValueNameChars);
+};
+
+}  // namespace
+
+std::optional<std::vector<StoredImage>> ReadStoreSnapshot() {
+    StoreReader reader;
+    if (reader.Open() != ERROR_SUCCESS) return std::nullopt;
+    KeyState before;
+    if (reader.State(before) != ERROR_SUCCESS) return std::nullopt;
+
+    // A walk during which the key did not change saw every value. Walks in
+    // both directions, because an insertion skips values in one direction
+    // and a deletion in the other.
+    std::vector<std::vector<StoredImage>> passes;
+    for (int pass = 0; pass < kMaxPasses; ++pass) {
+        passes.push_back(reader.Pass(before.values, pass % 2 == 1));
+        KeyState after;
+        if (reader.State(after) != ERROR_SUCCESS) return std::nullopt;
+        if (after == before) return std::move(passes.back());
+        before = after;
+    }
+
+    // The key never stood still: the last walk, and whatever an earlier one
+    // saw that it missed and the store still holds.
+    std::vector<StoredImage> images = std::move(passes.back());
+    passes.pop_back();
+    std::set<std::string> names;
+    for (const StoredImage& image : images) names.insert(image.valueName);
+    for (const auto& pass : passes) {
+        for (const StoredImage& earlier : pass) {
+            StoredImage image;
+            if (names.count(earlier.valueName) || !ReadStoredImage(earlier.valueName, image)) continue;
+            names.insert(image.valueName);
+            images.push_back(std::move(image));
+        }
+    }
+    return images;
+}
+
+bool ReadStoredImage(const std::string& valueName, StoredImage& image) {
+    if (!IsAddressableValueName(valueName)) return false;
+    win32::RegKey key;
+    if (key.Open(HKEY_CURRENT_USER, kFilesListKey, KEY_READ) != ERROR_SUCCESS) return false;
+    CFileInfo buffer = EmptyFileInfo();
+    DWORD type = REG_NONE;
+    DWORD size = sizeof buffer;
+    if (key.QueryValue(valueName.c_str(), &type, &buffer, &size) != ERROR_SUCCESS || type != REG_BINARY) return false;
+    image.valueName = valueName;
+    image.record = buffer;
+    return true;
+}
+
+}  // namespace morvane

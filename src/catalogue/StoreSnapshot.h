@@ -1,0 +1,25 @@
+// The records of the catalogue's registry key, read all at once before
+// anything is done with them: other processes (the file manager, the log-on
+// restore) add and delete values at any time, and a slow reader that walks
+// the key by index while mounting or listing would skip records.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalogue/StoredImage.h"
+
+namespace morvane {
+
+// Every REG_BINARY value of at most 596 bytes whose name the plug-in can
+// address (see IsAddressableValueName), in the registry's enumeration order;
+// a shorter value is a record whose remaining bytes are zero. Nothing when
+// the key cannot be opened or queried.
+std::optional<std::vector<StoredImage>> ReadStoreSnapshot();
+
+// The record stored under exactly `valueName` (any case), looked up by name
+// rather than by index; false when there is no such record.
+bool ReadStoredImage(const std::string& valueName, StoredImage& image);
+
+}  // namespace morvane

@@ -1,0 +1,19 @@
+// Which registry value names can stand for a catalogue entry.
+#pragma once
+
+#include <string_view>
+
+#include "catalogue/FileInfo.h"
+
+namespace morvane {
+
+// The file manager addresses an entry by the name after the last backslash,
+// so a name with a backslash would address another entry; an empty name is
+// the key's default value; a name that does not fit the record's name field
+// was never written by the plug-in. Values with such names are left alone.
+inline bool IsAddressableValueName(std::string_view name) {
+    return !name.empty() && name.size() < kTextFieldSize && name.find('\\') == std::string_view::npos &&
+           name.find('\0') == std::string_view::npos;
+}
+
+}  // namespace morvane
