@@ -81,7 +81,7 @@ Catalogue::Position Catalogue::BeforeFirst() const {
     return pos;
 }
 
-bool Catalogue::Step(Position& pos, std::string* key, StoredImage* image) {
+bool Catalogue::Step(Position& pos, std::string* key, StoredImage* image) const {
     if (pos.kind_ == Position::Kind::None || pos.epoch_ != epoch_ || !buckets_) {
         pos = Position::None();
         return false;

@@ -62,7 +62,7 @@ public:
     Position BeforeFirst() const;
     // Yields the entry at `pos` and advances it; false (and `pos` none) when
     // the position is none or stale.
-    bool Step(Position& pos, std::string* key, StoredImage* image);
+    bool Step(Position& pos, std::string* key, StoredImage* image) const;
 
 private:
     Position FirstFrom(uint32_t bucket) const;

@@ -2,7 +2,8 @@ list(APPEND MORVANE_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Catalogue.cpp
 )
 list(APPEND MORVANE_WIN32_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/RefreshCatalogue.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CatalogueKey.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RebuildCatalogue.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SaveFileInfo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StoreSnapshot.cpp
 )

@@ -1,12 +1,11 @@
-// Failure messages: a message box in the file manager, a log entry beside the
-// plug-in during the unattended log-on restore.
+#include "drive/ActivityLog.h"
+
 #include <windows.h>
 
 #include <ctime>
 
 #include "drive/LogEntry.h"
 #include "drive/TimeStamp.h"
-#include "plugin/MorvaneApp.h"
 #include "win32/OwnModule.h"
 #include "win32/UniqueHandle.h"
 
@@ -31,11 +30,7 @@ void AppendToLog(const std::string& path, const std::string& message) {
 
 }  // namespace
 
-void CMorvaneApp::ShowOrLogMessage(const std::string& message) {
-    if (!m_bLogOnly) {
-        ShowMessage(message, MB_OK | MB_ICONEXCLAMATION);
-        return;
-    }
+void AppendToActivityLog(const std::string& message) {
     // Without the plug-in's own folder the log would land in whatever the
     // current directory is; then there is no log.
     const std::string directory = win32::OwnModuleDirectory();

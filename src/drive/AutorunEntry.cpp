@@ -1,12 +1,13 @@
+#include "drive/AutorunEntry.h"
+
 #include "drive/AutorunCommand.h"
-#include "plugin/MorvaneApp.h"
 #include "win32/OwnModule.h"
 #include "win32/RegKey.h"
 #include "win32/RegistryString.h"
 
 namespace morvane {
 
-void CMorvaneApp::EnsureAutorunEntry() {
+void EnsureAutorunEntry() {
     win32::RegKey run;
     if (run.Open(HKEY_CURRENT_USER, kRunKey, KEY_READ | KEY_WRITE) != ERROR_SUCCESS) return;
 

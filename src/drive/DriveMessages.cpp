@@ -8,18 +8,16 @@ namespace {
 constexpr uint32_t kErrorFileNotFound = 2;
 constexpr uint32_t kErrorPathNotFound = 3;
 
-std::string WithReadMeHint(const TextLookup& text, uint32_t id) {
-    return text(id) + "\n\n" + text(kTextSeeReadMe);
-}
+std::string WithReadMeHint(const TextLookup& text, TextId id) { return text(id) + "\n\n" + text(TextId::SeeReadMe); }
 
 }  // namespace
 
 std::optional<std::string> SpecialDriveMessage(ReportContext context, uint32_t error, const TextLookup& text) {
     if (context == ReportContext::CreateDevice && error == kErrorPathNotFound)
-        return WithReadMeHint(text, kTextDriverMissing);
+        return WithReadMeHint(text, TextId::DriverMissing);
     if (context == ReportContext::CreateDevice && error == kErrorFileNotFound)
-        return WithReadMeHint(text, kTextTooManyDevices);
-    if (context == ReportContext::AttachImage && error == kErrorFileNotFound) return text(kTextImageNotAccessible);
+        return WithReadMeHint(text, TextId::TooManyDevices);
+    if (context == ReportContext::AttachImage && error == kErrorFileNotFound) return text(TextId::ImageNotAccessible);
     return std::nullopt;
 }
 
@@ -30,8 +28,8 @@ std::string SystemErrorMessage(std::string_view failedObject, std::string_view s
 }
 
 std::string ForcedDismountQuestion(uint32_t mountMode, const TextLookup& text) {
-    std::string question = text(kTextOpenFilesQuestion);
-    if (IsWritableMode(mountMode)) question.append("\n").append(text(kTextDataLossWarning));
+    std::string question = text(TextId::OpenFilesQuestion);
+    if (IsWritableMode(mountMode)) question.append("\n").append(text(TextId::DataLossWarning));
     return question;
 }
 

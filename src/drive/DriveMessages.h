@@ -9,21 +9,12 @@
 #include <string_view>
 
 #include "drive/ReportContext.h"
+#include "lang/TextIds.h"
 
 namespace morvane {
 
-// Text identifiers of the language table.
-enum DriveTextId : uint32_t {
-    kTextOpenFilesQuestion = 1009,
-    kTextDataLossWarning = 1010,
-    kTextDriverMissing = 1012,
-    kTextTooManyDevices = 1013,
-    kTextSeeReadMe = 1014,
-    kTextImageNotAccessible = 1015,
-};
-
 // The localised text of an identifier.
-using TextLookup = std::function<std::string(uint32_t id)>;
+using TextLookup = std::function<std::string(TextId id)>;
 
 // The special message that replaces the system's text for a failure with
 // system error `error`, or none when the system's text is the message.

@@ -1,10 +1,13 @@
-// Requests to the virtual-disk driver. Each call opens its own handle and
-// closes it before it returns. Failures of mount and unmount are reported
-// (message box, or log while in log-only mode) before their clean-up.
+// The plug-in's whole conversation with the virtual-disk driver. No handle
+// outlives a call, so the driver never sees a stale one. A failure is
+// reported before anything is cleaned up, so the message names the error of
+// the step that failed rather than one of the clean-up.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+
+#include "drive/Reporter.h"
 
 namespace morvane {
 
@@ -12,12 +15,12 @@ namespace morvane {
 // attaches the image named in `request` (a FileDiskImageInfo of
 // AttachInputLength(nameLength) bytes). 0: the drive serves the image and the
 // shell was told; -1: failed, reported, no drive letter left behind.
-int DriverMount(uint32_t deviceNumber, const uint8_t* request, int family);
+int DriverMount(uint32_t deviceNumber, const uint8_t* request, int family, Reporter& reporter);
 
 // Detaches the image of `letter` and removes the letter. 0: done; -1: failed
 // and reported; -2: the volume lock was refused (files are open), nothing
 // reported or changed. `force` skips lock and unlock.
-int DriverUnmount(char letter, bool force);
+int DriverUnmount(char letter, bool force, Reporter& reporter);
 
 // Asks the volume of `letter` which image it serves. 0: `answer` (276 bytes)
 // holds at least 16 bytes, their count in `*returned`; -1: the letter cannot

@@ -8,8 +8,8 @@
 #include "drive/DeviceNames.h"
 #include "drive/Driver.h"
 #include "drive/ImageInfo.h"
+#include "drive/ErrorReport.h"
 #include "drive/Volume.h"
-#include "plugin/MorvaneApp.h"
 
 namespace morvane {
 namespace {
@@ -26,32 +26,31 @@ bool IsLetterInUse(char letter) {
 
 }  // namespace
 
-int DriverMount(uint32_t deviceNumber, const uint8_t* request, int family) {
-    CMorvaneApp& app = App();
+int DriverMount(uint32_t deviceNumber, const uint8_t* request, int family, Reporter& reporter) {
     const char letter = static_cast<char>(request[offsetof(FileDiskImageInfo, driveLetter)]);
     const std::string dosName = DosDeviceName(letter);
     // Anything else would bind a DOS name that is no drive.
     if (!IsDriveLetter(letter)) {
         SetLastError(ERROR_INVALID_DRIVE);
-        app.ReportDriveError(dosName, ReportContext::General);
+        ReportDriveError(reporter, dosName, ReportContext::General);
         return -1;
     }
 
     if (IsLetterInUse(letter)) {
         SetLastError(ERROR_BUSY);
-        app.ReportDriveError(dosName, ReportContext::General);
+        ReportDriveError(reporter, dosName, ReportContext::General);
         return -1;
     }
 
     const std::string deviceName = DeviceObjectName(family, deviceNumber);
     if (!DefineDosDeviceA(DDD_RAW_TARGET_PATH, dosName.c_str(), deviceName.c_str())) {
-        app.ReportDriveError(dosName, ReportContext::General);
+        ReportDriveError(reporter, dosName, ReportContext::General);
         return -1;
     }
 
     win32::FileHandle volume = OpenVolume(letter, GENERIC_READ | GENERIC_WRITE);
     if (!volume) {
-        app.ReportDriveError(dosName, ReportContext::CreateDevice);
+        ReportDriveError(reporter, dosName, ReportContext::CreateDevice);
         RemoveDosDevice(dosName);
         return -1;
     }
@@ -60,7 +59,7 @@ int DriverMount(uint32_t deviceNumber, const uint8_t* request, int family) {
     std::memcpy(&nameLength, request + offsetof(FileDiskImageInfo, nameLength), sizeof nameLength);
     if (!SendVolumeRequest(volume.Get(), MV_IOCTL_ATTACH_IMAGE, request,
                            static_cast<DWORD>(AttachInputLength(nameLength)))) {
-        app.ReportDriveError("MV_FileDisk:", ReportContext::AttachImage);
+        ReportDriveError(reporter, "MV_FileDisk:", ReportContext::AttachImage);
         RemoveDosDevice(dosName);
         return -1;
     }

@@ -1,8 +1,8 @@
-// One message for each failed driver step.
+#include "drive/ErrorReport.h"
+
 #include <windows.h>
 
 #include "drive/DriveMessages.h"
-#include "plugin/MorvaneApp.h"
 #include "win32/UniqueHandle.h"
 
 namespace morvane {
@@ -22,12 +22,12 @@ std::string SystemErrorText(DWORD error) {
 
 }  // namespace
 
-void CMorvaneApp::ReportDriveError(const std::string& text, ReportContext context) {
+void ReportDriveError(Reporter& reporter, const std::string& text, ReportContext context) {
     // First, before any call can overwrite it.
     const DWORD error = GetLastError();
-    const TextLookup lookup = [this](uint32_t id) { return LangText(id); };
+    const TextLookup lookup = [&reporter](TextId id) { return reporter.Text(id); };
     std::optional<std::string> special = SpecialDriveMessage(context, error, lookup);
-    ShowOrLogMessage(special ? *special : SystemErrorMessage(text, SystemErrorText(error)));
+    reporter.ShowOrLogMessage(special ? *special : SystemErrorMessage(text, SystemErrorText(error)));
 }
 
 }  // namespace morvane

@@ -1,5 +1,5 @@
-// The record exchanged with the virtual-disk driver, as attach request and as
-// query answer.
+// The driver takes the image's name and options in this record when it
+// attaches an image, and answers in the same shape when asked what it serves.
 #pragma once
 
 #include <cstddef>
@@ -26,11 +26,11 @@ static_assert(offsetof(FileDiskImageInfo, nameLength) == 10);
 static_assert(offsetof(FileDiskImageInfo, imageName) == kImageInfoFixedSize);
 
 constexpr size_t kQueryAnswerSize = 276;
-// Shorter answers do not count.
+// Anything shorter cannot even hold the fixed fields and a name.
 constexpr size_t kQueryAnswerMinimum = 16;
 
-// The attach request: fixed fields, the name, its terminator and two more zero
-// bytes, which is what the driver expects as input length.
+// The attach request carries the name with its terminator and two more zero
+// bytes: the input length the driver expects for a name of that length.
 std::vector<uint8_t> BuildAttachRequest(std::string_view kernelPath, char driveLetter, bool readOnly);
 inline size_t AttachInputLength(uint16_t nameLength) { return size_t{nameLength} + 15; }
 

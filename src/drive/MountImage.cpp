@@ -1,41 +1,42 @@
-// Mounting a catalogue record on its drive letter.
+#include "drive/MountImage.h"
+
 #include <vector>
 
+#include "catalogue/SaveFileInfo.h"
 #include "drive/DeviceNumbers.h"
 #include "drive/Driver.h"
 #include "drive/ImageInfo.h"
 #include "drive/KernelPath.h"
-#include "plugin/MorvaneApp.h"
 
 namespace morvane {
 
-int CMorvaneApp::FindFreeDeviceNumber(int family) {
+int FindFreeDeviceNumber(const Catalogue& catalogue, int family) {
     std::vector<DeviceUse> uses;
-    uses.reserve(m_catalogue.Count());
-    Catalogue::Position pos = m_catalogue.BeforeFirst();
+    uses.reserve(catalogue.Count());
+    Catalogue::Position pos = catalogue.BeforeFirst();
     StoredImage image;
-    while (m_catalogue.Step(pos, nullptr, &image)) {
+    while (catalogue.Step(pos, nullptr, &image)) {
         const CFileInfo& record = image.record;
         uses.push_back({FamilyOfMode(record.mountMode), record.deviceNumber, record.mounted != 0});
     }
     return LowestFreeDeviceNumber(family, uses);
 }
 
-bool CMorvaneApp::MountImage(CFileInfo& record, const std::string& valueName) {
+bool MountImage(ImageTables tables, Reporter& reporter, CFileInfo& record, const std::string& valueName) {
     const int family = FamilyOfMode(record.mountMode);
-    record.deviceNumber = static_cast<uint32_t>(FindFreeDeviceNumber(family));
+    record.deviceNumber = static_cast<uint32_t>(FindFreeDeviceNumber(tables.catalogue, family));
 
     const std::string imagePath = ImagePathOf(record);
     if (imagePath.size() < 2) return false;
 
     const std::vector<uint8_t> request =
         BuildAttachRequest(KernelImagePath(imagePath), record.driveLetter, RequestsReadOnly(record.mountMode));
-    if (DriverMount(record.deviceNumber, request.data(), family) != 0) return false;
+    if (DriverMount(record.deviceNumber, request.data(), family, reporter) != 0) return false;
 
     record.mounted = 1;
     // The drive exists now whatever the store says; the next refresh shows
     // what the registry kept.
-    SaveFileInfo(record, valueName);
+    SaveFileInfo(tables, record, valueName);
     return true;
 }
 

@@ -1,25 +1,28 @@
-// The log-on restore: nobody watches this process, so every report goes to the
-// log, and the store is corrected so that it never claims a mount that is gone.
-#include "plugin/MorvaneApp.h"
+#include "drive/RestoreMounts.h"
+
+#include "catalogue/RebuildCatalogue.h"
+#include "catalogue/SaveFileInfo.h"
+#include "drive/AutorunEntry.h"
+#include "drive/MountImage.h"
 
 namespace morvane {
 
-bool CMorvaneApp::RestoreMounts() {
-    m_bLogOnly = true;
-
-    // The catalogue is rebuilt from nothing, so each mount picks its device
-    // number only among the records restored before it: one family gets 0,
-    // 1, 2... in store order.
-    return RebuildFromStore([this](StoredImage& image) {
+bool RestoreMounts(ImageTables tables, Reporter& reporter) {
+    // Device numbers are handed out afresh, in store order, since no drive of
+    // the last session exists any more. A record whose drive did not come
+    // back is corrected, so that the file manager does not show it mounted.
+    const bool read = RebuildCatalogue(tables, [&](StoredImage& image) {
         CFileInfo& record = image.record;
         if (!record.mounted) return;
-        if (record.restoreAtLogon && MountImage(record, image.valueName)) {
-            SetDriveName(record.driveLetter, image.valueName);
+        if (record.restoreAtLogon && MountImage(tables, reporter, record, image.valueName)) {
+            tables.drives.Set(record.driveLetter, image.valueName);
         } else {
             record.mounted = 0;
-            SaveFileInfo(record, image.valueName);
+            SaveFileInfo(tables, record, image.valueName);
         }
     });
+    if (read) EnsureAutorunEntry();
+    return read;
 }
 
 }  // namespace morvane

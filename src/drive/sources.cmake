@@ -15,6 +15,7 @@ list(APPEND MORVANE_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DriverUnmount.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ErrorReport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MountImage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RefreshCatalogue.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RestoreMounts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/UnmountImage.cpp
 )

@@ -1,13 +1,14 @@
-// Registering an image file: a record that points at the file, with defaults
-// by extension and size. The file itself is only looked at, never touched.
+#include "imageops/AddImage.h"
+
+#include "catalogue/SaveFileInfo.h"
 #include "imageops/ImageClass.h"
 #include "imageops/ImageFile.h"
-#include "plugin/MorvaneApp.h"
+#include "imageops/RemoveImage.h"
 #include "win32/AnsiText.h"
 
 namespace morvane {
 
-bool CMorvaneApp::AddImage(const std::string& localPath, const std::string& remoteName) {
+bool AddImage(ImageTables tables, Reporter& reporter, const std::string& localPath, const std::string& remoteName) {
     CFileInfo record = EmptyFileInfo();
     if (!ReadImageFileEntry(localPath, record.findData)) return false;
 
@@ -27,8 +28,8 @@ bool CMorvaneApp::AddImage(const std::string& localPath, const std::string& remo
     if (!SetFieldText(record.imagePath, localPath)) return false;
     if (!SetFieldText(record.findData.cFileName, displayName)) return false;
 
-    if (RemoveImage(remoteName) == kRemoveKept) return false;
-    return SaveNewFileInfo(record);
+    if (RemoveImage(tables, reporter, remoteName) == kRemoveKept) return false;
+    return SaveNewFileInfo(tables, record);
 }
 
 }  // namespace morvane

@@ -1,13 +1,12 @@
-// The built-in (Russian, Windows-1251) texts of every text identifier that
-// code looks up; a language file may translate each of them.
+// The built-in (Russian, Windows-1251) texts of the text table.
 #pragma once
 
 #include <cstdint>
 
 namespace morvane {
 
-// The built-in text of `id`, or null when code never looks `id` up or `id`
-// has no built-in text (53).
+// The built-in text of `id`, or null for an identifier that code never looks
+// up or that has no built-in text (the developer label).
 const char* BuiltinText(uint32_t id);
 
 // Shown when a chosen language file cannot be opened; bilingual and never

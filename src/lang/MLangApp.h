@@ -6,6 +6,7 @@
 #include <string>
 
 #include "lang/LangTable.h"
+#include "lang/TextIds.h"
 #include "win32/WinApp.h"
 
 namespace morvane {
@@ -28,6 +29,7 @@ public:
     std::string LangText(uint32_t id, const char* builtinText) const;
     // The same with the identifier's own built-in text.
     std::string LangText(uint32_t id) const;
+    std::string LangText(TextId id) const { return LangText(Number(id)); }
 
 protected:
     // Tells the user, unless `quiet`, that the language file is missing;

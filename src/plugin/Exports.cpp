@@ -11,6 +11,7 @@
 #include "plugin/MorvaneApp.h"
 #include "plugin/RootName.h"
 #include "win32/AnsiText.h"
+#include "win32/NoThrow.h"
 
 using namespace morvane;
 
@@ -38,6 +39,13 @@ void CopyFindData(const StoredImage& image, WIN32_FIND_DATAA* out) {
 // transfer mode ("MODE I"); they are not requests to open anything.
 bool IsHostNotice(const char* verb) { return verb && _strnicmp(verb, "mode ", 5) == 0; }
 
+// What the host gets when something inside failed beyond the interface's own
+// answers (memory ran out): its codes for an unreadable folder or file.
+HANDLE ReadError() {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return INVALID_HANDLE_VALUE;
+}
+
 }  // namespace
 
 extern "C" {
@@ -48,7 +56,7 @@ int __stdcall FsInit(int pluginNr, FsProgressProc progress, FsLogProc log, FsReq
     app.m_pProgressProc = reinterpret_cast<void*>(progress);
     app.m_pLogProc = reinterpret_cast<void*>(log);
     app.m_pRequestProc = reinterpret_cast<void*>(request);
-    app.RefreshCatalogue();
+    win32::NoThrow([&app] { app.RefreshCatalogue(); });
     return 0;
 }
 
@@ -58,30 +66,33 @@ HANDLE __stdcall FsFindFirst(char* path, WIN32_FIND_DATAA* findData) {
         SetLastError(ERROR_NO_MORE_FILES);
         return INVALID_HANDLE_VALUE;
     }
-    CMorvaneApp& app = App();
-    app.RefreshCatalogue();
-    if (app.m_catalogue.Count() == 0) {
-        app.m_findPos = Catalogue::Position::None();
-        SetLastError(ERROR_NO_MORE_FILES);
-        return INVALID_HANDLE_VALUE;
-    }
-    app.m_findPos = app.m_catalogue.BeforeFirst();
-    StoredImage image;
-    if (!app.m_catalogue.Step(app.m_findPos, nullptr, &image)) {
-        SetLastError(ERROR_NO_MORE_FILES);
-        return INVALID_HANDLE_VALUE;
-    }
-    CopyFindData(image, findData);
-    return reinterpret_cast<HANDLE>(app.m_findPos.AsHandle());
+    return win32::NoThrow(
+        [findData] {
+            CMorvaneApp& app = App();
+            app.RefreshCatalogue();
+            app.m_findPos = app.m_catalogue.BeforeFirst();
+            StoredImage image;
+            if (!app.m_catalogue.Step(app.m_findPos, nullptr, &image)) {
+                SetLastError(ERROR_NO_MORE_FILES);
+                return INVALID_HANDLE_VALUE;
+            }
+            CopyFindData(image, findData);
+            return reinterpret_cast<HANDLE>(app.m_findPos.AsHandle());
+        },
+        ReadError);
 }
 
 BOOL __stdcall FsFindNext(HANDLE, WIN32_FIND_DATAA* findData) {
     std::memset(findData, 0, sizeof *findData);
-    CMorvaneApp& app = App();
-    StoredImage image;
-    if (!app.m_catalogue.Step(app.m_findPos, nullptr, &image)) return FALSE;
-    CopyFindData(image, findData);
-    return TRUE;
+    return win32::NoThrow(
+        [findData] {
+            CMorvaneApp& app = App();
+            StoredImage image;
+            if (!app.m_catalogue.Step(app.m_findPos, nullptr, &image)) return FALSE;
+            CopyFindData(image, findData);
+            return TRUE;
+        },
+        [] { return FALSE; });
 }
 
 int __stdcall FsFindClose(HANDLE) {
@@ -94,33 +105,45 @@ void __stdcall FsGetDefRootName(char* defRootName, int maxLen) { CopyRootName(de
 void __stdcall FsSetDefaultParams(FsDefaultParams*) {}
 
 int __stdcall FsPutFile(char* localName, char* remoteName, int copyFlags) {
-    CMorvaneApp& app = App();
-    app.RefreshCatalogue();
-    StoredImage existing;
-    if (app.FindImage(remoteName, existing) && (copyFlags & kFsCopyFlagOverwrite) == 0) return kFsFileExists;
-    return app.AddImage(localName, remoteName) ? kFsFileOk : kFsFileNotFound;
+    return win32::NoThrow(
+        [=] {
+            CMorvaneApp& app = App();
+            app.RefreshCatalogue();
+            StoredImage existing;
+            if (app.FindImage(remoteName, existing) && (copyFlags & kFsCopyFlagOverwrite) == 0) return kFsFileExists;
+            return app.AddImage(localName, remoteName) ? kFsFileOk : kFsFileNotFound;
+        },
+        [] { return kFsFileReadError; });
 }
 
 BOOL __stdcall FsDeleteFile(char* remoteName) {
-    CMorvaneApp& app = App();
-    app.RefreshCatalogue();
-    return app.RemoveImage(remoteName) == kRemoveDone ? TRUE : FALSE;
+    return win32::NoThrow(
+        [remoteName] {
+            CMorvaneApp& app = App();
+            app.RefreshCatalogue();
+            return app.RemoveImage(remoteName) == kRemoveDone ? TRUE : FALSE;
+        },
+        [] { return FALSE; });
 }
 
 int __stdcall FsExecuteFile(HWND mainWin, char* remoteName, char* verb) {
     if (!remoteName || remoteName[0] == '\0' || IsHostNotice(verb)) return kFsExecOk;
-    const win32::CWinApp::HostWindowScope host(App(), mainWin);
-    if (std::strcmp(remoteName, "\\") == 0 && verb && _stricmp(verb, "properties") == 0) {
-        CAboutDlg about;
-        about.DoModal();
-        return kFsExecOk;
-    }
-    App().RefreshCatalogue();
-    CPropDlg dialog(remoteName, mainWin);
-    dialog.DoModal();
+    win32::NoThrow([=] {
+        const win32::CWinApp::HostWindowScope host(App(), mainWin);
+        if (std::strcmp(remoteName, "\\") == 0 && verb && _stricmp(verb, "properties") == 0) {
+            CAboutDlg about;
+            about.DoModal();
+            return;
+        }
+        App().RefreshCatalogue();
+        CPropDlg dialog(App(), remoteName, mainWin);
+        dialog.DoModal();
+    });
     return kFsExecOk;
 }
 
-void __stdcall MountAfterReboot(HWND, HINSTANCE, LPSTR, int) { App().RestoreMounts(); }
+void __stdcall MountAfterReboot(HWND, HINSTANCE, LPSTR, int) {
+    win32::NoThrow([] { App().RestoreMounts(); });
+}
 
 }  // extern "C"

@@ -23,6 +23,7 @@ struct FsDefaultParams {
 constexpr int kFsFileOk = 0;
 constexpr int kFsFileExists = 1;
 constexpr int kFsFileNotFound = 2;
+constexpr int kFsFileReadError = 3;
 constexpr int kFsCopyFlagOverwrite = 1;
 constexpr int kFsCopyFlagMove = 4;
 

@@ -32,12 +32,12 @@ std::string UpToLastBackslash(std::string_view text) {
     return past == std::string_view::npos ? std::string() : std::string(text.substr(0, past));
 }
 
-std::string AnsiLower(std::string_view text) {
+std::string AnsiLowerCase(std::string_view text) {
     std::string lower(text);
     if (!lower.empty()) CharLowerBuffA(lower.data(), static_cast<DWORD>(lower.size()));
     return lower;
 }
 
-bool AnsiEqualNoCase(std::string_view a, std::string_view b) { return AnsiLower(a) == AnsiLower(b); }
+bool AnsiEqualNoCase(std::string_view a, std::string_view b) { return AnsiLowerCase(a) == AnsiLowerCase(b); }
 
 }  // namespace morvane::win32

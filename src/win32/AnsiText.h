@@ -12,7 +12,7 @@ std::string AfterLastBackslash(std::string_view text);
 // Everything up to and including the last backslash; empty when there is none.
 std::string UpToLastBackslash(std::string_view text);
 // Lower case by the code page's own mapping, not only A to Z.
-std::string AnsiLower(std::string_view text);
+std::string AnsiLowerCase(std::string_view text);
 // Case-insensitive comparison by the code page's mapping.
 bool AnsiEqualNoCase(std::string_view a, std::string_view b);
 

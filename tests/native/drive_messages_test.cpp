@@ -12,7 +12,7 @@ using namespace morvane;
 namespace {
 
 // Stands for the language table: each identifier answers its own tag.
-std::string Tag(uint32_t id) { return "<" + std::to_string(id) + ">"; }
+std::string Tag(TextId id) { return "<" + std::to_string(Number(id)) + ">"; }
 
 constexpr uint32_t kFileNotFound = 2;
 constexpr uint32_t kPathNotFound = 3;

@@ -122,7 +122,7 @@ TEST_F(DriverMountTest, AttachesEachFamilyAndTellsTheShell) {
             DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
             ASSERT_TRUE(recorder.SeesSteps() && recorder.SeesShell()) << recorder.Why();
 
-            ASSERT_EQ(DriverMount(c.number, request.data(), c.family), 0);
+            ASSERT_EQ(DriverMount(c.number, request.data(), c.family, App()), 0);
 
             EXPECT_TRUE(watcher.Seen().empty());
             EXPECT_EQ(recorder.Steps(), (Steps{"open failed", Define(), "open", "attach", "close", "notice"}));
@@ -204,7 +204,7 @@ TEST_F(DriverMountTest, SendsTheKernelPathOfEveryPathForm) {
             MessageBoxWatcher watcher;
             DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
             ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
-            ASSERT_EQ(DriverMount(0, request.data(), kCdDvdFamily), 0);
+            ASSERT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), 0);
             EXPECT_TRUE(watcher.Seen().empty());
             ASSERT_EQ(recorder.Controls().size(), 1u);
             EXPECT_EQ(recorder.Controls()[0].inputLength, c.kernelPath.size() + 15);
@@ -247,7 +247,7 @@ TEST_F(DriverMountTest, LetterInUseDefinesNothing) {
         MessageBoxWatcher watcher;
         DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
         ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
-        EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily), -1);
+        EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), -1);
 
         ExpectOneBox(watcher, SystemMessageFor(name, ERROR_BUSY));
         EXPECT_EQ(recorder.Steps(), c.steps);
@@ -273,7 +273,7 @@ TEST_F(DriverMountTest, LetterOfAVanishedDeviceIsNotInUse) {
     MessageBoxWatcher watcher;
     DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
     ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
-    EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily), -1);
+    EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), -1);
     EXPECT_EQ(recorder.Steps(), (Steps{"open failed", Define() + " failed", "message"}));
     ASSERT_EQ(watcher.Seen().size(), 1u);
     EXPECT_EQ(watcher.Seen()[0].text.rfind(DosDeviceName(letter_) + " ", 0), 0u) << watcher.Seen()[0].text;
@@ -289,7 +289,7 @@ TEST_F(DriverMountTest, StoppedDriverShowsDriverMissing) {
     MessageBoxWatcher watcher;
     DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
     ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
-    EXPECT_EQ(DriverMount(0, request.data(), kHardDiskFamily), -1);
+    EXPECT_EQ(DriverMount(0, request.data(), kHardDiskFamily, App()), -1);
     ExpectOneBox(watcher, SpecialMessageFor(ReportContext::CreateDevice, ERROR_PATH_NOT_FOUND));
     EXPECT_EQ(recorder.Steps(), (Steps{"open failed", Define(), "open failed", "message", Remove()}));
     EXPECT_EQ(recorder.Opens().back().error, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
@@ -307,7 +307,7 @@ TEST_F(DriverMountTest, NumberPastTheDriversSetShowsTooManyDevices) {
         MessageBoxWatcher watcher;
         DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
         ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
-        EXPECT_EQ(DriverMount(MV_STANDIN_SERVED_DEVICES, request.data(), family), -1);
+        EXPECT_EQ(DriverMount(MV_STANDIN_SERVED_DEVICES, request.data(), family, App()), -1);
         ExpectOneBox(watcher, SpecialMessageFor(ReportContext::CreateDevice, ERROR_FILE_NOT_FOUND));
         EXPECT_EQ(recorder.Steps(), (Steps{"open failed", Define(), "open failed", "message", Remove()}));
         ExpectNoDefinition();
@@ -324,7 +324,7 @@ TEST_F(DriverMountTest, VanishedImageShowsImageNotAccessible) {
     MessageBoxWatcher watcher;
     DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
     ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
-    EXPECT_EQ(DriverMount(1, request.data(), kFloppyFamily), -1);
+    EXPECT_EQ(DriverMount(1, request.data(), kFloppyFamily, App()), -1);
 
     ExpectOneBox(watcher, SpecialMessageFor(ReportContext::AttachImage, ERROR_FILE_NOT_FOUND));
     EXPECT_EQ(recorder.Steps(),
@@ -347,7 +347,7 @@ TEST_F(DriverMountTest, BusyDeviceShowsTheSystemText) {
     TempImageFile second;
     ASSERT_TRUE(first.IsCreated() && second.IsCreated());
     const std::vector<uint8_t> firstRequest = RequestFor(first.Path(), false);
-    ASSERT_EQ(DriverMount(2, firstRequest.data(), kCdDvdFamily), 0);
+    ASSERT_EQ(DriverMount(2, firstRequest.data(), kCdDvdFamily, App()), 0);
     RemoveStandInDriveLetter(letter_);
     ASSERT_FALSE(IsDriveDefined(letter_));
 
@@ -355,7 +355,7 @@ TEST_F(DriverMountTest, BusyDeviceShowsTheSystemText) {
     const std::vector<uint8_t> secondRequest = RequestFor(second.Path(), false);
     DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
     ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
-    EXPECT_EQ(DriverMount(2, secondRequest.data(), kCdDvdFamily), -1);
+    EXPECT_EQ(DriverMount(2, secondRequest.data(), kCdDvdFamily, App()), -1);
     ExpectOneBox(watcher, SystemMessageFor("MV_FileDisk:", ERROR_BUSY));
     EXPECT_EQ(recorder.Steps(),
               (Steps{"open failed", Define(), "open", "attach failed", "message", Remove(), "close"}));
@@ -376,7 +376,7 @@ TEST_F(DriverMountTest, LetterOutsideAToZIsNeverBound) {
         MessageBoxWatcher watcher;
         DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
         ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
-        EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily), -1);
+        EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), -1);
         ExpectOneBox(watcher, SystemMessageFor(name, ERROR_INVALID_DRIVE));
         EXPECT_EQ(recorder.Steps(), Steps{"message"});
         EXPECT_EQ(QueryDosDeviceA(name.c_str(), target, MAX_PATH) != 0, definedBefore);

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "plugin/MorvaneApp.h"
 #include "drive/ControlCodes.h"
 #include "drive/DeviceNames.h"
 #include "drive/Driver.h"
@@ -31,7 +32,7 @@ protected:
         ASSERT_TRUE(image_.IsCreated());
         kernelPath_ = KernelImagePath(image_.Path());
         const std::vector<uint8_t> request = BuildAttachRequest(kernelPath_, letter_, true);
-        ASSERT_EQ(DriverMount(3, request.data(), kFloppyFamily), 0);
+        ASSERT_EQ(DriverMount(3, request.data(), kFloppyFamily, App()), 0);
     }
 
     // Queries with a junk-filled answer followed by canary bytes.

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "plugin/MorvaneApp.h"
 #include "drive/ControlCodes.h"
 #include "drive/DeviceNames.h"
 #include "drive/Driver.h"
@@ -30,7 +31,7 @@ protected:
     void Mount() {
         ASSERT_TRUE(image_.IsCreated());
         const std::vector<uint8_t> request = BuildAttachRequest(KernelImagePath(image_.Path()), letter_, false);
-        ASSERT_EQ(DriverMount(0, request.data(), kCdDvdFamily), 0);
+        ASSERT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), 0);
         ASSERT_TRUE(IsDriveDefined(letter_));
     }
 
@@ -59,7 +60,7 @@ TEST_F(DriverUnmountTest, DetachesDismountsAndRemovesTheLetter) {
             DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
             ASSERT_TRUE(recorder.SeesSteps() && recorder.SeesShell()) << recorder.Why();
 
-            ASSERT_EQ(DriverUnmount(letter_, force), 0);
+            ASSERT_EQ(DriverUnmount(letter_, force, App()), 0);
 
             EXPECT_TRUE(watcher.Seen().empty());
             if (force) {
@@ -106,7 +107,7 @@ TEST_F(DriverUnmountTest, RefusedLockChangesNothing) {
         recorder.FailLocks(error);
         SetLastError(0xdeadbeef);
 
-        EXPECT_EQ(DriverUnmount(letter_, false), -2);
+        EXPECT_EQ(DriverUnmount(letter_, false, App()), -2);
 
         EXPECT_EQ(GetLastError(), error) << "the lock's own error, even after the clean-up";
         EXPECT_TRUE(watcher.Seen().empty());
@@ -118,7 +119,7 @@ TEST_F(DriverUnmountTest, RefusedLockChangesNothing) {
     DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
     ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
     recorder.FailLocks(ERROR_ACCESS_DENIED);
-    EXPECT_EQ(DriverUnmount(letter_, true), 0);
+    EXPECT_EQ(DriverUnmount(letter_, true, App()), 0);
     EXPECT_EQ(recorder.ControlCodes(), (std::vector<DWORD>{MV_IOCTL_DETACH_IMAGE, FSCTL_DISMOUNT_VOLUME}));
     EXPECT_FALSE(IsDriveDefined(letter_));
 }
@@ -127,7 +128,7 @@ TEST_F(DriverUnmountTest, UndefinedLetterIsReported) {
     MessageBoxWatcher watcher;
     DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
     ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
-    EXPECT_EQ(DriverUnmount(letter_, false), -1);
+    EXPECT_EQ(DriverUnmount(letter_, false, App()), -1);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, SystemMessageFor(DosDeviceName(letter_), ERROR_FILE_NOT_FOUND));
@@ -143,7 +144,7 @@ TEST_F(DriverUnmountTest, RefusedDetachNamesTheDriverAndKeepsTheLetter) {
     MessageBoxWatcher watcher;
     DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
     ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
-    EXPECT_EQ(DriverUnmount(letter_, true), -1);
+    EXPECT_EQ(DriverUnmount(letter_, true, App()), -1);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, SystemMessageFor("MV_FileDisk:", ERROR_NOT_READY));
@@ -156,7 +157,7 @@ TEST_F(DriverUnmountTest, RefusedDetachNamesTheDriverAndKeepsTheLetter) {
 TEST_F(DriverUnmountTest, WinesFailedDismountLeavesTheLetterDefined) {
     Mount();
     MessageBoxWatcher watcher;
-    EXPECT_EQ(DriverUnmount(letter_, true), -1);
+    EXPECT_EQ(DriverUnmount(letter_, true, App()), -1);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, SystemMessageFor(DosDeviceName(letter_), ERROR_BAD_DEV_TYPE));
@@ -171,7 +172,7 @@ TEST_F(DriverUnmountTest, LetterOutsideAToZIsNeverOpened) {
         MessageBoxWatcher watcher;
         DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
         ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
-        EXPECT_EQ(DriverUnmount(letter, true), -1);
+        EXPECT_EQ(DriverUnmount(letter, true, App()), -1);
         EXPECT_EQ(watcher.Seen().size(), 1u);
         EXPECT_EQ(recorder.Steps(), Steps{"message"});
     }

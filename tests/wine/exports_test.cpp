@@ -5,8 +5,11 @@
 
 #include "plugin/MorvaneApp.h"
 #include "support/CleanRegistry.h"
+#include "support/FolderListing.h"
+#include "support/ImportPatch.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
+#include "support/StoredRecords.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -155,4 +158,44 @@ TEST_F(Exports, OpeningTheRootOrAnUnknownNameSaysNotFound) {
         EXPECT_EQ(box.text, App().LangText(1001));
         EXPECT_TRUE(box.hasOk && !box.hasYes && !box.hasNo && !box.hasCancel);
     }
+}
+
+namespace {
+
+// The plug-in's own malloc fails for blocks of 512 bytes or more; the C++
+// runtime still gets the small ones it needs to throw and catch at all.
+using Malloc = void*(__cdecl*)(size_t);
+Malloc gMalloc = nullptr;
+void* __cdecl MallocOfSmallBlocks(size_t size) { return size >= 512 ? nullptr : gMalloc(size); }
+
+}  // namespace
+
+TEST_F(Exports, OutOfMemoryAnswersFailureInsteadOfEndingTheHost) {
+    ScratchImage image("new.iso");
+    ASSERT_TRUE(image.IsReady());
+    ASSERT_EQ(StoreRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, true}), ERROR_SUCCESS);
+    LoadedPlugin plugin;
+    ASSERT_TRUE(plugin.IsLoaded());
+    const PluginExports& fs = plugin.Fs();
+    std::string root = "\\", disk = "\\disk.iso", added = "\\new.iso", local = image.Path(), open = "open";
+    WIN32_FIND_DATAA fd;
+    {
+        ImportPatch patch(plugin.Handle(), "msvcrt.dll", "malloc", reinterpret_cast<const void*>(MallocOfSmallBlocks));
+        ASSERT_TRUE(patch.IsApplied());
+        gMalloc = reinterpret_cast<Malloc>(const_cast<void*>(patch.Original()));
+        MessageBoxWatcher watcher;
+        EXPECT_EQ(fs.FsInit(1, nullptr, nullptr, nullptr), 0);
+        SetLastError(0xdeadbeef);
+        EXPECT_EQ(fs.FsFindFirst(root.data(), &fd), INVALID_HANDLE_VALUE);
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY));
+        EXPECT_FALSE(fs.FsFindNext(nullptr, &fd));
+        EXPECT_EQ(fs.FsPutFile(local.data(), added.data(), 0), 3) << "the host's read error";
+        EXPECT_FALSE(fs.FsDeleteFile(disk.data()));
+        EXPECT_EQ(fs.FsExecuteFile(nullptr, disk.data(), open.data()), 0);
+        fs.MountAfterReboot(nullptr, nullptr, nullptr, 0);
+    }
+    // Nothing was left half done: the next calls work.
+    EXPECT_EQ(NamesOf(ListFolder(fs)), std::vector<std::string>{"disk.iso"});
+    EXPECT_EQ(fs.FsPutFile(local.data(), added.data(), 0), 0);
+    EXPECT_EQ(NamesOf(ListFolder(fs)), (std::vector<std::string>{"new.iso", "disk.iso"}));
 }

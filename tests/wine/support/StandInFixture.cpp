@@ -43,7 +43,7 @@ std::string SystemMessageFor(const std::string& object, DWORD error) {
 }
 
 std::string SpecialMessageFor(ReportContext context, DWORD error) {
-    const auto special = SpecialDriveMessage(context, error, [](uint32_t id) { return App().LangText(id); });
+    const auto special = SpecialDriveMessage(context, error, [](TextId id) { return App().LangText(id); });
     return special ? *special : std::string("(no special message)");
 }
 

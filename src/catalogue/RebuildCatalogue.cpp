@@ -1,0 +1,33 @@
+#include "catalogue/RebuildCatalogue.h"
+
+#include "catalogue/CatalogueKey.h"
+#include "catalogue/StoreSnapshot.h"
+#include "win32/AnsiText.h"
+
+namespace morvane {
+
+bool RebuildCatalogue(ImageTables tables, const std::function<void(StoredImage& image)>& visit) {
+    std::optional<std::vector<StoredImage>> images = ReadStoreSnapshot();
+    if (!images) return false;
+
+    tables.catalogue.Clear();
+    tables.drives.Clear();
+    for (StoredImage& image : *images) {
+        visit(image);
+        tables.catalogue.Set(CatalogueKey(image.valueName), image);
+    }
+    return true;
+}
+
+bool FindImage(const Catalogue& catalogue, std::string_view name, StoredImage& image) {
+    const std::string displayName = win32::AfterLastBackslash(name);
+    if (const StoredImage* found = catalogue.Find(CatalogueKey(displayName))) {
+        image = *found;
+        return true;
+    }
+    // The refresh may have missed a value that another process was changing
+    // while it read the store: the store itself has the last word.
+    return ReadStoredImage(displayName, image);
+}
+
+}  // namespace morvane

@@ -1,0 +1,15 @@
+// One message for each failed driver step.
+#pragma once
+
+#include <string>
+
+#include "drive/ReportContext.h"
+#include "drive/Reporter.h"
+
+namespace morvane {
+
+// The message for the thread's last error, read first, about `text` (a drive
+// such as "X:" or "MV_FileDisk:"), shown or logged through `reporter`.
+void ReportDriveError(Reporter& reporter, const std::string& text, ReportContext context);
+
+}  // namespace morvane

@@ -1,0 +1,27 @@
+// Mounting and unmounting catalogued images: the record's settings turned
+// into driver requests, and its new state stored at once.
+#pragma once
+
+#include <string>
+
+#include "catalogue/ImageTables.h"
+#include "drive/Reporter.h"
+
+namespace morvane {
+
+// The lowest device number 0..31 that no mounted record of `family` holds in
+// the catalogue; 32 when all are held.
+int FindFreeDeviceNumber(const Catalogue& catalogue, int family);
+
+// Mounts the record on its letter. The record always gets a fresh device
+// number; on success it is marked mounted and saved under `valueName`.
+// False when the image path is too short (silently) or the driver failed
+// (reported).
+bool MountImage(ImageTables tables, Reporter& reporter, CFileInfo& record, const std::string& valueName);
+
+// Unmounts the record's drive, by force only on an explicit Yes to the
+// question about open files. On success the record is marked unmounted, its
+// letter's drive-table entry cleared and the record saved under `valueName`.
+bool UnmountImage(ImageTables tables, Reporter& reporter, CFileInfo& record, const std::string& valueName);
+
+}  // namespace morvane
