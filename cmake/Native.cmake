@@ -10,4 +10,4 @@ target_include_directories(morvane_portable PUBLIC ${CMAKE_SOURCE_DIR}/src)
 
 enable_testing()
 include(${CMAKE_SOURCE_DIR}/tests/native/tests.cmake)
-include(${CMAKE_SOURCE_DIR}/tests/fuzz/fuzz.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/tests/fuzz/fuzz.cmake)

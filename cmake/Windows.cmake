@@ -18,10 +18,12 @@ target_link_libraries(Morvane PRIVATE morvane_core)
 target_link_options(Morvane PRIVATE ${MORVANE_STATIC_LINK})
 set_target_properties(Morvane PROPERTIES PREFIX "" OUTPUT_NAME "Morvane" SUFFIX ".wfx64")
 
+enable_testing()
+include(${CMAKE_SOURCE_DIR}/cmake/WineTests.cmake)
+
 include(${CMAKE_SOURCE_DIR}/tools/tools.cmake)
 # Language files shipped beside the plug-in.
-include(${CMAKE_SOURCE_DIR}/lang/lang.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/lang/lang.cmake)
 
-enable_testing()
 include(${CMAKE_SOURCE_DIR}/tests/wine/tests.cmake)
 include(${CMAKE_SOURCE_DIR}/tests/binary/binary.cmake)

@@ -10,11 +10,9 @@ add_executable(wine_tests ${MORVANE_WINE_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/tools
 target_include_directories(wine_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/tools)
 target_link_libraries(wine_tests PRIVATE morvane_core gtest psapi)
 target_link_options(wine_tests PRIVATE ${MORVANE_STATIC_LINK})
-# The tests load the plug-in from the folder they run in.
-add_dependencies(wine_tests Morvane)
-# ... and install the stand-in driver built beside them.
-if(TARGET mvfiledisk)
-  add_dependencies(wine_tests mvfiledisk)
-endif()
-gtest_discover_tests(wine_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-  PROPERTIES RUN_SERIAL TRUE)
+# The tests load the plug-in from the folder they run in, and install the
+# stand-in driver built beside them.
+add_dependencies(wine_tests Morvane mvfiledisk)
+# Found in the sources, so that listing the tests needs no Wine.
+gtest_add_tests(TARGET wine_tests SOURCES ${MORVANE_WINE_TEST_SOURCES} TEST_LIST MORVANE_WINE_TESTS)
+morvane_wine_tests(${MORVANE_WINE_TESTS})

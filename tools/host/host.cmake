@@ -21,4 +21,4 @@ add_dependencies(mvhost Morvane)
 
 # The host against the real plug-in, driven as a script drives it.
 add_test(NAME Host.Scenario COMMAND ${CMAKE_SOURCE_DIR}/tests/host/host-scenario $<TARGET_FILE:mvhost>)
-set_tests_properties(Host.Scenario PROPERTIES RUN_SERIAL TRUE)
+morvane_wine_tests(Host.Scenario)

@@ -1,11 +1,7 @@
 # The stand-in virtual-disk driver that tests install into the Wine prefix:
 # a kernel-mode image linked against ntoskrnl only, built with the C compiler
 # directly because none of CMake's default Windows libraries may come along.
-find_path(MORVANE_DDK_INCLUDE_DIR ntddk.h PATH_SUFFIXES ddk include/ddk)
-if(NOT MORVANE_DDK_INCLUDE_DIR)
-  message(WARNING "ntddk.h not found: the stand-in driver is not built")
-  return()
-endif()
+find_path(MORVANE_DDK_INCLUDE_DIR ntddk.h PATH_SUFFIXES ddk include/ddk REQUIRED)
 
 set(MORVANE_STANDIN_DRIVER ${CMAKE_BINARY_DIR}/mvfiledisk.sys)
 set(_standin_dir ${CMAKE_CURRENT_LIST_DIR})
