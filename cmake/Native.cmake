@@ -11,3 +11,7 @@ target_include_directories(morvane_portable PUBLIC ${CMAKE_SOURCE_DIR}/src)
 enable_testing()
 include(${CMAKE_SOURCE_DIR}/tests/native/tests.cmake)
 include(${CMAKE_SOURCE_DIR}/tests/fuzz/fuzz.cmake)
+# The committed artwork is what its script draws, with the images the
+# module's resources promise.
+find_package(Python3 COMPONENTS Interpreter REQUIRED)
+add_test(NAME Artwork.Check COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/src/res/art/check-art)
