@@ -13,7 +13,23 @@ add_library(morvane_core STATIC ${MORVANE_PORTABLE_SOURCES} ${MORVANE_WIN32_SOUR
 target_include_directories(morvane_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(morvane_core PUBLIC advapi32 user32 shell32 gdi32 comctl32 version)
 
-add_library(Morvane SHARED src/plugin/Exports.cpp src/plugin/Morvane.def ${MORVANE_RESOURCES})
+# The plug-in's exports are listed once, in its .def file; the host and the
+# tests take them from a header made from it.
+set(MORVANE_DEF_FILE ${CMAKE_SOURCE_DIR}/src/plugin/Morvane.def)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${MORVANE_DEF_FILE})
+file(STRINGS ${MORVANE_DEF_FILE} _def_lines)
+set(MORVANE_EXPORT_MACRO "")
+set(MORVANE_EXPORT_STRINGS "")
+foreach(_line ${_def_lines})
+  if(_line MATCHES "^[ \t]+([A-Za-z_][A-Za-z0-9_]*)[ \t]*$")
+    string(APPEND MORVANE_EXPORT_MACRO " X(${CMAKE_MATCH_1})")
+    string(APPEND MORVANE_EXPORT_STRINGS "\"${CMAKE_MATCH_1}\", ")
+  endif()
+endforeach()
+set(MORVANE_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+configure_file(${CMAKE_SOURCE_DIR}/cmake/ExportNames.h.in ${MORVANE_GENERATED_DIR}/plugin/ExportNames.h @ONLY)
+
+add_library(Morvane SHARED src/plugin/Exports.cpp ${MORVANE_DEF_FILE} ${MORVANE_RESOURCES})
 target_link_libraries(Morvane PRIVATE morvane_core)
 target_link_options(Morvane PRIVATE ${MORVANE_STATIC_LINK})
 set_target_properties(Morvane PROPERTIES PREFIX "" OUTPUT_NAME "Morvane" SUFFIX ".wfx64")

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "plugin/ExportNames.h"
 #include "plugin/MorvaneApp.h"
 #include "support/CleanRegistry.h"
 #include "support/FolderListing.h"
@@ -35,19 +36,10 @@ TEST_F(Exports, EmptyCatalogueListsNothing) {
     if (key) RegCloseKey(key);
 }
 
-namespace {
-
-const char* const kInterfaceExports[] = {
-    "FsInit",    "FsFindFirst",  "FsFindNext",    "FsFindClose",     "FsGetDefRootName", "FsSetDefaultParams",
-    "FsPutFile", "FsDeleteFile", "FsExecuteFile", "MountAfterReboot",
-};
-
-}  // namespace
-
 TEST_F(Exports, EveryInterfaceNameResolvesUndecorated) {
     LoadedPlugin plugin;
     ASSERT_TRUE(plugin.IsLoaded());
-    for (const char* name : kInterfaceExports)
+    for (const char* name : kExportNames)
         EXPECT_NE(GetProcAddress(plugin.Handle(), name), nullptr) << name;
 }
 

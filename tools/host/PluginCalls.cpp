@@ -1,5 +1,7 @@
 #include "PluginCalls.h"
 
+#include "plugin/ExportNames.h"
+
 namespace mvhost {
 namespace {
 
@@ -12,17 +14,9 @@ void Resolve(HMODULE module, const char* name, F& slot) {
 
 PluginCalls ResolvePluginCalls(HMODULE module) {
     PluginCalls calls;
-    Resolve(module, "FsInit", calls.FsInit);
-    Resolve(module, "FsFindFirst", calls.FsFindFirst);
-    Resolve(module, "FsFindNext", calls.FsFindNext);
-    Resolve(module, "FsFindClose", calls.FsFindClose);
-    Resolve(module, "FsGetDefRootName", calls.FsGetDefRootName);
-    Resolve(module, "FsSetDefaultParams", calls.FsSetDefaultParams);
-    Resolve(module, "FsPutFile", calls.FsPutFile);
-    Resolve(module, "FsDeleteFile", calls.FsDeleteFile);
-    Resolve(module, "FsExecuteFile", calls.FsExecuteFile);
-    Resolve(module, "FsExtractCustomIcon", calls.FsExtractCustomIcon);
-    Resolve(module, "MountAfterReboot", calls.MountAfterReboot);
+#define MORVANE_RESOLVE(name) Resolve(module, #name, calls.name);
+    MORVANE_EXPORTS(MORVANE_RESOLVE)
+#undef MORVANE_RESOLVE
     return calls;
 }
 

@@ -1,5 +1,6 @@
-// The exports of a file-system plug-in as a host calls them, resolved by
-// name. Shared by the command-line host and the tests that load the plug-in.
+// The exports of a file-system plug-in as a host calls them, resolved by the
+// names the plug-in's .def file lists (a call it does not list stays null).
+// Shared by the command-line host and the tests that load the plug-in.
 #pragma once
 
 #include <windows.h>
