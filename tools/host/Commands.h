@@ -23,6 +23,10 @@ int ExecCommand(const PluginCalls& calls, const HostOptions& options);
 int IconCommand(const PluginCalls& calls, const HostOptions& options);
 int RootNameCommand(const PluginCalls& calls, const HostOptions& options);
 
+// The catalogue's registry store, read or written without the plug-in.
+int RecordsCommand(const HostOptions& options);
+int RecordCommand(const HostOptions& options);
+
 // A name in the plug-in's folder as the file manager passes it: with the
 // leading backslash of the root ("disk.iso" becomes "\disk.iso"). An empty
 // name stays empty.

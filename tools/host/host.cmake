@@ -1,5 +1,6 @@
-# mvhost.exe, the command-line plug-in host. It only loads a plug-in file and
-# calls its exports, so it links nothing of the plug-in itself (headers only).
+# mvhost.exe, the command-line plug-in host. It loads a plug-in file and calls
+# its exports, or reads and writes the catalogue's store itself, so it links
+# nothing of the plug-in but its registry-key wrapper.
 add_executable(mvhost
   ${CMAKE_CURRENT_LIST_DIR}/main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BoxAnswerer.cpp
@@ -11,7 +12,9 @@ add_executable(mvhost
   ${CMAKE_CURRENT_LIST_DIR}/ListCommand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PluginCalls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PluginLibrary.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RecordCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RootNameCommand.cpp
+  ${CMAKE_SOURCE_DIR}/src/win32/RegKey.cpp
 )
 target_include_directories(mvhost PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/src ${MORVANE_GENERATED_DIR})
 target_link_libraries(mvhost PRIVATE user32 gdi32)

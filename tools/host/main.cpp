@@ -34,12 +34,25 @@ int Usage(const std::string& error) {
     return kExitUsage;
 }
 
+// Commands on the store itself: no plug-in is loaded for them.
+using StoreCommand = int (*)(const HostOptions&);
+
+StoreCommand StoreCommandNamed(const std::string& name) {
+    if (name == "records") return RecordsCommand;
+    if (name == "record") return RecordCommand;
+    return nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     HostOptions options;
     std::string error;
     if (!ParseOptions(argc, argv, options, error)) return Usage(error);
+    if (const StoreCommand store = StoreCommandNamed(options.command)) {
+        const int rc = store(options);
+        return rc == kExitUsage ? Usage("wrong arguments for " + options.command) : rc;
+    }
     const Command command = CommandNamed(options.command);
     if (!command) return Usage("unknown command: " + options.command);
 

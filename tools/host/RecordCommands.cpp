@@ -1,0 +1,144 @@
+// records and record: the catalogue's registry store read and written
+// directly, without the plug-in, to show what it holds and to set up what an
+// earlier session would have left there.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "Commands.h"
+#include "ConsoleText.h"
+#include "catalogue/FileInfo.h"
+#include "catalogue/StoreKey.h"
+#include "win32/RegKey.h"
+
+namespace mvhost {
+namespace {
+
+using morvane::CFileInfo;
+
+struct Row {
+    std::string name, letter, device, mode, mounted, restore, path;
+};
+
+std::string LetterText(char letter) { return letter >= 0x21 && letter < 0x7F ? std::string(1, letter) : "-"; }
+
+Row RowOf(const std::string& valueName, const CFileInfo& record, DWORD size) {
+    Row row{AnsiToUtf8(valueName), LetterText(record.driveLetter), std::to_string(record.deviceNumber),
+            std::to_string(record.mountMode), std::to_string(record.mounted), std::to_string(record.restoreAtLogon),
+            AnsiToUtf8(morvane::ImagePathOf(record))};
+    const std::string nameField = morvane::DisplayNameOf(record);
+    if (nameField != valueName) row.name += " (name field: " + AnsiToUtf8(nameField) + ")";
+    if (size != sizeof record) row.path += " (" + std::to_string(size) + " bytes)";
+    return row;
+}
+
+void PrintRows(const std::vector<Row>& rows) {
+    const Row heading{"Name", "Letter", "Device", "Mode", "Mounted", "Restore", "Image path"};
+    size_t width = DisplayWidth(heading.name);
+    for (const Row& r : rows) width = std::max(width, DisplayWidth(r.name));
+    auto line = [width](const Row& r) {
+        auto pad = [](const std::string& text, size_t w) {
+            return text + std::string(w > DisplayWidth(text) ? w - DisplayWidth(text) : 0, ' ');
+        };
+        return pad(r.name, width) + "  " + pad(r.letter, 6) + "  " + pad(r.device, 6) + "  " + pad(r.mode, 4) + "  " +
+               pad(r.mounted, 7) + "  " + pad(r.restore, 7) + "  " + r.path + "\n";
+    };
+    std::string text = line(heading);
+    for (const Row& r : rows) text += line(r);
+    Print(text);
+}
+
+// FIELD=VALUE applied to a record; false for an unknown field or a value
+// that does not fit it.
+bool SetField(CFileInfo& record, const std::string& assignment) {
+    const size_t equals = assignment.find('=');
+    if (equals == std::string::npos) return false;
+    const std::string field = assignment.substr(0, equals), value = assignment.substr(equals + 1);
+    char* end = nullptr;
+    const unsigned long number = std::strtoul(value.c_str(), &end, 10);
+    const bool isNumber = !value.empty() && *end == '\0';
+    if (field == "letter" && value.size() == 1) {
+        record.driveLetter = value[0];
+    } else if (field == "letter" && value == "none") {
+        record.driveLetter = '\0';
+    } else if (field == "path") {
+        return morvane::SetFieldText(record.imagePath, value);
+    } else if (field == "name") {
+        return morvane::SetFieldText(record.findData.cFileName, value);
+    } else if (field == "device" && isNumber) {
+        record.deviceNumber = static_cast<uint32_t>(number);
+    } else if (field == "mode" && isNumber) {
+        record.mountMode = static_cast<uint32_t>(number);
+    } else if (field == "mounted" && isNumber && number <= 255) {
+        record.mounted = static_cast<uint8_t>(number);
+    } else if (field == "restore" && isNumber && number <= 255) {
+        record.restoreAtLogon = static_cast<uint8_t>(number);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int RecordsCommand(const HostOptions& options) {
+    if (!options.arguments.empty()) return kExitUsage;
+    morvane::win32::RegKey key;
+    std::vector<Row> rows;
+    if (key.Open(HKEY_CURRENT_USER, morvane::kFilesListKey, KEY_READ) == ERROR_SUCCESS) {
+        for (DWORD index = 0;; ++index) {
+            char name[16384];
+            DWORD nameLength = sizeof name;
+            DWORD type = REG_NONE;
+            CFileInfo record = morvane::EmptyFileInfo();
+            DWORD size = sizeof record;
+            const LONG rc = RegEnumValueA(key.Get(), index, name, &nameLength, nullptr, &type,
+                                          reinterpret_cast<BYTE*>(&record), &size);
+            if (rc == ERROR_NO_MORE_ITEMS) break;
+            const std::string valueName(name, rc == ERROR_SUCCESS || rc == ERROR_MORE_DATA ? nameLength : 0);
+            if (rc != ERROR_SUCCESS || type != REG_BINARY) {
+                rows.push_back(Row{AnsiToUtf8(valueName), "", "", "", "", "", "(not a record)"});
+                continue;
+            }
+            rows.push_back(RowOf(valueName, record, size));
+        }
+    }
+    PrintRows(rows);
+    Print(std::to_string(rows.size()) + (rows.size() == 1 ? " value\n" : " values\n"));
+    return kExitOk;
+}
+
+int RecordCommand(const HostOptions& options) {
+    if (options.arguments.empty()) return kExitUsage;
+    const std::string& valueName = options.arguments[0];
+    morvane::win32::RegKey key;
+    if (key.Create(HKEY_CURRENT_USER, morvane::kFilesListKey, KEY_READ | KEY_WRITE) != ERROR_SUCCESS) {
+        Print("cannot open the store\n");
+        return kExitFailed;
+    }
+    // A record that exists is changed; a new one starts all zero, named.
+    CFileInfo record = morvane::EmptyFileInfo();
+    DWORD type = REG_NONE;
+    DWORD size = sizeof record;
+    if (key.QueryValue(valueName.c_str(), &type, &record, &size) != ERROR_SUCCESS || type != REG_BINARY) {
+        record = morvane::EmptyFileInfo();
+        morvane::SetFieldText(record.findData.cFileName, valueName);
+    }
+    for (size_t i = 1; i < options.arguments.size(); ++i) {
+        if (!SetField(record, options.arguments[i])) {
+            Print("cannot set " + options.arguments[i] + "\n");
+            return kExitUsage;
+        }
+    }
+    if (key.SetValue(valueName.c_str(), REG_BINARY, &record, sizeof record) != ERROR_SUCCESS) {
+        Print("cannot write " + AnsiToUtf8(valueName) + "\n");
+        return kExitFailed;
+    }
+    PrintRows({RowOf(valueName, record, sizeof record)});
+    return kExitOk;
+}
+
+}  // namespace mvhost
