@@ -10,6 +10,7 @@ if(WIN32)
     COMMENT "Converting the resource script to Windows-1251"
     VERBATIM)
   # windres reports no header dependencies to the build tool.
-  set_source_files_properties(${MORVANE_RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/ResourceIds.h)
+  set_source_files_properties(${MORVANE_RESOURCE_SCRIPT} PROPERTIES
+    OBJECT_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/ResourceIds.h)
   set(MORVANE_RESOURCES ${MORVANE_RESOURCE_SCRIPT})
 endif()

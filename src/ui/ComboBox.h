@@ -17,7 +17,8 @@ public:
     int GetCount() const;
     // CB_ERR when nothing is selected or there is no window.
     int GetCurSel() const;
-    // Selects the item; CB_ERR (and no selection) for -1 or an index outside the list.
+    // Selects the item and answers its index; CB_ERR for -1, which clears the
+    // selection, and for an index outside the list.
     int SetCurSel(int index) const;
     // Empty for an index outside the list.
     std::string GetLBText(int index) const;

@@ -25,8 +25,6 @@ public:
     // or the dialog is not open.
     bool UpdateData(bool saveAndValidate);
 
-    UINT GetTemplateId() const { return m_nIDTemplate; }
-
 protected:
     // Adds the items of the template's initialisation data to their controls,
     // then shows the members in the controls. Ends the dialog with -1 when

@@ -85,7 +85,9 @@ bool CWnd::SubclassWindow(HWND hwnd) {
                    GetLastError() == 0;
     }
     if (!attached) {
+        const DWORD error = GetLastError();
         RemoveSubclassProps(hwnd);
+        SetLastError(error);
         m_hWnd = nullptr;
         return false;
     }
