@@ -4,8 +4,10 @@ include(${CMAKE_SOURCE_DIR}/cmake/GoogleTest.cmake)
 
 file(GLOB MORVANE_WINE_TEST_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_CURRENT_LIST_DIR}/*.cpp ${CMAKE_CURRENT_LIST_DIR}/support/*.cpp)
-# The host's table of plug-in exports serves the tests too.
-add_executable(wine_tests ${MORVANE_WINE_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/tools/host/PluginCalls.cpp)
+# The host's table of plug-in exports serves the tests too; the module's
+# resources let the tests run its dialog templates through the dialog layer.
+add_executable(wine_tests ${MORVANE_WINE_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/tools/host/PluginCalls.cpp
+  ${MORVANE_RESOURCES})
 # tools/ for the stand-in driver's test-only requests.
 target_include_directories(wine_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/tools ${MORVANE_GENERATED_DIR})
 target_link_libraries(wine_tests PRIVATE morvane_core gtest psapi)

@@ -1,0 +1,40 @@
+#include "ui/ComboBox.h"
+
+#include <vector>
+
+namespace morvane::ui {
+
+int CComboBox::AddString(const std::string& text) const {
+    if (!m_hWnd) return CB_ERR;
+    return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+int CComboBox::GetCount() const { return m_hWnd ? static_cast<int>(SendMessage(CB_GETCOUNT)) : CB_ERR; }
+
+int CComboBox::GetCurSel() const { return m_hWnd ? static_cast<int>(SendMessage(CB_GETCURSEL)) : CB_ERR; }
+
+int CComboBox::SetCurSel(int index) const {
+    return m_hWnd ? static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(index))) : CB_ERR;
+}
+
+std::string CComboBox::GetLBText(int index) const {
+    if (!m_hWnd) return std::string();
+    const LRESULT length = SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+    if (length <= 0) return std::string();
+    std::vector<char> text(static_cast<size_t>(length) + 1);
+    const LRESULT copied = SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    // The length asked first is an upper bound; the copy ends at its zero.
+    if (copied <= 0) return std::string();
+    text.back() = '\0';
+    return std::string(text.data());
+}
+
+int CComboBox::FindString(int startAfter, const std::string& prefix) const {
+    if (!m_hWnd) return CB_ERR;
+    return static_cast<int>(
+        SendMessage(CB_FINDSTRING, static_cast<WPARAM>(startAfter), reinterpret_cast<LPARAM>(prefix.c_str())));
+}
+
+void CComboBox::ResetContent() const { SendMessage(CB_RESETCONTENT); }
+
+}  // namespace morvane::ui
