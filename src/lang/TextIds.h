@@ -55,6 +55,7 @@ enum class TextId : uint32_t {
     TooManyDevices = 1013,
     SeeReadMe = 1014,
     ImageNotAccessible = 1015,
+    NoFreeLetter = 1016,
 };
 
 constexpr uint32_t Number(TextId id) { return static_cast<uint32_t>(id); }

@@ -63,6 +63,7 @@ static constexpr TextEntry kTextTable[] = {
      "Ошибка при создании виртуального диска!\nПодключено уже слишком много устройств данного типа.", false},
     {TextId::SeeReadMe, "Подробнее см. в файле ReadMe.", false},
     {TextId::ImageNotAccessible, "Ошибка при подключении образа!\nФайл образа недоступен.", false},
+    {TextId::NoFreeLetter, "Нет свободной буквы диска!", false},
 };
 
 }  // namespace morvane
