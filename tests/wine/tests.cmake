@@ -8,7 +8,7 @@ file(GLOB MORVANE_WINE_TEST_SOURCES CONFIGURE_DEPENDS
 add_executable(wine_tests ${MORVANE_WINE_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/tools/host/PluginCalls.cpp)
 # tools/ for the stand-in driver's test-only requests.
 target_include_directories(wine_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/tools)
-target_link_libraries(wine_tests PRIVATE morvane_core gtest psapi)
+target_link_libraries(wine_tests PRIVATE morvane_core uidriver gtest psapi)
 target_link_options(wine_tests PRIVATE ${MORVANE_STATIC_LINK})
 # The tests load the plug-in from the folder they run in.
 add_dependencies(wine_tests Morvane)
