@@ -2,7 +2,6 @@
 # calls its exports, so it links nothing of the plug-in itself (headers only).
 add_executable(mvhost
   ${CMAKE_CURRENT_LIST_DIR}/main.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/BoxAnswerer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ConsoleText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EntryCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FindDataText.cpp
@@ -14,7 +13,7 @@ add_executable(mvhost
   ${CMAKE_CURRENT_LIST_DIR}/RootNameCommand.cpp
 )
 target_include_directories(mvhost PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(mvhost PRIVATE user32 gdi32)
+target_link_libraries(mvhost PRIVATE uidriver user32 gdi32)
 target_link_options(mvhost PRIVATE ${MORVANE_STATIC_LINK})
 # Its default plug-in is the one built beside it.
 add_dependencies(mvhost Morvane)
