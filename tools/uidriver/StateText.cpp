@@ -76,8 +76,7 @@ std::string MessageBoxText(const WindowState& state) {
     return out + ", icon: " + StandardIconName(state.icon) + "\n";
 }
 
-}  // namespace
-
+// One control's line, without indentation or line break.
 std::string ControlText(const ControlState& control) {
     std::string out = std::to_string(control.id) + " " + KindWord(control) + " " + Quoted(control.text);
     out += control.enabled ? " enabled" : " disabled";
@@ -90,6 +89,8 @@ std::string ControlText(const ControlState& control) {
     if (control.kind == ControlKind::Icon) out += std::string(" ") + StandardIconName(control.icon);
     return out;
 }
+
+}  // namespace
 
 std::string StateText(const WindowState& state) {
     if (state.isMessageBox) return MessageBoxText(state);

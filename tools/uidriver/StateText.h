@@ -16,7 +16,5 @@ namespace uidriver {
 
 // Ends with a line break.
 std::string StateText(const WindowState& state);
-// One control's line, without indentation or line break.
-std::string ControlText(const ControlState& control);
 
 }  // namespace uidriver
