@@ -1,5 +1,7 @@
 # Tools that stand in for what this machine lacks: the file manager (a
-# command-line plug-in host) and the maker's virtual-disk driver.
+# command-line plug-in host, with the driver of its dialogs) and the maker's
+# virtual-disk driver.
+include(${CMAKE_SOURCE_DIR}/tools/uidriver/uidriver.cmake)
 include(${CMAKE_SOURCE_DIR}/tools/host/host.cmake)
 include(${CMAKE_SOURCE_DIR}/tools/standin-driver/driver.cmake)
 include(${CMAKE_SOURCE_DIR}/tools/drives/drives.cmake)

@@ -35,3 +35,12 @@ TEST(MessageBoxWatcher, TellsTheStandardIcon) {
     EXPECT_EQ(seen[2].icon, static_cast<UINT>(MB_ICONERROR));
     EXPECT_EQ(seen[3].icon, 0u);
 }
+
+// Nobody can press a button the box does not show.
+TEST(MessageBoxWatcher, AnAnswerTheBoxDoesNotOfferGivesTheSafeOne) {
+    MessageBoxWatcher watcher({IDYES});
+    EXPECT_EQ(MessageBoxA(nullptr, "done", "T", MB_OK), IDOK);
+    const auto seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].pressed, IDOK);
+}

@@ -5,13 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "uidriver/Utf8Text.h"
+
 namespace mvhost {
 
-std::string AnsiToUtf8(std::string_view ansi);
+using uidriver::AnsiToUtf8;
 // Number of characters (not bytes) of a UTF-8 text, for column widths.
 size_t DisplayWidth(std::string_view utf8);
-// Writes the text to standard output at once (message boxes are printed from
-// a second thread while the main thread waits in the plug-in).
+// Writes the text to standard output at once (windows are printed from a
+// second thread while the main thread waits in the plug-in).
 void Print(const std::string& utf8);
 
 }  // namespace mvhost

@@ -2,12 +2,13 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace mvhost {
 
 const char kUsage[] =
-    "usage: mvhost [--plugin PATH] [--answer yes|no|ok|cancel]... COMMAND [ARGS]\n"
+    "usage: mvhost [--plugin PATH] [WINDOW STEP]... COMMAND [ARGS]\n"
     "  list [FOLDER]              the folder's entries (default: the root)\n"
     "  put LOCAL NAME [--overwrite] [--move]\n"
     "                             copy a local file into the folder\n"
@@ -20,14 +21,25 @@ const char kUsage[] =
     "                             write a stored record directly, as an earlier session\n"
     "                             would have left it; fields: letter (or none), device,\n"
     "                             mode, mounted, restore, path, name (no plug-in loaded)\n"
+    "Window steps, taken in the order given by the message boxes and dialogs\n"
+    "the plug-in shows, each on the window in front at the time:\n"
+    "  --answer yes|no|ok|cancel  press that button of a message box\n"
+    "  --press ID                 press the button with that identifier\n"
+    "  --pick ID=TEXT, --pick ID#N\n"
+    "                             choose a drop-down entry by its text or index\n"
+    "  --check ID, --uncheck ID   set or clear a check box, choose a radio button\n"
+    "  --escape, --close          press Escape, click the caption's close box\n"
+    "  --show                     print the window as it is now\n"
+    "  --shot FILE                save a picture of the window as a BMP file\n"
     "The plug-in (default: Morvane.wfx64 beside mvhost.exe) is loaded and\n"
-    "initialised as the file manager does it. Message boxes are printed and\n"
-    "answered with the --answer values in turn, then with No, Cancel or OK.\n"
+    "initialised as the file manager does it. Every window is printed when it\n"
+    "appears. A window without a step left, or one on which a step cannot be\n"
+    "taken, is answered No, Cancel or OK (a dialog: Cancel).\n"
     "Exit code: 0 done, 1 the plug-in answered a failure, 2 usage, 3 no plug-in.\n";
 
 namespace {
 
-bool ParseAnswer(const std::string& word, int& id) {
+bool ParseAnswer(const std::string& word, uidriver::Step& step) {
     struct Word {
         const char* text;
         int id;
@@ -35,10 +47,75 @@ bool ParseAnswer(const std::string& word, int& id) {
     const Word words[] = {{"yes", IDYES}, {"no", IDNO}, {"ok", IDOK}, {"cancel", IDCANCEL}};
     for (const Word& w : words) {
         if (_stricmp(word.c_str(), w.text) == 0) {
-            id = w.id;
+            step = uidriver::Step::Answer(w.id);
             return true;
         }
     }
+    return false;
+}
+
+// A control identifier: decimal, 0 to 65535, nothing else.
+bool ParseId(const std::string& text, int& id) {
+    if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+    const long value = std::strtol(text.c_str(), nullptr, 10);
+    if (value > 0xFFFF) return false;
+    id = static_cast<int>(value);
+    return true;
+}
+
+// ID=TEXT picks by text, ID#N by index.
+bool ParsePick(const std::string& value, uidriver::Step& step) {
+    const size_t split = value.find_first_of("=#");
+    int id = 0;
+    if (split == std::string::npos || !ParseId(value.substr(0, split), id)) return false;
+    const std::string rest = value.substr(split + 1);
+    if (value[split] == '=') {
+        step = uidriver::Step::Pick(id, rest);
+        return true;
+    }
+    int index = 0;
+    if (!ParseId(rest, index)) return false;
+    step = uidriver::Step::PickIndex(id, index);
+    return true;
+}
+
+bool ParseControl(const std::string& value, uidriver::Step (*make)(int), uidriver::Step& step) {
+    int id = 0;
+    if (!ParseId(value, id)) return false;
+    step = make(id);
+    return true;
+}
+
+// A window step that takes a value; false when the value does not fit it.
+bool ParseValueStep(const std::string& option, const std::string& value, uidriver::Step& step) {
+    using uidriver::Step;
+    if (option == "--answer") return ParseAnswer(value, step);
+    if (option == "--press") return ParseControl(value, Step::Press, step);
+    if (option == "--pick") return ParsePick(value, step);
+    if (option == "--check") return ParseControl(value, Step::Check, step);
+    if (option == "--uncheck") return ParseControl(value, Step::Uncheck, step);
+    if (option != "--shot" || value.empty()) return false;
+    step = Step::Screenshot(value);
+    return true;
+}
+
+bool ParsePlainStep(const std::string& option, uidriver::Step& step) {
+    using uidriver::Step;
+    if (option == "--escape") {
+        step = Step::Escape();
+    } else if (option == "--close") {
+        step = Step::Close();
+    } else if (option == "--show") {
+        step = Step::Snapshot();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool TakesValue(const std::string& option) {
+    for (const char* name : {"--plugin", "--answer", "--press", "--pick", "--check", "--uncheck", "--shot"})
+        if (option == name) return true;
     return false;
 }
 
@@ -48,20 +125,22 @@ bool ParseOptions(int argc, char** argv, HostOptions& options, std::string& erro
     std::vector<std::string> words;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        const bool takesValue = arg == "--plugin" || arg == "--answer";
-        if (takesValue && i + 1 >= argc) {
+        if (TakesValue(arg) && i + 1 >= argc) {
             error = arg + " needs a value";
             return false;
         }
+        uidriver::Step step;
         if (arg == "--plugin") {
             options.pluginPath = argv[++i];
-        } else if (arg == "--answer") {
-            int id = 0;
-            if (!ParseAnswer(argv[++i], id)) {
-                error = std::string("unknown answer: ") + argv[i];
+        } else if (TakesValue(arg)) {
+            const std::string value = argv[++i];
+            if (!ParseValueStep(arg, value, step)) {
+                error = (arg == "--answer" ? "unknown answer: " : "bad value for " + arg + ": ") + value;
                 return false;
             }
-            options.answers.push_back(id);
+            options.steps.push_back(step);
+        } else if (ParsePlainStep(arg, step)) {
+            options.steps.push_back(step);
         } else if (arg == "--overwrite") {
             options.overwrite = true;
         } else if (arg == "--move") {

@@ -1,19 +1,20 @@
-// The host's command line: one command per run, the plug-in to load and the
-// answers to give to message boxes.
+// The host's command line: one command per run, the plug-in to load and what
+// to do in the message boxes and dialogs the plug-in shows.
 #pragma once
 
-#include <deque>
 #include <string>
 #include <vector>
+
+#include "uidriver/Step.h"
 
 namespace mvhost {
 
 struct HostOptions {
-    std::string pluginPath;        // empty: Morvane.wfx64 beside the host
-    std::deque<int> answers;       // IDYES, IDNO, IDOK, IDCANCEL in turn
-    bool overwrite = false;        // put: the copy flag that allows replacing
-    bool move = false;             // put: the copy flag of a move
-    bool small = false;            // icon: ask for the small icon
+    std::string pluginPath;              // empty: Morvane.wfx64 beside the host
+    std::vector<uidriver::Step> steps;   // for the windows shown, in command-line order
+    bool overwrite = false;              // put: the copy flag that allows replacing
+    bool move = false;                   // put: the copy flag of a move
+    bool small = false;                  // icon: ask for the small icon
     std::string command;
     std::vector<std::string> arguments;
 };

@@ -3,11 +3,11 @@
 // command against it; scripts and tests drive the plug-in through it.
 #include <windows.h>
 
-#include "BoxAnswerer.h"
 #include "Commands.h"
 #include "ConsoleText.h"
 #include "HostOptions.h"
 #include "PluginLibrary.h"
+#include "uidriver/Session.h"
 
 using namespace mvhost;
 
@@ -43,6 +43,14 @@ StoreCommand StoreCommandNamed(const std::string& name) {
     return nullptr;
 }
 
+void PrintEvent(const uidriver::Event& event) { Print(uidriver::EventText(event)); }
+
+// A script that expected a window the plug-in did not show says so.
+void PrintStepsNotTaken(const uidriver::Session& session) {
+    session.Transcript();
+    for (const uidriver::Step& step : session.StepsLeft()) Print("mvhost: step not taken: " + StepText(step) + "\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -58,7 +66,7 @@ int main(int argc, char** argv) {
 
     // Started before the plug-in is loaded: its initialisation may already
     // ask something.
-    BoxAnswerer answerer(options.answers, GetCurrentThreadId());
+    const uidriver::Session session(options.steps, GetCurrentThreadId(), PrintEvent);
     const std::string path = options.pluginPath.empty() ? HostDirectory() + "Morvane.wfx64" : options.pluginPath;
     PluginLibrary plugin(path);
     if (!plugin.IsReady()) {
@@ -67,5 +75,6 @@ int main(int argc, char** argv) {
     }
     const int rc = command(plugin.Calls(), options);
     if (rc == kExitUsage) return Usage("wrong arguments for " + options.command);
+    PrintStepsNotTaken(session);
     return rc;
 }

@@ -3,113 +3,44 @@
 namespace morvane::test {
 namespace {
 
-BOOL CALLBACK FindDialog(HWND hwnd, LPARAM out) {
-    char cls[32] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(hwnd)) {
-        *reinterpret_cast<HWND*>(out) = hwnd;
-        return FALSE;
-    }
-    return TRUE;
+std::vector<uidriver::Step> AnswerSteps(std::initializer_list<int> answers) {
+    std::vector<uidriver::Step> steps;
+    for (int answer : answers) steps.push_back(uidriver::Step::Answer(answer));
+    return steps;
 }
 
-std::string WindowText(HWND hwnd) {
-    char text[4096] = {};
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
-
-UINT StandardIcon(HWND box) {
-    struct Known {
-        LPCSTR resource;
-        UINT type;
+SeenMessageBox SeenFrom(const uidriver::WindowState& state) {
+    auto has = [&](int id) {
+        const uidriver::ControlState* control = state.Control(id);
+        return control && control->kind == uidriver::ControlKind::Button && control->visible;
     };
-    const Known known[] = {
-        {IDI_EXCLAMATION, MB_ICONEXCLAMATION},
-        {IDI_QUESTION, MB_ICONQUESTION},
-        {IDI_ASTERISK, MB_ICONINFORMATION},
-        {IDI_HAND, MB_ICONERROR},
-    };
-    // Wine numbers the icon control 0x0440, Windows 0x0014.
-    for (int id : {0x0440, 0x0014}) {
-        HWND control = GetDlgItem(box, id);
-        if (!control) continue;
-        // The box shows the shared system icon: the same handle LoadIcon gives.
-        const HICON shown = reinterpret_cast<HICON>(SendMessageA(control, STM_GETICON, 0, 0));
-        if (!shown) continue;
-        for (const Known& k : known) {
-            if (LoadIconA(nullptr, k.resource) == shown) return k.type;
-        }
-    }
-    return 0;
+    SeenMessageBox seen;
+    seen.caption = state.caption;
+    seen.text = state.text;
+    seen.hasOk = has(IDOK);
+    seen.hasCancel = has(IDCANCEL);
+    seen.hasYes = has(IDYES);
+    seen.hasNo = has(IDNO);
+    seen.defaultButton = state.defaultButton;
+    seen.icon = state.icon;
+    seen.owner = state.owner;
+    seen.ownerEnabled = state.ownerEnabled;
+    return seen;
 }
 
 }  // namespace
 
 MessageBoxWatcher::MessageBoxWatcher(std::initializer_list<int> answers, DWORD thread)
-    : thread_(thread), answers_(answers), worker_([this] { Run(); }) {}
-
-MessageBoxWatcher::~MessageBoxWatcher() {
-    stop_ = true;
-    worker_.join();
-}
+    : session_(AnswerSteps(answers), thread) {}
 
 std::vector<SeenMessageBox> MessageBoxWatcher::Seen() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return seen_;
-}
-
-void MessageBoxWatcher::Run() {
-    while (!stop_) {
-        if (!AnswerOne()) Sleep(10);
+    std::vector<SeenMessageBox> seen;
+    for (const uidriver::Event& event : session_.Transcript()) {
+        if (event.kind == uidriver::EventKind::Appeared) seen.push_back(SeenFrom(event.state));
+        const bool answered = event.kind == uidriver::EventKind::Acted && event.step.kind == uidriver::StepKind::Answer;
+        if (answered && static_cast<size_t>(event.window) < seen.size()) seen[event.window].pressed = event.step.id;
     }
-}
-
-bool MessageBoxWatcher::AnswerOne() {
-    HWND box = nullptr;
-    EnumThreadWindows(thread_, FindDialog, reinterpret_cast<LPARAM>(&box));
-    if (!box) return false;
-
-    SeenMessageBox seen;
-    seen.caption = WindowText(box);
-    HWND textControl = GetDlgItem(box, 0xFFFF);
-    if (textControl) seen.text = WindowText(textControl);
-    seen.hasOk = GetDlgItem(box, IDOK) != nullptr;
-    seen.hasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
-    seen.hasYes = GetDlgItem(box, IDYES) != nullptr;
-    seen.hasNo = GetDlgItem(box, IDNO) != nullptr;
-    seen.icon = StandardIcon(box);
-    seen.owner = GetWindow(box, GW_OWNER);
-    seen.ownerEnabled = seen.owner && IsWindowEnabled(seen.owner);
-    // The default button is the one with the default push-button style.
-    for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
-        HWND button = GetDlgItem(box, id);
-        if (button && (GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) seen.defaultButton = id;
-    }
-
-    int answer = 0;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (!answers_.empty()) {
-            answer = answers_.front();
-            answers_.pop_front();
-        }
-    }
-    if (answer == 0) answer = seen.hasNo ? IDNO : seen.hasCancel ? IDCANCEL : IDOK;
-    seen.pressed = answer;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        seen_.push_back(seen);
-    }
-    HWND button = GetDlgItem(box, answer);
-    if (button) {
-        SendMessageA(button, BM_CLICK, 0, 0);
-    } else {
-        PostMessageA(box, WM_COMMAND, answer, 0);
-    }
-    // Wait until this box is gone before looking for the next one.
-    for (int i = 0; i < 500 && IsWindow(box); ++i) Sleep(5);
-    return true;
+    return seen;
 }
 
 }  // namespace morvane::test

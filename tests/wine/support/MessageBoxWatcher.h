@@ -5,13 +5,11 @@
 
 #include <windows.h>
 
-#include <atomic>
-#include <deque>
 #include <initializer_list>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
+
+#include "uidriver/Session.h"
 
 namespace morvane::test {
 
@@ -38,25 +36,17 @@ struct SeenMessageBox {
 class MessageBoxWatcher {
 public:
     // Presses the given buttons (IDOK, IDYES, IDNO, ...) in turn, one per box
-    // that appears on `thread`. A box beyond the list is closed with the
-    // button it offers of No, Cancel and OK, and still recorded.
+    // that appears on `thread`. A box beyond the list, or one without the
+    // button given for it, is closed with the button it offers of No, Cancel
+    // and OK, and still recorded.
     explicit MessageBoxWatcher(std::initializer_list<int> answers = {}, DWORD thread = GetCurrentThreadId());
-    ~MessageBoxWatcher();
     MessageBoxWatcher(const MessageBoxWatcher&) = delete;
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
 
     std::vector<SeenMessageBox> Seen() const;
 
 private:
-    void Run();
-    bool AnswerOne();
-
-    DWORD thread_;
-    std::deque<int> answers_;
-    mutable std::mutex mutex_;
-    std::vector<SeenMessageBox> seen_;
-    std::atomic<bool> stop_{false};
-    std::thread worker_;
+    uidriver::Session session_;
 };
 
 }  // namespace morvane::test
