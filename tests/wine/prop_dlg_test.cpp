@@ -1,0 +1,383 @@
+// The properties dialog of the real plug-in, opened as the file manager opens
+// an entry and worked as a user works it: read, picked, ticked, pressed.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "plugin/MorvaneApp.h"
+#include "support/CleanRegistry.h"
+#include "support/DialogScript.h"
+#include "support/ImportPatch.h"
+#include "support/Plugin.h"
+#include "support/StandInDriver.h"
+#include "support/StoredRecords.h"
+#include "win32/RegKey.h"
+#include "win32/UniqueHandle.h"
+
+using namespace morvane;
+using namespace morvane::test;
+using uidriver::Step;
+using uidriver::WindowState;
+
+namespace {
+
+constexpr int kMount = IDOK, kClose = IDCANCEL, kSwitch = 1020, kState = 1008, kPath = 1002, kLetter = 1003,
+              kLetterLabel = 1009, kRestore = 1004, kHdd = 1005, kFdd = 1006, kCd = 1007, kReadOnly = 1022,
+              kModeGroup = 1010;
+
+const uidriver::ControlState& ControlOf(const WindowState& window, int id) {
+    static const uidriver::ControlState kMissing;
+    const uidriver::ControlState* control = window.Control(id);
+    EXPECT_NE(control, nullptr) << "no control " << id << " in " << window.caption;
+    return control ? *control : kMissing;
+}
+
+bool Checked(const WindowState& window, int id) { return ControlOf(window, id).checked == BST_CHECKED; }
+bool Enabled(const WindowState& window, int id) { return ControlOf(window, id).enabled; }
+std::string Text(const WindowState& window, int id) { return ControlOf(window, id).text; }
+
+// Every letter the system does not use, as the list shows it.
+std::vector<std::string> FreeLetterEntries() {
+    std::vector<std::string> entries;
+    const DWORD used = GetLogicalDrives();
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        if (!(used & (1u << (letter - 'A')))) entries.push_back(std::string{letter, ':'});
+    return entries;
+}
+
+class PropertiesDialog : public CleanRegistryTest {
+protected:
+    void SetUp() override {
+        CleanRegistryTest::SetUp();
+        plugin_ = std::make_unique<LoadedPlugin>();
+        ASSERT_TRUE(plugin_->IsLoaded());
+        image_ = std::make_unique<ScratchImage>("x.iso");
+        ASSERT_TRUE(image_->IsReady());
+    }
+
+    void Store(char letter, uint32_t mode, bool mounted = false) {
+        ASSERT_EQ(StoreRecord({"x.iso", image_->Path(), letter, mode, mounted, false}), ERROR_SUCCESS);
+    }
+    CFileInfo Stored(const std::string& name = "x.iso") {
+        CFileInfo record = EmptyFileInfo();
+        EXPECT_TRUE(ReadRecord(name, record)) << name;
+        return record;
+    }
+
+    // Opens the entry as the file manager does; every window that came up,
+    // and every snapshot the steps took, in order.
+    std::vector<WindowState> Open(std::vector<Step> steps, const std::string& name = "x.iso") {
+        DialogScript script(std::move(steps));
+        std::string remote = "\\" + name, verb = "open";
+        EXPECT_EQ(plugin_->Fs().FsExecuteFile(nullptr, remote.data(), verb.data()), 0);
+        EXPECT_TRUE(script.StepsLeft().empty()) << "steps not taken";
+        std::vector<WindowState> states;
+        for (const uidriver::Event& event : script.Transcript())
+            if (event.kind == uidriver::EventKind::Appeared || event.kind == uidriver::EventKind::Snapshot)
+                states.push_back(event.state);
+        return states;
+    }
+
+    // Loaded again by a test that changes the language, which is chosen at load.
+    std::unique_ptr<LoadedPlugin> plugin_;
+    std::unique_ptr<ScratchImage> image_;
+};
+
+}  // namespace
+
+TEST_F(PropertiesDialog, ModeCodesOpenAsTheirControlsAndAreStoredBack) {
+    struct Case {
+        uint32_t stored;
+        int radio;
+        bool readOnly;
+        bool readOnlyEnabled;
+        uint32_t saved;
+    };
+    const Case cases[] = {
+        {0, kHdd, false, true, 0}, {1, kHdd, true, true, 1},  {2, kCd, true, false, 3},  {3, kCd, true, false, 3},
+        {4, kFdd, false, true, 4}, {5, kFdd, true, true, 5},  {6, kHdd, false, true, 0}, {7, kHdd, true, true, 1},
+        {0xFFFFFFFF, kHdd, true, true, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        Store('Q', c.stored);
+        const auto windows = Open({Step::Press(kClose)});
+        ASSERT_EQ(windows.size(), 1u);
+        for (int radio : {kHdd, kFdd, kCd}) EXPECT_EQ(Checked(windows[0], radio), radio == c.radio) << radio;
+        EXPECT_EQ(Checked(windows[0], kReadOnly), c.readOnly);
+        EXPECT_EQ(Enabled(windows[0], kReadOnly), c.readOnlyEnabled);
+        EXPECT_EQ(Stored().mountMode, c.saved);
+    }
+}
+
+TEST_F(PropertiesDialog, LeavingCdClearsReadOnlyAndSwitchingDisksKeepsIt) {
+    Store('Q', 3);
+    const auto states = Open({Step::Check(kHdd), Step::Snapshot(), Step::Check(kReadOnly), Step::Check(kFdd),
+                              Step::Snapshot(), Step::Check(kCd), Step::Snapshot(), Step::Press(kClose)});
+    ASSERT_EQ(states.size(), 4u);
+    EXPECT_FALSE(Checked(states[1], kReadOnly));
+    EXPECT_TRUE(Enabled(states[1], kReadOnly));
+    EXPECT_TRUE(Checked(states[2], kReadOnly));
+    EXPECT_TRUE(Enabled(states[2], kReadOnly));
+    EXPECT_TRUE(Checked(states[3], kReadOnly));
+    EXPECT_FALSE(Enabled(states[3], kReadOnly));
+    EXPECT_EQ(Stored().mountMode, 3u);
+}
+
+TEST_F(PropertiesDialog, OffersTheFreeLettersWithTheStoredOneOrElseTheLast) {
+    const std::vector<std::string> free = FreeLetterEntries();
+    ASSERT_GE(free.size(), 2u);
+    struct Case {
+        char stored;
+        std::string selected;
+    };
+    const Case cases[] = {
+        {free.front()[0], free.front()},
+        {'C', free.back()},  // the system's own drive: not offered
+        {'\0', free.back()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(1, c.stored ? c.stored : '0'));
+        Store(c.stored, 3);
+        const auto windows = Open({Step::Press(kClose)});
+        ASSERT_EQ(windows.size(), 1u);
+        const uidriver::ControlState& list = ControlOf(windows[0], kLetter);
+        EXPECT_EQ(list.items, free);
+        EXPECT_EQ(list.text, c.selected);
+        // Close stores the letter the list showed.
+        EXPECT_EQ(Stored().driveLetter, c.selected[0]);
+    }
+}
+
+TEST_F(PropertiesDialog, CloseEscapeAndTheCloseBoxStoreTheSettings) {
+    const std::string letter = FreeLetterEntries().front();
+    for (const Step& close : {Step::Press(kClose), Step::Escape(), Step::Close()}) {
+        SCOPED_TRACE(uidriver::StepText(close));
+        Store('Q', 3);
+        const auto windows = Open({Step::Pick(kLetter, letter), Step::Check(kRestore), Step::Check(kFdd), close});
+        ASSERT_EQ(windows.size(), 1u);
+        const CFileInfo record = Stored();
+        EXPECT_EQ(record.driveLetter, letter[0]);
+        EXPECT_EQ(record.restoreAtLogon, 1);
+        EXPECT_EQ(record.mountMode, 4u);
+        EXPECT_EQ(record.mounted, 0);
+    }
+}
+
+TEST_F(PropertiesDialog, SwitchAsksAboutTheRecordedLetterAndOnlyFlipsTheRecord) {
+    const std::string warning =
+        "Attention!\r\nThis function does not affect the actual mounting of the image\r\nand is provided only to "
+        "correct possible errors!\n";
+    struct Case {
+        bool mounted;
+        int answer;
+        std::string question;
+        uint8_t after;
+    };
+    const std::string path = image_->Path();
+    const Case cases[] = {
+        {false, IDYES, warning + "Is image " + path + " really mounted as drive Q:?", 1},
+        {true, IDYES, warning + "Is image " + path + " really NOT mounted as drive Q:?", 0},
+        {false, IDNO, warning + "Is image " + path + " really mounted as drive Q:?", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.question);
+        Store('Q', 3, c.mounted);
+        DriverRequestRecorder recorder(plugin_->Handle());
+        ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
+        // Another letter picked first (the list is off while mounted): the
+        // question is about the recorded one.
+        std::vector<Step> steps = {Step::Press(kSwitch), Step::Answer(c.answer)};
+        if (!c.mounted) steps.insert(steps.begin(), Step::Pick(kLetter, FreeLetterEntries().front()));
+        if (c.answer == IDNO) steps.push_back(Step::Press(kClose));
+        recorder.Clear();
+        const auto windows = Open(steps);
+        ASSERT_GE(windows.size(), 2u);
+        EXPECT_EQ(windows[1].text, c.question);
+        EXPECT_EQ(windows[1].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
+        const CFileInfo after = Stored();
+        EXPECT_EQ(after.mounted, c.after);
+        EXPECT_EQ(after.driveLetter, c.answer == IDYES || c.mounted ? 'Q' : FreeLetterEntries().front()[0]);
+        for (const std::string& step : recorder.Steps()) {
+            for (const char* request : {"attach", "detach", "define", "remove", "lock", "dismount"})
+                EXPECT_EQ(step.find(request), std::string::npos) << "the switch asked the driver: " << step;
+        }
+    }
+}
+
+TEST_F(PropertiesDialog, TextsComeFromTheLanguageOfTheSetting) {
+    struct Case {
+        const char* setting;
+        std::vector<std::pair<int, std::string>> texts;
+    };
+    // Russian: the template's own texts in Windows-1251.
+    const std::vector<std::pair<int, std::string>> russian = {
+        {0, "\xD1\xE2\xEE\xE9\xF1\xF2\xE2\xE0"},
+        {kMount, "&\xCF\xEE\xE4\xEA\xEB\xFE\xF7\xE8\xF2\xFC"},
+        {kClose, "\xC7\xE0\xEA\xF0\xFB\xF2\xFC"},
+        {kSwitch, "\xCF\xE5&\xF0\xE5\xEA\xEB\xFE\xF7\xE8\xF2\xFC"},
+        {kState, "\xCE\xE1\xF0\xE0\xE7 \xEE\xF2\xEA\xEB\xFE\xF7\xB8\xED"},
+        {1012, "\xCF&\xEE\xEB\xED\xFB\xE9 \xEF\xF3\xF2\xFC:"},
+        {kLetterLabel, "&\xC1\xF3\xEA\xE2\xE0 \xE4\xE8\xF1\xEA\xE0:"},
+        {kModeGroup, " \xD0\xE5\xE6\xE8\xEC \xEF\xEE\xE4\xEA\xEB\xFE\xF7\xE5\xED\xE8\xFF "},
+        {kRestore, "&\xC2\xEE\xF1\xF1\xF2\xE0\xED\xE0\xE2\xEB\xE8\xE2\xE0\xF2\xFC \xEF\xF0\xE8 "
+                   "\xEF\xE5\xF0\xE5\xE7\xE0\xE3\xF0\xF3\xE7\xEA\xE5"},
+        {kHdd, "&HDD"},
+        {kFdd, "&FDD"},
+        {kCd, "&CD/DVD"},
+        {kReadOnly, "\xD2\xEE\xEB\xFC\xEA\xEE &\xF7\xF2\xE5\xED\xE8\xE5"},
+    };
+    const Case cases[] = {
+        {"<main> (Russian)", russian},
+        {"MV_eng.lng",
+         {{0, "Properties"}, {kMount, "&Mount"}, {kClose, "Close"}, {kSwitch, "S&witch"}, {kState, "Image not mounted"},
+          {1012, "Fu&ll path:"}, {kLetterLabel, "&Drive letter:"}, {kModeGroup, " Mount mode "},
+          {kRestore, "R&estore after reboot"}, {kHdd, "&HDD"}, {kFdd, "&FDD"}, {kCd, "&CD/DVD"},
+          {kReadOnly, "&Read only"}}},
+        // Only the settings dialog's caption: nothing here changes.
+        {"settings-only.lng", russian},
+    };
+    const std::string language = TestProgramDirectory() + "Language\\settings-only.lng";
+    {
+        const win32::FileHandle file(
+            CreateFileA(language.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(file);
+        DWORD written = 0;
+        ASSERT_TRUE(WriteFile(file.Get(), "100=Settings\r\n", 14, &written, nullptr));
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.setting);
+        win32::RegKey settings;
+        ASSERT_EQ(settings.Create(HKEY_CURRENT_USER, "Software\\Tarnwell Incorporation\\Morvane\\Settings", KEY_WRITE),
+                  ERROR_SUCCESS);
+        const std::string value = c.setting;
+        ASSERT_EQ(settings.SetValue("LangFile", REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1)),
+                  ERROR_SUCCESS);
+        plugin_.reset();
+        plugin_ = std::make_unique<LoadedPlugin>();
+        Store('Q', 3);
+        const auto windows = Open({Step::Press(kClose)});
+        ASSERT_EQ(windows.size(), 1u);
+        for (const auto& [id, text] : c.texts) EXPECT_EQ(id == 0 ? windows[0].caption : Text(windows[0], id), text) << id;
+    }
+    DeleteFileA(language.c_str());
+}
+
+namespace {
+
+// With the stand-in driver: what the dialog mounts is really served.
+class PropertiesDialogMounting : public PropertiesDialog {
+protected:
+    void SetUp() override {
+        PropertiesDialog::SetUp();
+        std::string why;
+        ASSERT_TRUE(EnsureStandInDriverRunning(&why)) << why;
+        ASSERT_TRUE(ResetStandInDevice(kCdDvdFamily, 0));
+        ASSERT_TRUE(ResetStandInDevice(kCdDvdFamily, 1));
+        const std::vector<std::string> free = FreeLetterEntries();
+        ASSERT_GE(free.size(), 2u);
+        letter_ = free[free.size() - 2][0];
+        cleanup_ = std::make_unique<StandInLetterCleanup>(letter_);
+        // Makes a dismount that reached the driver succeed, as on Windows.
+        recorder_ = std::make_unique<DriverRequestRecorder>(plugin_->Handle());
+        ASSERT_TRUE(recorder_->IsActive()) << recorder_->Why();
+    }
+    void TearDown() override {
+        recorder_.reset();
+        cleanup_.reset();
+        ResetStandInDevice(kCdDvdFamily, 0);
+        ResetStandInDevice(kCdDvdFamily, 1);
+        PropertiesDialog::TearDown();
+    }
+
+    std::string Entry() const { return std::string{letter_, ':'}; }
+    static bool Listed(char letter) { return (GetLogicalDrives() & (1u << (letter - 'A'))) != 0; }
+
+    char letter_ = 0;
+    std::unique_ptr<StandInLetterCleanup> cleanup_;
+    std::unique_ptr<DriverRequestRecorder> recorder_;
+};
+
+}  // namespace
+
+TEST_F(PropertiesDialogMounting, MountsOnThePickedLetterAndUnmountsFromTheMountedState) {
+    Store('Q', 3);
+    const auto mounting = Open({Step::Pick(kLetter, Entry()), Step::Check(kRestore), Step::Press(kMount)});
+    ASSERT_EQ(mounting.size(), 1u) << "nothing asked, dialog closed";
+    CFileInfo record = Stored();
+    EXPECT_EQ(record.mounted, 1);
+    EXPECT_EQ(record.driveLetter, letter_);
+    EXPECT_EQ(record.restoreAtLogon, 1);
+    EXPECT_TRUE(Listed(letter_));
+    MvStandInState device;
+    ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &device));
+    EXPECT_EQ(device.attached, 1);
+
+    // Opened again: mounted, its settings locked until it is unmounted.
+    const auto unmounting = Open({Step::Uncheck(kRestore), Step::Press(kMount)});
+    ASSERT_EQ(unmounting.size(), 1u);
+    const WindowState& shown = unmounting[0];
+    EXPECT_EQ(Text(shown, kState), "Image mounted");
+    EXPECT_EQ(Text(shown, kMount), "&Unmount");
+    for (int id : {kLetter, kLetterLabel, kModeGroup, kHdd, kFdd, kCd, kReadOnly}) EXPECT_FALSE(Enabled(shown, id)) << id;
+    for (int id : {kRestore, kSwitch, kClose, kMount, kPath}) EXPECT_TRUE(Enabled(shown, id)) << id;
+    record = Stored();
+    EXPECT_EQ(record.mounted, 0);
+    EXPECT_EQ(record.restoreAtLogon, 0);
+    EXPECT_FALSE(Listed(letter_));
+}
+
+TEST_F(PropertiesDialogMounting, LetterHeldByAnotherImageIsFreedOnlyOnYes) {
+    ScratchImage other("other.iso");
+    ASSERT_TRUE(other.IsReady());
+    const std::string question = "Drive " + Entry() + " currently has other.iso mounted. Unmount it?";
+    for (const int answer : {IDNO, IDYES}) {
+        SCOPED_TRACE(answer == IDYES ? "Yes" : "No");
+        CFileInfo held = MakeRecord({"other.iso", other.Path(), letter_, 3, false, false});
+        ASSERT_TRUE(App().SaveNewFileInfo(held));
+        ASSERT_TRUE(App().MountImage(held, "other.iso"));
+        Store('Q', 3);
+
+        std::vector<Step> steps = {Step::Pick(kLetter, Entry()), Step::Check(kRestore), Step::Press(kMount),
+                                   Step::Answer(answer)};
+        if (answer == IDNO) steps.push_back(Step::Press(kClose));
+        const auto windows = Open(steps);
+        ASSERT_EQ(windows.size(), 2u);
+        EXPECT_EQ(windows[1].text, question);
+        EXPECT_EQ(windows[1].icon, 0u);
+        // The settings are stored either way.
+        const CFileInfo record = Stored();
+        EXPECT_EQ(record.driveLetter, letter_);
+        EXPECT_EQ(record.restoreAtLogon, 1);
+        EXPECT_EQ(record.mounted, answer == IDYES ? 1 : 0);
+        EXPECT_EQ(Stored("other.iso").mounted, answer == IDYES ? 0 : 1);
+        EXPECT_TRUE(Listed(letter_));
+
+        RemoveStandInDriveLetter(letter_);
+        for (uint32_t number : {0u, 1u}) ResetStandInDevice(kCdDvdFamily, number);
+        RemovePluginRegistryState();
+    }
+}
+
+TEST_F(PropertiesDialogMounting, WithoutAFreeLetterTheDialogSaysSoAndCloseKeepsTheStoredOne) {
+    // Every letter the system does not use is given to a drive for the test.
+    std::vector<std::unique_ptr<StandInLetterCleanup>> taken;
+    for (const std::string& entry : FreeLetterEntries()) {
+        const std::string name = entry;
+        ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, name.c_str(), StandInDeviceName(kHardDiskFamily, 0).c_str()));
+        taken.push_back(std::make_unique<StandInLetterCleanup>(entry[0]));
+    }
+    Store('Q', 3);
+    const auto windows = Open({Step::Snapshot(), Step::Check(kRestore), Step::Press(kMount), Step::Answer(IDOK),
+                               Step::Press(kClose)});
+    ASSERT_EQ(windows.size(), 3u);
+    EXPECT_TRUE(ControlOf(windows[1], kLetter).items.empty());
+    EXPECT_EQ(windows[2].text, "No drive letter is free!");
+    const CFileInfo record = Stored();
+    EXPECT_EQ(record.driveLetter, 'Q');
+    EXPECT_EQ(record.restoreAtLogon, 1);
+    EXPECT_EQ(record.mounted, 0);
+}
