@@ -7,6 +7,7 @@ namespace {
 
 constexpr uint32_t kFloppySizes[] = {163840, 184320, 327680, 368640, 655360, 737280, 1228800, 1474560, 2949120};
 constexpr std::string_view kCdDvdExtensions[] = {"iso", "bin", "nrg"};
+constexpr std::string_view kDiskImageExtensions[] = {"img", "ima"};
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -20,9 +21,10 @@ bool EqualsNoCase(std::string_view text, std::string_view lowerAscii) {
     return true;
 }
 
-bool IsCdDvdExtension(std::string_view extension) {
-    for (std::string_view known : kCdDvdExtensions)
-        if (EqualsNoCase(extension, known)) return true;
+template <size_t N>
+bool IsOneOf(std::string_view extension, const std::string_view (&known)[N]) {
+    for (std::string_view k : known)
+        if (EqualsNoCase(extension, k)) return true;
     return false;
 }
 
@@ -41,9 +43,18 @@ bool IsFloppySize(uint32_t sizeHigh, uint32_t sizeLow) {
 }
 
 ImageDefaults ClassifyImage(std::string_view displayName, uint32_t sizeHigh, uint32_t sizeLow) {
-    if (IsCdDvdExtension(ExtensionOf(displayName))) return {'Z', kModeReadOnly | kModeCdDvd};
+    if (IsOneOf(ExtensionOf(displayName), kCdDvdExtensions)) return {'Z', kModeReadOnly | kModeCdDvd};
     if (IsFloppySize(sizeHigh, sizeLow)) return {'B', kModeFloppy};
     return {'Z', 0};
+}
+
+PanelIcon PanelIconOf(std::string_view displayName) {
+    // A name without a full stop has no extension at all, not an empty one.
+    if (displayName.find('.') == std::string_view::npos) return PanelIcon::Default;
+    const std::string_view extension = ExtensionOf(displayName);
+    if (IsOneOf(extension, kCdDvdExtensions)) return PanelIcon::CdDvd;
+    if (IsOneOf(extension, kDiskImageExtensions)) return PanelIcon::DiskImage;
+    return PanelIcon::Default;
 }
 
 }  // namespace morvane

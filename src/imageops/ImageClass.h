@@ -21,4 +21,8 @@ bool IsFloppySize(uint32_t sizeHigh, uint32_t sizeLow);
 
 ImageDefaults ClassifyImage(std::string_view displayName, uint32_t sizeHigh, uint32_t sizeLow);
 
+// The icon the folder shows for an entry, by its name's extension alone.
+enum class PanelIcon { Default, CdDvd, DiskImage };
+PanelIcon PanelIconOf(std::string_view displayName);
+
 }  // namespace morvane

@@ -7,11 +7,14 @@
 
 #include "dialogs/AboutDlg.h"
 #include "dialogs/PropDlg.h"
+#include "imageops/ImageClass.h"
 #include "plugin/FsPluginApi.h"
 #include "plugin/MorvaneApp.h"
 #include "plugin/RootName.h"
+#include "res/ResourceIds.h"
 #include "win32/AnsiText.h"
 #include "win32/NoThrow.h"
+#include "win32/OwnModule.h"
 
 using namespace morvane;
 
@@ -131,7 +134,7 @@ int __stdcall FsExecuteFile(HWND mainWin, char* remoteName, char* verb) {
     win32::NoThrow([=] {
         const win32::CWinApp::HostWindowScope host(App(), mainWin);
         if (std::strcmp(remoteName, "\\") == 0 && verb && _stricmp(verb, "properties") == 0) {
-            CAboutDlg about;
+            CAboutDlg about(App(), nullptr);
             about.DoModal();
             return;
         }
@@ -140,6 +143,20 @@ int __stdcall FsExecuteFile(HWND mainWin, char* remoteName, char* verb) {
         dialog.DoModal();
     });
     return kFsExecOk;
+}
+
+int __stdcall FsExtractCustomIcon(char* remoteName, int, HICON* icon) {
+    return win32::NoThrow(
+        [=] {
+            // By the name alone: no refresh, and the name need not be catalogued.
+            const PanelIcon kind = PanelIconOf(win32::AfterLastBackslash(remoteName ? remoteName : ""));
+            if (kind == PanelIcon::Default) return kFsIconUseDefault;
+            const WORD id = kind == PanelIcon::CdDvd ? IDI_CD_IMAGE : IDI_DISK_IMAGE;
+            // The module's shared icon, the same for the small-icon flag.
+            *icon = LoadIconA(win32::GetOwnModuleHandle(), MAKEINTRESOURCEA(id));
+            return *icon ? kFsIconExtracted : kFsIconUseDefault;
+        },
+        [] { return kFsIconUseDefault; });
 }
 
 void __stdcall MountAfterReboot(HWND, HINSTANCE, LPSTR, int) {

@@ -30,4 +30,9 @@ constexpr int kFsCopyFlagMove = 4;
 // FsExecuteFile result: the command was carried out.
 constexpr int kFsExecOk = 0;
 
+// FsExtractCustomIcon results: the host's default icon, or one the plug-in
+// keeps (the host must not destroy it).
+constexpr int kFsIconUseDefault = 0;
+constexpr int kFsIconExtracted = 1;
+
 }  // namespace morvane

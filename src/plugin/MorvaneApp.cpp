@@ -12,7 +12,10 @@
 #include "imageops/AddImage.h"
 #include "lang/LangSetting.h"
 #include "lang/LanguageFolder.h"
+#include "plugin/VersionString.h"
 #include "win32/NoThrow.h"
+#include "win32/OwnModule.h"
+#include "win32/VersionResource.h"
 
 namespace morvane {
 
@@ -40,6 +43,11 @@ bool CMorvaneApp::ReloadLanguage(bool quiet) { return LoadLanguage(std::string(m
 void CMorvaneApp::ReadLangSetting() { m_strLangFile = morvane::ReadLangSetting(); }
 
 bool CMorvaneApp::SaveLangSetting() { return morvane::SaveLangSetting(m_strLangFile); }
+
+std::string CMorvaneApp::GetVersionString() const {
+    const std::optional<win32::ProductVersion> version = win32::ReadProductVersion(win32::OwnModulePath());
+    return version ? VersionString(version->major, version->minor, version->patch, version->build) : std::string();
+}
 
 bool CMorvaneApp::RefreshCatalogue() { return morvane::RefreshCatalogue(Tables()); }
 

@@ -27,6 +27,9 @@ public:
     virtual bool ReloadLanguage(bool quiet);
     void ReadLangSetting();
     bool SaveLangSetting();
+    // The plug-in's product version with its stage, as the About dialog shows
+    // it; empty when the module's version resource cannot be read.
+    std::string GetVersionString() const;
 
     // Catalogue and its registry store.
     bool RefreshCatalogue();

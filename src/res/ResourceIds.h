@@ -2,6 +2,13 @@
 // code: plain definitions, so that the resource compiler reads them too.
 #pragma once
 
+// Icons and the bitmap.
+#define IDI_PROGRAM 1000
+#define IDI_HOME_PAGE 1001
+#define IDI_CD_IMAGE 1002
+#define IDI_DISK_IMAGE 1003
+#define IDB_MAIL 1004
+
 // Dialog templates; a template's initialisation data bears its identifier.
 #define IDD_ABOUT 1005
 #define IDD_PROPERTIES 1006
@@ -24,3 +31,14 @@
 // The settings dialog, with IDOK and IDCANCEL.
 #define IDC_LANGUAGE 1011
 #define IDC_LANGUAGE_LABEL 1019
+
+// The About dialog, with IDOK.
+#define IDC_HOME_LINK 1000
+#define IDC_MAIL_LINK 1001
+#define IDC_PROGRAM 1013
+#define IDC_VERSION 1014
+#define IDC_DEVELOPER 1015
+#define IDC_ORGANISATION 1016
+#define IDC_LEGAL_NOTICE 1017
+#define IDC_HOME_LABEL 1018
+#define IDC_SETTINGS 1021

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "ui/DialogInitData.h"
+#include "win32/ModalOwner.h"
 #include "win32/NoThrow.h"
 #include "win32/OwnModule.h"
 
@@ -31,8 +32,10 @@ INT_PTR CDialog::DoModal() {
     // The template is the plug-in's: a null module would be the host's.
     HMODULE module = win32::GetOwnModuleHandle();
     if (!module) return -1;
-    return DialogBoxParamA(module, MAKEINTRESOURCEA(m_nIDTemplate), m_hWndParent, DialogProc,
-                           reinterpret_cast<LPARAM>(this));
+    // Without a parent of its own the dialog still belongs to the window it
+    // was opened from, which stays disabled until it ends.
+    const HWND owner = m_hWndParent ? m_hWndParent : win32::ModalOwner(nullptr);
+    return DialogBoxParamA(module, MAKEINTRESOURCEA(m_nIDTemplate), owner, DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 void CDialog::EndDialog(INT_PTR result) const {

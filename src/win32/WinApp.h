@@ -16,12 +16,12 @@ public:
     CWinApp& operator=(const CWinApp&) = delete;
 
     const std::string& AppTitle() const { return m_strAppTitle; }
-    // A modal message box on the calling thread, owned by the thread's active
-    // window (a dialog of the plug-in, or the file manager's window), else by
-    // the host window of the current call, which it disables meanwhile; so
-    // the user cannot start another operation behind it. Answers the button
-    // pressed, or 0 when the box could not be shown.
+    // A modal message box on the calling thread, owned as ModalOwner says,
+    // with the host window of the current call as the fallback. Answers the
+    // button pressed, or 0 when the box could not be shown.
     int ShowMessage(const std::string& text, UINT type) const;
+
+    HWND HostWindow() const { return m_hHostWindow; }
 
     // The file manager's window for the duration of one call that hands it
     // over; the previous one is back when the scope ends.

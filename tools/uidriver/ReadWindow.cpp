@@ -115,7 +115,9 @@ ControlState ReadControl(HWND control) {
     state.className = ClassOf(control);
     state.style = static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE));
     state.kind = KindOf(state.className, state.style);
-    state.text = TextOf(control);
+    // A picture's text is the resource it was made from, not something shown.
+    const bool picture = state.kind == ControlKind::Icon || state.kind == ControlKind::Bitmap;
+    if (!picture) state.text = TextOf(control);
     state.enabled = IsWindowEnabled(control) != FALSE;
     state.visible = (state.style & WS_VISIBLE) != 0;
     LRESULT answer = 0;

@@ -1,0 +1,52 @@
+// A static text of a dialog turned into a link: blue and underlined, a hand
+// for the pointer, and a click opens its target with the system's handler
+// (a web page in the browser, a mail address in the mail program).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "lang/MLangApp.h"
+#include "ui/Static.h"
+#include "win32/UniqueHandle.h"
+
+namespace morvane {
+
+class CHyperLink : public ui::CStatic {
+public:
+    // `app` tells the user when the target cannot be opened.
+    explicit CHyperLink(const CMLangApp& app) : m_app(app) {}
+
+    // The target handed to the system; the window text when it is still
+    // empty at attaching. Owners may change it at any time.
+    std::string m_url;
+
+protected:
+    void PreSubclassWindow() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    HBRUSH OnReflectedCtlColor(HDC dc, UINT ctlType) override;
+    bool OnReflectedCommand(WORD code) override;
+
+private:
+    struct CursorTraits {
+        using Type = HCURSOR;
+        static Type Invalid() { return nullptr; }
+        static bool IsValid(Type h) { return h != nullptr; }
+        static void Close(Type h) { DestroyCursor(h); }
+    };
+
+    void LoadHandCursor();
+    void OnMouseMove(WPARAM flags, LPARAM point);
+    void OnClicked();
+    // The shell's answer, or the fallback's: above 32 is success.
+    INT_PTR OpenLink(const std::string& url, int showCommand) const;
+    void ReportLinkError(INT_PTR code) const;
+
+    const CMLangApp& m_app;
+    bool m_bTracking = false;
+    win32::GdiObject m_font;
+    win32::UniqueHandle<CursorTraits> m_hHandCursor;
+};
+
+}  // namespace morvane

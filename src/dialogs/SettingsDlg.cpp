@@ -1,0 +1,54 @@
+#include "dialogs/SettingsDlg.h"
+
+#include "res/ResourceIds.h"
+#include "ui/DataExchange.h"
+#include "win32/OwnModule.h"
+#include "win32/UniqueHandle.h"
+
+namespace morvane {
+namespace {
+
+constexpr LangControl kSettingsControls[] = {
+    {IDC_LANGUAGE_LABEL, Number(TextId::LanguageLabel)},
+    {IDCANCEL, Number(TextId::SettingsCancel)},
+    {IDOK, Number(TextId::SettingsOk)},
+    {kCaptionControl, Number(TextId::SettingsCaption)},
+    {0, 0},
+};
+
+}  // namespace
+
+CSettingsDlg::CSettingsDlg(CMorvaneApp& app, HWND parent) : CMLangDlg(IDD_SETTINGS, parent, app), m_app(app) {}
+
+void CSettingsDlg::DoDataExchange(ui::CDataExchange& dx) { ui::DDX_Control(dx, IDC_LANGUAGE, m_cbLanguage); }
+
+BOOL CSettingsDlg::OnInitDialog() {
+    // The built-in language comes with the template's initialisation data.
+    if (!CMLangDlg::OnInitDialog()) return FALSE;
+    TranslateControls(kSettingsControls);
+
+    const std::string folder = win32::OwnModuleDirectory();
+    WIN32_FIND_DATAA found;
+    const win32::FindHandle search(folder.empty() ? INVALID_HANDLE_VALUE
+                                                  : FindFirstFileA((folder + "Language\\*.lng").c_str(), &found));
+    if (search) {
+        do {
+            m_cbLanguage.AddString(found.cFileName);
+        } while (FindNextFileA(search.Get(), &found));
+    }
+    // The list is sorted; the current choice is found by its beginning, in
+    // any case, so "<main>" finds the built-in language's entry.
+    const int current = m_cbLanguage.FindString(-1, m_app.m_strLangFile);
+    m_cbLanguage.SetCurSel(current != CB_ERR ? current : 0);
+    return TRUE;
+}
+
+void CSettingsDlg::OnOK() {
+    m_app.m_strLangFile = m_cbLanguage.GetWindowText();
+    m_app.SaveLangSetting();
+    // A file gone meanwhile is reported now, and the language in force stays.
+    m_app.LoadLanguage(std::string(m_app.m_strLangFile), false);
+    CMLangDlg::OnOK();
+}
+
+}  // namespace morvane
