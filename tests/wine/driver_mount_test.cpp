@@ -14,19 +14,19 @@
 #include "drive/ImageInfo.h"
 #include "drive/KernelPath.h"
 #include "plugin/MorvaneApp.h"
+#include "support/DriveLetters.h"
 #include "support/ImportPatch.h"
 #include "support/MessageBoxWatcher.h"
+#include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
 #include "support/StandInFixture.h"
-#include "support/TempImageFile.h"
-#include "win32/UniqueHandle.h"
 
 using namespace morvane;
 using namespace morvane::test;
 
 namespace {
 
-class DriverMountTest : public StandInDriverTest {
+class DriverMountTest : public StandInTest {
 protected:
     std::vector<uint8_t> RequestFor(const std::string& imagePath, bool readOnly) const {
         return BuildAttachRequest(KernelImagePath(imagePath), letter_, readOnly);
@@ -47,30 +47,10 @@ protected:
     using Steps = std::vector<std::string>;
 
     void ExpectNoDefinition() const {
-        EXPECT_FALSE(IsDriveDefined(letter_));
+        EXPECT_FALSE(DriveListed(letter_));
         char target[MAX_PATH];
         EXPECT_FALSE(QueryDosDeviceA(DosDeviceName(letter_).c_str(), target, MAX_PATH)) << target;
     }
-};
-
-// A file at a fixed path, removed at the end of the scope.
-class FixedFile {
-public:
-    explicit FixedFile(std::string path) : path_(std::move(path)) {
-        const win32::FileHandle file(
-            CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        created_ = file.IsValid();
-    }
-    ~FixedFile() {
-        if (created_) DeleteFileA(path_.c_str());
-    }
-    FixedFile(const FixedFile&) = delete;
-    FixedFile& operator=(const FixedFile&) = delete;
-    bool IsCreated() const { return created_; }
-
-private:
-    std::string path_;
-    bool created_ = false;
 };
 
 // Wine serves \\server\share\ from dosdevices\unc\server\share in its
@@ -112,8 +92,8 @@ TEST_F(DriverMountTest, AttachesEachFamilyAndTellsTheShell) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(StandInDeviceName(c.family, c.number));
-        TempImageFile image;
-        ASSERT_TRUE(image.IsCreated());
+        ScratchImage image;
+        ASSERT_TRUE(image.IsReady());
         const std::string kernelPath = KernelImagePath(image.Path());
         const std::vector<uint8_t> request = RequestFor(image.Path(), c.readOnly);
         const uint32_t handlesBefore = OpenHandles(c.family, c.number);
@@ -155,7 +135,7 @@ TEST_F(DriverMountTest, AttachesEachFamilyAndTellsTheShell) {
             EXPECT_EQ(notices[0].path, ShellDrivePath(letter_));
             EXPECT_FALSE(notices[0].hasSecondItem);
         }
-        EXPECT_TRUE(IsDriveDefined(letter_));
+        EXPECT_TRUE(DriveListed(letter_));
         char target[MAX_PATH] = {};
         ASSERT_TRUE(QueryDosDeviceA(DosDeviceName(letter_).c_str(), target, MAX_PATH));
         EXPECT_STREQ(target, DeviceObjectName(c.family, c.number).c_str());
@@ -181,13 +161,13 @@ TEST_F(DriverMountTest, AttachesEachFamilyAndTellsTheShell) {
 // Every form of image path reaches the driver in the kernel's name space and
 // comes back from the query as it was sent.
 TEST_F(DriverMountTest, SendsTheKernelPathOfEveryPathForm) {
-    FixedFile rootImage("C:\\x.iso");
-    ASSERT_TRUE(rootImage.IsCreated());
+    ScratchImage rootImage("x.iso", 2048, "C:\\");
+    ASSERT_TRUE(rootImage.IsReady()) << "C:\\x.iso exists already or cannot be made";
     std::string why;
     const std::string share = MakeWineShare(&why);
     if (share.empty()) GTEST_SKIP() << "no UNC share to test with: " << why;
-    TempImageFile shared(".iso", 512, share);
-    ASSERT_TRUE(shared.IsCreated()) << "cannot write to " << share;
+    ScratchImage shared("mvimage-" + std::to_string(GetCurrentProcessId()) + ".iso", 512, share);
+    ASSERT_TRUE(shared.IsReady()) << "cannot write to " << share;
 
     const struct {
         std::string imagePath;
@@ -228,8 +208,8 @@ TEST_F(DriverMountTest, SendsTheKernelPathOfEveryPathForm) {
 // directory, exists but refuses the open (error 5), like a drive that only
 // administrators may open on Windows. Both are in use.
 TEST_F(DriverMountTest, LetterInUseDefinesNothing) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     const struct {
         char letter;
         std::vector<std::string> steps;
@@ -265,8 +245,8 @@ TEST_F(DriverMountTest, LetterInUseDefinesNothing) {
 // the stale one; Wine 8 refuses to define a name twice, so the definition
 // step fails and is reported.
 TEST_F(DriverMountTest, LetterOfAVanishedDeviceIsNotInUse) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, DosDeviceName(letter_).c_str(),
                                  "\\Device\\MV_FileDisk\\Gone"));
     const std::vector<uint8_t> request = RequestFor(image.Path(), false);
@@ -280,8 +260,8 @@ TEST_F(DriverMountTest, LetterOfAVanishedDeviceIsNotInUse) {
 }
 
 TEST_F(DriverMountTest, StoppedDriverShowsDriverMissing) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     const std::vector<uint8_t> request = RequestFor(image.Path(), false);
     std::string why;
     ASSERT_TRUE(StopStandInDriver(&why)) << why;
@@ -299,8 +279,8 @@ TEST_F(DriverMountTest, StoppedDriverShowsDriverMissing) {
 // Wine opens a device whose driver refuses the open; the recorder reports
 // the refusal as Windows does (ERROR_FILE_NOT_FOUND).
 TEST_F(DriverMountTest, NumberPastTheDriversSetShowsTooManyDevices) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     const std::vector<uint8_t> request = RequestFor(image.Path(), false);
     for (int family : {kHardDiskFamily, kCdDvdFamily, kFloppyFamily}) {
         SCOPED_TRACE(family);
@@ -315,10 +295,10 @@ TEST_F(DriverMountTest, NumberPastTheDriversSetShowsTooManyDevices) {
 }
 
 TEST_F(DriverMountTest, VanishedImageShowsImageNotAccessible) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     const std::vector<uint8_t> request = RequestFor(image.Path(), false);
-    image.Remove();
+    ASSERT_TRUE(image.Delete());
     const uint32_t handlesBefore = OpenHandles(kFloppyFamily, 1);
 
     MessageBoxWatcher watcher;
@@ -343,13 +323,13 @@ TEST_F(DriverMountTest, VanishedImageShowsImageNotAccessible) {
 // Any other refusal of the attach shows the system's text after the
 // driver's name.
 TEST_F(DriverMountTest, BusyDeviceShowsTheSystemText) {
-    TempImageFile first;
-    TempImageFile second;
-    ASSERT_TRUE(first.IsCreated() && second.IsCreated());
+    ScratchImage first;
+    ScratchImage second;
+    ASSERT_TRUE(first.IsReady() && second.IsReady());
     const std::vector<uint8_t> firstRequest = RequestFor(first.Path(), false);
     ASSERT_EQ(DriverMount(2, firstRequest.data(), kCdDvdFamily, App()), 0);
     RemoveStandInDriveLetter(letter_);
-    ASSERT_FALSE(IsDriveDefined(letter_));
+    ASSERT_FALSE(DriveListed(letter_));
 
     MessageBoxWatcher watcher;
     const std::vector<uint8_t> secondRequest = RequestFor(second.Path(), false);
@@ -364,8 +344,8 @@ TEST_F(DriverMountTest, BusyDeviceShowsTheSystemText) {
 
 // A letter outside A to Z is refused before anything is opened or bound.
 TEST_F(DriverMountTest, LetterOutsideAToZIsNeverBound) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     for (char letter : {'a', '@', '[', '1', '\\'}) {
         SCOPED_TRACE(letter);
         const std::vector<uint8_t> request = BuildAttachRequest(KernelImagePath(image.Path()), letter, false);

@@ -6,17 +6,17 @@
 #include <cstring>
 #include <vector>
 
-#include "plugin/MorvaneApp.h"
 #include "drive/ControlCodes.h"
 #include "drive/DeviceNames.h"
 #include "drive/Driver.h"
 #include "drive/ImageInfo.h"
 #include "drive/KernelPath.h"
+#include "plugin/MorvaneApp.h"
 #include "support/ImportPatch.h"
 #include "support/MessageBoxWatcher.h"
+#include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
 #include "support/StandInFixture.h"
-#include "support/TempImageFile.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -26,10 +26,10 @@ namespace {
 constexpr uint8_t kJunk = 0xA5;
 constexpr size_t kCanary = 8;
 
-class DriverQueryTest : public StandInDriverTest {
+class DriverQueryTest : public StandInTest {
 protected:
     void Mount() {
-        ASSERT_TRUE(image_.IsCreated());
+        ASSERT_TRUE(image_.IsReady());
         kernelPath_ = KernelImagePath(image_.Path());
         const std::vector<uint8_t> request = BuildAttachRequest(kernelPath_, letter_, true);
         ASSERT_EQ(DriverMount(3, request.data(), kFloppyFamily, App()), 0);
@@ -47,7 +47,7 @@ protected:
         return true;
     }
 
-    TempImageFile image_;
+    ScratchImage image_;
     std::string kernelPath_;
     uint8_t answer_[kQueryAnswerSize + kCanary];
 };

@@ -8,31 +8,32 @@
 
 #include <vector>
 
-#include "plugin/MorvaneApp.h"
 #include "drive/ControlCodes.h"
 #include "drive/DeviceNames.h"
 #include "drive/Driver.h"
 #include "drive/ImageInfo.h"
 #include "drive/KernelPath.h"
+#include "plugin/MorvaneApp.h"
+#include "support/DriveLetters.h"
 #include "support/ImportPatch.h"
 #include "support/MessageBoxWatcher.h"
+#include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
 #include "support/StandInFixture.h"
-#include "support/TempImageFile.h"
 
 using namespace morvane;
 using namespace morvane::test;
 
 namespace {
 
-class DriverUnmountTest : public StandInDriverTest {
+class DriverUnmountTest : public StandInTest {
 protected:
     // Mounts a fresh image on the letter, CD/DVD device 0.
     void Mount() {
-        ASSERT_TRUE(image_.IsCreated());
+        ASSERT_TRUE(image_.IsReady());
         const std::vector<uint8_t> request = BuildAttachRequest(KernelImagePath(image_.Path()), letter_, false);
         ASSERT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), 0);
-        ASSERT_TRUE(IsDriveDefined(letter_));
+        ASSERT_TRUE(DriveListed(letter_));
     }
 
     MvStandInState State() const {
@@ -43,7 +44,7 @@ protected:
 
     std::string Remove() const { return "remove " + DosDeviceName(letter_); }
 
-    TempImageFile image_;
+    ScratchImage image_;
 };
 
 using Steps = std::vector<std::string>;
@@ -86,7 +87,7 @@ TEST_F(DriverUnmountTest, DetachesDismountsAndRemovesTheLetter) {
             EXPECT_EQ(notices[0].path, ShellDrivePath(letter_));
             EXPECT_FALSE(notices[0].hasSecondItem);
         }
-        EXPECT_FALSE(IsDriveDefined(letter_));
+        EXPECT_FALSE(DriveListed(letter_));
         const MvStandInState state = State();
         EXPECT_EQ(state.attached, 0);
         EXPECT_EQ(state.detachRequests, 1u);
@@ -112,7 +113,7 @@ TEST_F(DriverUnmountTest, RefusedLockChangesNothing) {
         EXPECT_EQ(GetLastError(), error) << "the lock's own error, even after the clean-up";
         EXPECT_TRUE(watcher.Seen().empty());
         EXPECT_EQ(recorder.Steps(), (Steps{"open", "lock failed", "close"}));
-        EXPECT_TRUE(IsDriveDefined(letter_));
+        EXPECT_TRUE(DriveListed(letter_));
         EXPECT_EQ(State().attached, 1);
     }
     // Forced, no lock is asked for: the refusal does not matter.
@@ -121,7 +122,7 @@ TEST_F(DriverUnmountTest, RefusedLockChangesNothing) {
     recorder.FailLocks(ERROR_ACCESS_DENIED);
     EXPECT_EQ(DriverUnmount(letter_, true, App()), 0);
     EXPECT_EQ(recorder.ControlCodes(), (std::vector<DWORD>{MV_IOCTL_DETACH_IMAGE, FSCTL_DISMOUNT_VOLUME}));
-    EXPECT_FALSE(IsDriveDefined(letter_));
+    EXPECT_FALSE(DriveListed(letter_));
 }
 
 TEST_F(DriverUnmountTest, UndefinedLetterIsReported) {
@@ -149,7 +150,7 @@ TEST_F(DriverUnmountTest, RefusedDetachNamesTheDriverAndKeepsTheLetter) {
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, SystemMessageFor("MV_FileDisk:", ERROR_NOT_READY));
     EXPECT_EQ(recorder.Steps(), (Steps{"open", "detach failed", "message", "close"}));
-    EXPECT_TRUE(IsDriveDefined(letter_));
+    EXPECT_TRUE(DriveListed(letter_));
 }
 
 // Without the recorder's correction, Wine's failed dismount (error 66) is
@@ -163,7 +164,7 @@ TEST_F(DriverUnmountTest, WinesFailedDismountLeavesTheLetterDefined) {
     EXPECT_EQ(seen[0].text, SystemMessageFor(DosDeviceName(letter_), ERROR_BAD_DEV_TYPE));
     EXPECT_EQ(State().attached, 0);
     EXPECT_EQ(State().dismountRequests, 1u);
-    EXPECT_TRUE(IsDriveDefined(letter_));
+    EXPECT_TRUE(DriveListed(letter_));
 }
 
 TEST_F(DriverUnmountTest, LetterOutsideAToZIsNeverOpened) {

@@ -10,6 +10,7 @@
 #include "support/ImportPatch.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
+#include "support/ScratchImage.h"
 #include "support/StoredRecords.h"
 
 using namespace morvane;

@@ -9,7 +9,7 @@
 #include "lang/BuiltinTexts.h"
 #include "lang/LangFileParser.h"
 #include "lang/TranslationCheck.h"
-#include "lang_test_folder.h"
+#include "support/FileBytes.h"
 #include "support/Plugin.h"
 
 using namespace morvane;
@@ -79,7 +79,7 @@ TEST(BuiltinTexts, FormattedOnesCarryTheirConversions) {
 }
 
 TEST(ShippedEnglish, TranslatesEveryShownTextWithTheSamePlaceholders) {
-    const std::string bytes = ReadBytes(TestProgramDirectory() + "Language\\MV_eng.lng");
+    const std::string bytes = FileBytes(TestProgramDirectory() + "Language\\MV_eng.lng").value_or("");
     ASSERT_FALSE(bytes.empty()) << "the build puts MV_eng.lng into the Language folder beside the plug-in";
     for (size_t i = 0; i < bytes.size(); ++i) {
         ASSERT_LT(static_cast<unsigned char>(bytes[i]), 0x80) << "ASCII only, at " << i;

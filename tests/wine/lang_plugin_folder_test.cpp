@@ -6,13 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "lang/SettingsKey.h"
-#include "lang_test_folder.h"
 #include "support/CleanRegistry.h"
+#include "support/CurrentDirectory.h"
+#include "support/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
+#include "support/ScratchFolder.h"
+#include "support/StoredLangSetting.h"
 #include "support/StoredRecords.h"
-#include "win32/RegKey.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -27,26 +28,21 @@ protected:
     // directory <folder>\elsewhere has a Language folder of its own.
     void SetUp() override {
         CleanRegistryTest::SetUp();
-        ASSERT_TRUE(folder_.IsValid());
-        ASSERT_TRUE(CopyTo(TestProgramDirectory() + "Morvane.wfx64", PluginPath()));
-        ASSERT_TRUE(WriteBytes(PluginLanguage("MV_eng.lng"), "Test language\r\n1001=Beside the plug-in\r\n"));
-        ASSERT_TRUE(WriteBytes(folder_.Path() + "elsewhere\\Language\\MV_eng.lng", "1001=In the current directory\r\n"));
-        ASSERT_TRUE(WriteBytes(folder_.Path() + "elsewhere\\Language\\other.lng", "1001=Other, wrong folder\r\n"));
+        ASSERT_TRUE(folder_.IsReady());
+        ASSERT_TRUE(CopyFileTo(TestPluginPath(), PluginPath()));
+        ASSERT_TRUE(WriteFileBytes(PluginLanguage("MV_eng.lng"), "Test language\r\n1001=Beside the plug-in\r\n"));
+        ASSERT_TRUE(
+            WriteFileBytes(folder_.Path() + "elsewhere\\Language\\MV_eng.lng", "1001=In the current directory\r\n"));
+        ASSERT_TRUE(WriteFileBytes(folder_.Path() + "elsewhere\\Language\\other.lng", "1001=Other, wrong folder\r\n"));
         ASSERT_TRUE(SetCurrentDirectoryA((folder_.Path() + "elsewhere").c_str()));
     }
 
     std::string PluginPath() const { return folder_.Path() + "plugin\\Morvane.wfx64"; }
     std::string PluginLanguage(const std::string& name) const { return folder_.Path() + "plugin\\Language\\" + name; }
 
-    ScopedFolder folder_;
+    ScratchFolder folder_;
     CurrentDirectoryGuard directory_;
 };
-
-void StoreLangFile(DWORD type, const std::string& bytes) {
-    win32::RegKey key;
-    ASSERT_EQ(key.Create(HKEY_CURRENT_USER, kSettingsKey, KEY_WRITE), ERROR_SUCCESS);
-    ASSERT_EQ(key.SetValue(kLangFileValue, type, bytes.data(), static_cast<DWORD>(bytes.size())), ERROR_SUCCESS);
-}
 
 // Loads the plug-in and opens an entry that does not exist: every box that
 // shows, loading included.
@@ -71,22 +67,22 @@ TEST_F(LangPluginFolder, WithoutSettingTheEnglishFileBesideThePluginIsUsed) {
 }
 
 TEST_F(LangPluginFolder, ChosenFileBesideThePluginIsUsed) {
-    ASSERT_TRUE(WriteBytes(PluginLanguage("other.lng"), "1001=Other language\r\n"));
-    StoreLangFile(REG_SZ, std::string("other.lng", 10));
+    ASSERT_TRUE(WriteFileBytes(PluginLanguage("other.lng"), "1001=Other language\r\n"));
+    ASSERT_EQ(StoreLangSetting(REG_SZ, std::string("other.lng", 10)), ERROR_SUCCESS);
     const auto seen = NotFoundMessages(PluginPath());
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "Other language");
 }
 
 TEST_F(LangPluginFolder, MainMarkKeepsTheBuiltinTexts) {
-    StoreLangFile(REG_SZ, std::string("<main> (Russian)", 17));
+    ASSERT_EQ(StoreLangSetting(REG_SZ, std::string("<main> (Russian)", 17)), ERROR_SUCCESS);
     const auto seen = NotFoundMessages(PluginPath());
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, kBuiltinNotFound);
 }
 
 TEST_F(LangPluginFolder, MissingChosenFileIsSilentAtLoad) {
-    StoreLangFile(REG_SZ, std::string("gone.lng", 9));
+    ASSERT_EQ(StoreLangSetting(REG_SZ, std::string("gone.lng", 9)), ERROR_SUCCESS);
     const auto seen = NotFoundMessages(PluginPath());
     // Only the not-found message: nothing said that the language is missing.
     ASSERT_EQ(seen.size(), 1u);
@@ -101,7 +97,7 @@ TEST_F(LangPluginFolder, MissingEnglishFileLeavesTheBuiltinTexts) {
 }
 
 TEST_F(LangPluginFolder, SettingOfAWrongTypeFallsBackToEnglish) {
-    StoreLangFile(REG_DWORD, std::string("\x01\x00\x00\x00", 4));
+    ASSERT_EQ(StoreLangSetting(REG_DWORD, std::string("\x01\x00\x00\x00", 4)), ERROR_SUCCESS);
     const auto seen = NotFoundMessages(PluginPath());
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "Beside the plug-in");
@@ -109,7 +105,7 @@ TEST_F(LangPluginFolder, SettingOfAWrongTypeFallsBackToEnglish) {
 
 TEST_F(LangPluginFolder, BuiltPluginIsEnglishByDefault) {
     // The build installs the shipped translation beside the plug-in.
-    const auto seen = NotFoundMessages(TestProgramDirectory() + "Morvane.wfx64");
+    const auto seen = NotFoundMessages(TestPluginPath());
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "File not found!");
     EXPECT_EQ(seen[0].caption, "Morvane");
@@ -138,7 +134,7 @@ TEST_F(LangPluginFolder, RemovalQuestionTakesOnlyTranslationsThatFillInSafely) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
-        ASSERT_TRUE(WriteBytes(PluginLanguage("MV_eng.lng"), c.line + "\r\n"));
+        ASSERT_TRUE(WriteFileBytes(PluginLanguage("MV_eng.lng"), c.line + "\r\n"));
         ASSERT_EQ(StoreRecord({"x.iso", "C:\\x.iso", c.letter, 3, true, false}), ERROR_SUCCESS);
         MessageBoxWatcher watcher({IDNO});
         LoadedPlugin plugin(PluginPath());

@@ -11,6 +11,7 @@
 #include "support/DriveTexts.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
+#include "support/ScratchImage.h"
 #include "support/StoredRecords.h"
 #include "win32/UniqueHandle.h"
 
@@ -49,10 +50,7 @@ protected:
         return plugin_.Fs().FsDeleteFile(name.data());
     }
 
-    static bool Stored(const std::string& valueName) {
-        CFileInfo record;
-        return ReadRecord(valueName, record);
-    }
+    static bool Stored(const std::string& valueName) { return ReadRecord(valueName).has_value(); }
 
     LoadedPlugin plugin_;
 };
@@ -136,9 +134,9 @@ TEST_F(RemoveImage, MountedEntryAsksWithFullPathAndLetterAndNoKeepsIt) {
     EXPECT_EQ(seen[0].defaultButton, IDYES);
     EXPECT_EQ(seen[0].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
 
-    CFileInfo after;
-    ASSERT_TRUE(ReadRecord("Disk.iso", after));
-    EXPECT_EQ(std::memcmp(&after, &record, sizeof record), 0);
+    const auto after = ReadRecord("Disk.iso");
+    ASSERT_TRUE(after);
+    EXPECT_EQ(std::memcmp(&*after, &record, sizeof record), 0);
 }
 
 TEST_F(RemoveImage, FailedUnmountKeepsTheEntryAndSaysWhy) {
@@ -161,9 +159,9 @@ TEST_F(RemoveImage, FailedUnmountKeepsTheEntryAndSaysWhy) {
         ASSERT_EQ(seen.size(), 2u);
         EXPECT_NE(seen[0].text.find(std::string(" ") + c.drive), std::string::npos) << seen[0].text;
         EXPECT_EQ(seen[1].text, std::string(c.drive) + " " + SystemText(c.error));
-        CFileInfo after;
-        ASSERT_TRUE(ReadRecord("disk.iso", after));
-        EXPECT_EQ(std::memcmp(&after, &record, sizeof record), 0);
+        const auto after = ReadRecord("disk.iso");
+        ASSERT_TRUE(after);
+        EXPECT_EQ(std::memcmp(&*after, &record, sizeof record), 0);
     }
 }
 

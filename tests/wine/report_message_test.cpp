@@ -9,29 +9,29 @@
 
 #include "lang/SettingsKey.h"
 #include "plugin/MorvaneApp.h"
-#include "support/CleanRegistry.h"
-#include "support/DriveFixture.h"
+#include "support/ActivityLogFile.h"
+#include "support/BuiltinTextsFixture.h"
+#include "support/DriveLetters.h"
 #include "support/DriveTexts.h"
+#include "support/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
+#include "support/StoredRecords.h"
 
 using namespace morvane;
 using namespace morvane::test;
 
 namespace {
 
-std::string LogBesideTestProgram() { return TestProgramDirectory() + "Morvane.log"; }
-
-class ReportInHost : public CleanRegistryTest {
+class ReportInHost : public BuiltinTextsTest {
 protected:
     void SetUp() override {
-        CleanRegistryTest::SetUp();
-        ASSERT_TRUE(UseBuiltinTexts());
-        DeleteFileA(LogBesideTestProgram().c_str());
+        BuiltinTextsTest::SetUp();
+        DeleteActivityLog();
     }
     void TearDown() override {
-        DeleteFileA(LogBesideTestProgram().c_str());
-        CleanRegistryTest::TearDown();
+        DeleteActivityLog();
+        BuiltinTextsTest::TearDown();
     }
 };
 
@@ -80,15 +80,14 @@ TEST_F(ReportInHost, OneBoxPerFailureWithTheMessageOfItsContextAndError) {
         EXPECT_FALSE(seen[i].hasCancel || seen[i].hasYes || seen[i].hasNo);
         EXPECT_EQ(seen[i].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
     }
-    EXPECT_FALSE(FileBytes(LogBesideTestProgram())) << "the file manager must not write the log";
+    EXPECT_FALSE(FileBytes(ActivityLogPath())) << "the file manager must not write the log";
 }
 
 // The caption is the plug-in's own title: the real plug-in's file name.
 TEST_F(ReportInHost, PluginShowsItsFailuresCaptionedMorvane) {
     const char letter = 'Q';
     ASSERT_FALSE(DriveDefined(letter)) << "the test needs Q: undefined";
-    CFileInfo record = ImageRecord("gone.iso", "C:\\gone.iso", letter, kModeCdDvd | kModeReadOnly);
-    record.mounted = 1;
+    const CFileInfo record = MakeRecord({"gone.iso", "C:\\gone.iso", letter, kModeCdDvd | kModeReadOnly, true});
     ASSERT_TRUE(App().SaveNewFileInfo(record));
 
     LoadedPlugin plugin;

@@ -9,35 +9,19 @@
 #include <vector>
 
 #include "plugin/MorvaneApp.h"
-#include "support/CleanRegistry.h"
+#include "support/ActivityLogFile.h"
+#include "support/DriveLetters.h"
+#include "support/DriveTexts.h"
 #include "support/Rundll32.h"
+#include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
+#include "support/StandInFixture.h"
 #include "support/StoredRecords.h"
 
 using namespace morvane;
 using namespace morvane::test;
 
 namespace {
-
-bool DriveExists(char letter) { return (GetLogicalDrives() & (1u << (letter - 'A'))) != 0; }
-
-// Letters that no drive uses and no name is defined for, from Y downwards.
-std::vector<char> FreeLetters(size_t count) {
-    std::vector<char> letters;
-    for (char letter = 'Y'; letter >= 'D' && letters.size() < count; --letter) {
-        const char name[] = {letter, ':', '\0'};
-        char target[MAX_PATH];
-        if (!DriveExists(letter) && !QueryDosDeviceA(name, target, MAX_PATH)) letters.push_back(letter);
-    }
-    return letters;
-}
-
-std::string SystemText(DWORD error) {
-    char text[1024] = {};
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                                        0, text, sizeof text, nullptr);
-    return std::string(text, length);
-}
 
 // "dd.mm.yyyy HH:MM:SS\t"
 bool IsTimeStamp(const std::string& text) {
@@ -61,29 +45,20 @@ void ExpectSingleLogEntry(const std::string& log, const std::string& message) {
 
 std::string KernelPathOf(const std::string& path) { return "\\??\\" + path; }
 
-class LogonRestoreWithDriver : public CleanRegistryTest {
+// The log-on process loads the plug-in afresh, which takes the built-in texts
+// that the fixture chose in the registry.
+class LogonRestoreWithDriver : public StandInTest {
 protected:
     void SetUp() override {
-        CleanRegistryTest::SetUp();
-        DeleteLogonLog();
-        std::string why;
-        ASSERT_TRUE(EnsureStandInDriverRunning(&why)) << why;
-        ResetDevices();
+        StandInTest::SetUp();
+        DeleteActivityLog();
         letters_ = FreeLetters(5);
         ASSERT_EQ(letters_.size(), 5u) << "not enough free drive letters";
-        for (char letter : letters_) cleanups_.push_back(std::make_unique<StandInLetterCleanup>(letter));
     }
 
     void TearDown() override {
-        cleanups_.clear();
-        ResetDevices();
-        DeleteLogonLog();
-        CleanRegistryTest::TearDown();
-    }
-
-    static void ResetDevices() {
-        for (int family : {kHardDiskFamily, kCdDvdFamily, kFloppyFamily})
-            for (uint32_t number = 0; number < MV_STANDIN_SERVED_DEVICES; ++number) ResetStandInDevice(family, number);
+        DeleteActivityLog();
+        StandInTest::TearDown();
     }
 
     static void RunRestore() {
@@ -94,13 +69,12 @@ protected:
     }
 
     static CFileInfo Stored(const std::string& name) {
-        CFileInfo record = EmptyFileInfo();
-        EXPECT_TRUE(ReadRecord(name, record)) << name;
-        return record;
+        const auto record = ReadRecord(name);
+        EXPECT_TRUE(record) << name;
+        return record.value_or(EmptyFileInfo());
     }
 
     std::vector<char> letters_;
-    std::vector<std::unique_ptr<StandInLetterCleanup>> cleanups_;
 };
 
 }  // namespace
@@ -134,7 +108,7 @@ TEST_F(LogonRestoreWithDriver, MarkedImagesComeBackOnTheirLettersAndModes) {
     for (size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
         SCOPED_TRACE(c.name);
-        EXPECT_TRUE(DriveExists(letters_[i]));
+        EXPECT_TRUE(DriveListed(letters_[i]));
         MvStandInState state;
         ASSERT_TRUE(ReadStandInState(c.family, c.number, &state));
         EXPECT_EQ(state.attached, 1);
@@ -147,7 +121,7 @@ TEST_F(LogonRestoreWithDriver, MarkedImagesComeBackOnTheirLettersAndModes) {
         EXPECT_EQ(record.mountMode, c.mode);
         EXPECT_EQ(record.deviceNumber, c.number);
     }
-    EXPECT_EQ(ReadLogonLog(), "");
+    EXPECT_EQ(ReadActivityLog(), "");
 }
 
 TEST_F(LogonRestoreWithDriver, OnlyRecordsMarkedMountedAndForRestoreAreMounted) {
@@ -159,8 +133,8 @@ TEST_F(LogonRestoreWithDriver, OnlyRecordsMarkedMountedAndForRestoreAreMounted) 
 
     RunRestore();
 
-    EXPECT_FALSE(DriveExists(letters_[0]));
-    EXPECT_FALSE(DriveExists(letters_[1]));
+    EXPECT_FALSE(DriveListed(letters_[0]));
+    EXPECT_FALSE(DriveListed(letters_[1]));
     MvStandInState state;
     ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
     EXPECT_EQ(state.attachRequests, 0u);
@@ -206,13 +180,13 @@ TEST_F(LogonRestoreWithDriver, SecondRecordOnOneLetterIsLoggedBusyAndStoredUnmou
 
     RunRestore();
 
-    EXPECT_TRUE(DriveExists(letters_[0]));
+    EXPECT_TRUE(DriveListed(letters_[0]));
     EXPECT_EQ(Stored(order[0].name).mounted, 1);
     EXPECT_EQ(Stored(order[1].name).mounted, 0);
     MvStandInState state;
     ASSERT_TRUE(ReadStandInState(kHardDiskFamily, 0, &state));
     EXPECT_EQ(std::string(state.imageName, state.nameLength), KernelPathOf(ImagePathOf(Stored(order[0].name))));
-    ExpectSingleLogEntry(ReadLogonLog(), std::string(1, letters_[0]) + ": " + SystemText(ERROR_BUSY));
+    ExpectSingleLogEntry(ReadActivityLog(), std::string(1, letters_[0]) + ": " + SystemText(ERROR_BUSY));
 }
 
 TEST_F(LogonRestoreWithDriver, DeletedImageIsLoggedAndLeavesNoLetter) {
@@ -223,12 +197,12 @@ TEST_F(LogonRestoreWithDriver, DeletedImageIsLoggedAndLeavesNoLetter) {
 
     RunRestore();
 
-    EXPECT_FALSE(DriveExists(letters_[0]));
+    EXPECT_FALSE(DriveListed(letters_[0]));
     char target[MAX_PATH];
     const char name[] = {letters_[0], ':', '\0'};
     EXPECT_EQ(QueryDosDeviceA(name, target, MAX_PATH), 0u) << target;
     EXPECT_EQ(Stored("gone.iso").mounted, 0);
-    ExpectSingleLogEntry(ReadLogonLog(), App().LangText(1015));
+    ExpectSingleLogEntry(ReadActivityLog(), App().LangText(1015));
 }
 
 TEST_F(LogonRestoreWithDriver, LaterRestoreAppendsToTheLog) {
@@ -237,16 +211,16 @@ TEST_F(LogonRestoreWithDriver, LaterRestoreAppendsToTheLog) {
     ASSERT_EQ(StoreRecord({"gone.iso", image.Path(), letters_[0], 3, true, true}), ERROR_SUCCESS);
     ASSERT_TRUE(image.Delete());
     RunRestore();
-    const std::string firstLog = ReadLogonLog();
+    const std::string firstLog = ReadActivityLog();
     ASSERT_FALSE(firstLog.empty());
 
     // The failure is not repeated: the record is no longer marked mounted.
     RunRestore();
-    EXPECT_EQ(ReadLogonLog(), firstLog);
+    EXPECT_EQ(ReadActivityLog(), firstLog);
 
     ASSERT_EQ(StoreRecord({"gone.iso", image.Path(), letters_[0], 3, true, true}), ERROR_SUCCESS);
     RunRestore();
-    const std::string log = ReadLogonLog();
+    const std::string log = ReadActivityLog();
     ASSERT_GT(log.size(), firstLog.size());
     EXPECT_EQ(log.substr(0, firstLog.size()), firstLog);
     ExpectSingleLogEntry(log.substr(firstLog.size()), App().LangText(1015));

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "support/FileBytes.h"
 #include "support/Plugin.h"
 
 namespace morvane::test {
@@ -59,8 +58,6 @@ std::string LogonCommandLine(const std::string& pluginPath) {
     return "rundll32 \"" + pluginPath + "\",MountAfterReboot";
 }
 
-std::string TestPluginPath() { return TestProgramDirectory() + "Morvane.wfx64"; }
-
 LogonProcess::LogonProcess(const std::string& commandLine) {
     // CreateProcessA may write into the command line: give it its own copy.
     std::vector<char> line(commandLine.begin(), commandLine.end());
@@ -111,11 +108,5 @@ LogonRunResult RunLogonRestore(DWORD timeoutMs) {
     LogonProcess process(LogonCommandLine(TestPluginPath()));
     return process.Wait(timeoutMs);
 }
-
-std::string LogonLogPath() { return TestProgramDirectory() + "Morvane.log"; }
-
-std::string ReadLogonLog() { return FileBytes(LogonLogPath()).value_or(std::string()); }
-
-void DeleteLogonLog() { DeleteFileA(LogonLogPath().c_str()); }
 
 }  // namespace morvane::test

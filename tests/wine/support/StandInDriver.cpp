@@ -144,16 +144,6 @@ bool LimitStandInAnswer(int family, uint32_t number, uint32_t bytes) {
     return SendToDevice(family, number, MV_IOCTL_STANDIN_LIMIT_ANSWER, &bytes, sizeof bytes);
 }
 
-char FreeDriveLetter() {
-    const DWORD used = GetLogicalDrives();
-    for (char letter = 'Y'; letter >= 'D'; --letter) {
-        const char name[] = {letter, ':', '\0'};
-        char target[MAX_PATH];
-        if (!(used & (1u << (letter - 'A'))) && !QueryDosDeviceA(name, target, MAX_PATH)) return letter;
-    }
-    return 0;
-}
-
 void RemoveStandInDriveLetter(char letter) {
     const char name[] = {letter, ':', '\0'};
     // Definitions stack; each removal takes off the latest one.
