@@ -99,19 +99,18 @@ TEST_F(DriverMountTest, AttachesEachFamilyAndTellsTheShell) {
         const uint32_t handlesBefore = OpenHandles(c.family, c.number);
         {
             MessageBoxWatcher watcher;
-            DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-            ASSERT_TRUE(recorder.SeesSteps() && recorder.SeesShell()) << recorder.Why();
+            RecordCoreRequests();
 
             ASSERT_EQ(DriverMount(c.number, request.data(), c.family, App()), 0);
 
             EXPECT_TRUE(watcher.Seen().empty());
-            EXPECT_EQ(recorder.Steps(), (Steps{"open failed", Define(), "open", "attach", "close", "notice"}));
-            const auto definitions = recorder.Definitions();
+            EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define(), "open", "attach", "close", "notice"}));
+            const auto definitions = recorder_->Definitions();
             ASSERT_EQ(definitions.size(), 1u);
             EXPECT_EQ(definitions[0].flags, static_cast<DWORD>(DDD_RAW_TARGET_PATH));
             EXPECT_EQ(definitions[0].name, DosDeviceName(letter_));
             EXPECT_EQ(definitions[0].target, DeviceObjectName(c.family, c.number));
-            const auto opens = recorder.Opens();
+            const auto opens = recorder_->Opens();
             ASSERT_EQ(opens.size(), 2u) << "the in-use check, then the defined letter";
             for (const RecordedOpen& open : opens) {
                 EXPECT_EQ(open.path, VolumePath(letter_));
@@ -122,13 +121,13 @@ TEST_F(DriverMountTest, AttachesEachFamilyAndTellsTheShell) {
             }
             EXPECT_FALSE(opens[0].succeeded);
             EXPECT_TRUE(opens[1].succeeded);
-            const auto controls = recorder.Controls();
+            const auto controls = recorder_->Controls();
             ASSERT_EQ(controls.size(), 1u);
             EXPECT_EQ(controls[0].code, MV_IOCTL_ATTACH_IMAGE);
             EXPECT_EQ(controls[0].inputLength, kernelPath.size() + 15);
             EXPECT_EQ(controls[0].input, request);
             EXPECT_EQ(controls[0].outputLength, 0u);
-            const auto notices = recorder.ShellNotices();
+            const auto notices = recorder_->ShellNotices();
             ASSERT_EQ(notices.size(), 1u);
             EXPECT_EQ(notices[0].event, SHCNE_DRIVEADD);
             EXPECT_EQ(notices[0].flags, static_cast<UINT>(SHCNF_PATHA));
@@ -182,12 +181,11 @@ TEST_F(DriverMountTest, SendsTheKernelPathOfEveryPathForm) {
         const std::vector<uint8_t> request = RequestFor(c.imagePath, false);
         {
             MessageBoxWatcher watcher;
-            DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-            ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
+            RecordCoreRequests();
             ASSERT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), 0);
             EXPECT_TRUE(watcher.Seen().empty());
-            ASSERT_EQ(recorder.Controls().size(), 1u);
-            EXPECT_EQ(recorder.Controls()[0].inputLength, c.kernelPath.size() + 15);
+            ASSERT_EQ(recorder_->Controls().size(), 1u);
+            EXPECT_EQ(recorder_->Controls()[0].inputLength, c.kernelPath.size() + 15);
         }
         MvStandInState state;
         ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
@@ -225,12 +223,11 @@ TEST_F(DriverMountTest, LetterInUseDefinesNothing) {
         ASSERT_TRUE(QueryDosDeviceA(name.c_str(), before, MAX_PATH));
 
         MessageBoxWatcher watcher;
-        DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-        ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+        RecordCoreRequests();
         EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), -1);
 
         ExpectOneBox(watcher, SystemMessageFor(name, ERROR_BUSY));
-        EXPECT_EQ(recorder.Steps(), c.steps);
+        EXPECT_EQ(recorder_->Steps(), c.steps);
         char after[MAX_PATH] = {};
         ASSERT_TRUE(QueryDosDeviceA(name.c_str(), after, MAX_PATH));
         EXPECT_STREQ(after, before);
@@ -251,10 +248,9 @@ TEST_F(DriverMountTest, LetterOfAVanishedDeviceIsNotInUse) {
                                  "\\Device\\MV_FileDisk\\Gone"));
     const std::vector<uint8_t> request = RequestFor(image.Path(), false);
     MessageBoxWatcher watcher;
-    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+    RecordCoreRequests();
     EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), -1);
-    EXPECT_EQ(recorder.Steps(), (Steps{"open failed", Define() + " failed", "message"}));
+    EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define() + " failed", "message"}));
     ASSERT_EQ(watcher.Seen().size(), 1u);
     EXPECT_EQ(watcher.Seen()[0].text.rfind(DosDeviceName(letter_) + " ", 0), 0u) << watcher.Seen()[0].text;
 }
@@ -267,12 +263,11 @@ TEST_F(DriverMountTest, StoppedDriverShowsDriverMissing) {
     ASSERT_TRUE(StopStandInDriver(&why)) << why;
 
     MessageBoxWatcher watcher;
-    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+    RecordCoreRequests();
     EXPECT_EQ(DriverMount(0, request.data(), kHardDiskFamily, App()), -1);
     ExpectOneBox(watcher, SpecialMessageFor(ReportContext::CreateDevice, ERROR_PATH_NOT_FOUND));
-    EXPECT_EQ(recorder.Steps(), (Steps{"open failed", Define(), "open failed", "message", Remove()}));
-    EXPECT_EQ(recorder.Opens().back().error, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+    EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define(), "open failed", "message", Remove()}));
+    EXPECT_EQ(recorder_->Opens().back().error, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
     ExpectNoDefinition();
 }
 
@@ -285,11 +280,10 @@ TEST_F(DriverMountTest, NumberPastTheDriversSetShowsTooManyDevices) {
     for (int family : {kHardDiskFamily, kCdDvdFamily, kFloppyFamily}) {
         SCOPED_TRACE(family);
         MessageBoxWatcher watcher;
-        DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-        ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+        RecordCoreRequests();
         EXPECT_EQ(DriverMount(MV_STANDIN_SERVED_DEVICES, request.data(), family, App()), -1);
         ExpectOneBox(watcher, SpecialMessageFor(ReportContext::CreateDevice, ERROR_FILE_NOT_FOUND));
-        EXPECT_EQ(recorder.Steps(), (Steps{"open failed", Define(), "open failed", "message", Remove()}));
+        EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define(), "open failed", "message", Remove()}));
         ExpectNoDefinition();
     }
 }
@@ -302,14 +296,13 @@ TEST_F(DriverMountTest, VanishedImageShowsImageNotAccessible) {
     const uint32_t handlesBefore = OpenHandles(kFloppyFamily, 1);
 
     MessageBoxWatcher watcher;
-    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+    RecordCoreRequests();
     EXPECT_EQ(DriverMount(1, request.data(), kFloppyFamily, App()), -1);
 
     ExpectOneBox(watcher, SpecialMessageFor(ReportContext::AttachImage, ERROR_FILE_NOT_FOUND));
-    EXPECT_EQ(recorder.Steps(),
+    EXPECT_EQ(recorder_->Steps(),
               (Steps{"open failed", Define(), "open", "attach failed", "message", Remove(), "close"}));
-    const auto definitions = recorder.Definitions();
+    const auto definitions = recorder_->Definitions();
     ASSERT_EQ(definitions.size(), 2u);
     EXPECT_EQ(definitions[1].flags, static_cast<DWORD>(DDD_REMOVE_DEFINITION));
     EXPECT_TRUE(definitions[1].target.empty());
@@ -333,11 +326,10 @@ TEST_F(DriverMountTest, BusyDeviceShowsTheSystemText) {
 
     MessageBoxWatcher watcher;
     const std::vector<uint8_t> secondRequest = RequestFor(second.Path(), false);
-    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+    RecordCoreRequests();
     EXPECT_EQ(DriverMount(2, secondRequest.data(), kCdDvdFamily, App()), -1);
     ExpectOneBox(watcher, SystemMessageFor("MV_FileDisk:", ERROR_BUSY));
-    EXPECT_EQ(recorder.Steps(),
+    EXPECT_EQ(recorder_->Steps(),
               (Steps{"open failed", Define(), "open", "attach failed", "message", Remove(), "close"}));
     ExpectNoDefinition();
 }
@@ -354,11 +346,10 @@ TEST_F(DriverMountTest, LetterOutsideAToZIsNeverBound) {
         const bool definedBefore = QueryDosDeviceA(name.c_str(), target, MAX_PATH);
 
         MessageBoxWatcher watcher;
-        DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-        ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+        RecordCoreRequests();
         EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), -1);
         ExpectOneBox(watcher, SystemMessageFor(name, ERROR_INVALID_DRIVE));
-        EXPECT_EQ(recorder.Steps(), Steps{"message"});
+        EXPECT_EQ(recorder_->Steps(), Steps{"message"});
         EXPECT_EQ(QueryDosDeviceA(name.c_str(), target, MAX_PATH) != 0, definedBefore);
     }
 }

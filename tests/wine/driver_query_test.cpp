@@ -57,22 +57,21 @@ protected:
 TEST_F(DriverQueryTest, AnswersTheAttachedImageThroughAReadOnlyOpen) {
     Mount();
     MessageBoxWatcher watcher;
-    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+    RecordCoreRequests();
     size_t returned = 0;
     ASSERT_EQ(Query(&returned), 0);
-    EXPECT_EQ(recorder.Steps(), (std::vector<std::string>{"open", "query", "close"}));
+    EXPECT_EQ(recorder_->Steps(), (std::vector<std::string>{"open", "query", "close"}));
 
     EXPECT_EQ(returned, kImageInfoFixedSize + kernelPath_.size() + 1);
     EXPECT_TRUE(AnswerNamesImage(answer_, returned, kernelPath_));
     EXPECT_TRUE(CanaryIntact());
-    const auto opens = recorder.Opens();
+    const auto opens = recorder_->Opens();
     ASSERT_EQ(opens.size(), 1u);
     EXPECT_EQ(opens[0].access, static_cast<DWORD>(GENERIC_READ));
     EXPECT_EQ(opens[0].shareMode, static_cast<DWORD>(FILE_SHARE_READ | FILE_SHARE_WRITE));
     EXPECT_EQ(opens[0].disposition, static_cast<DWORD>(OPEN_EXISTING));
     EXPECT_EQ(opens[0].flags, static_cast<DWORD>(FILE_FLAG_NO_BUFFERING));
-    const auto controls = recorder.Controls();
+    const auto controls = recorder_->Controls();
     ASSERT_EQ(controls.size(), 1u);
     EXPECT_EQ(controls[0].code, MV_IOCTL_QUERY_IMAGE);
     EXPECT_EQ(controls[0].inputLength, 0u);

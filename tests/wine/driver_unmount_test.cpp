@@ -58,29 +58,28 @@ TEST_F(DriverUnmountTest, DetachesDismountsAndRemovesTheLetter) {
         const uint32_t handlesBefore = State().openHandles;
         {
             MessageBoxWatcher watcher;
-            DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-            ASSERT_TRUE(recorder.SeesSteps() && recorder.SeesShell()) << recorder.Why();
+            RecordCoreRequests();
 
             ASSERT_EQ(DriverUnmount(letter_, force, App()), 0);
 
             EXPECT_TRUE(watcher.Seen().empty());
             if (force) {
-                EXPECT_EQ(recorder.Steps(), (Steps{"open", "detach", "dismount", "close", Remove(), "notice"}));
+                EXPECT_EQ(recorder_->Steps(), (Steps{"open", "detach", "dismount", "close", Remove(), "notice"}));
             } else {
-                EXPECT_EQ(recorder.Steps(),
+                EXPECT_EQ(recorder_->Steps(),
                           (Steps{"open", "lock", "detach", "dismount", "unlock", "close", Remove(), "notice"}));
             }
-            const auto definitions = recorder.Definitions();
+            const auto definitions = recorder_->Definitions();
             ASSERT_EQ(definitions.size(), 1u);
             EXPECT_EQ(definitions[0].flags, static_cast<DWORD>(DDD_REMOVE_DEFINITION));
             EXPECT_TRUE(definitions[0].target.empty());
-            const auto opens = recorder.Opens();
+            const auto opens = recorder_->Opens();
             ASSERT_EQ(opens.size(), 1u);
             EXPECT_EQ(opens[0].path, VolumePath(letter_));
             EXPECT_EQ(opens[0].access, static_cast<DWORD>(GENERIC_READ | GENERIC_WRITE));
             EXPECT_EQ(opens[0].shareMode, static_cast<DWORD>(FILE_SHARE_READ | FILE_SHARE_WRITE));
             EXPECT_EQ(opens[0].flags, static_cast<DWORD>(FILE_FLAG_NO_BUFFERING));
-            const auto notices = recorder.ShellNotices();
+            const auto notices = recorder_->ShellNotices();
             ASSERT_EQ(notices.size(), 1u);
             EXPECT_EQ(notices[0].event, SHCNE_DRIVEREMOVED);
             EXPECT_EQ(notices[0].flags, static_cast<UINT>(SHCNF_PATHA));
@@ -103,38 +102,35 @@ TEST_F(DriverUnmountTest, RefusedLockChangesNothing) {
     for (DWORD error : {DWORD{ERROR_ACCESS_DENIED}, DWORD{ERROR_SHARING_VIOLATION}}) {
         SCOPED_TRACE(error);
         MessageBoxWatcher watcher;
-        DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-        ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
-        recorder.FailLocks(error);
+        RecordCoreRequests();
+        recorder_->FailLocks(error);
         SetLastError(0xdeadbeef);
 
         EXPECT_EQ(DriverUnmount(letter_, false, App()), -2);
 
         EXPECT_EQ(GetLastError(), error) << "the lock's own error, even after the clean-up";
         EXPECT_TRUE(watcher.Seen().empty());
-        EXPECT_EQ(recorder.Steps(), (Steps{"open", "lock failed", "close"}));
+        EXPECT_EQ(recorder_->Steps(), (Steps{"open", "lock failed", "close"}));
         EXPECT_TRUE(DriveListed(letter_));
         EXPECT_EQ(State().attached, 1);
     }
     // Forced, no lock is asked for: the refusal does not matter.
-    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
-    recorder.FailLocks(ERROR_ACCESS_DENIED);
+    RecordCoreRequests();
+    recorder_->FailLocks(ERROR_ACCESS_DENIED);
     EXPECT_EQ(DriverUnmount(letter_, true, App()), 0);
-    EXPECT_EQ(recorder.ControlCodes(), (std::vector<DWORD>{MV_IOCTL_DETACH_IMAGE, FSCTL_DISMOUNT_VOLUME}));
+    EXPECT_EQ(recorder_->ControlCodes(), (std::vector<DWORD>{MV_IOCTL_DETACH_IMAGE, FSCTL_DISMOUNT_VOLUME}));
     EXPECT_FALSE(DriveListed(letter_));
 }
 
 TEST_F(DriverUnmountTest, UndefinedLetterIsReported) {
     MessageBoxWatcher watcher;
-    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+    RecordCoreRequests();
     EXPECT_EQ(DriverUnmount(letter_, false, App()), -1);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, SystemMessageFor(DosDeviceName(letter_), ERROR_FILE_NOT_FOUND));
     EXPECT_EQ(seen[0].caption, "wine_tests");
-    EXPECT_EQ(recorder.Steps(), (Steps{"open failed", "message"}));
+    EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", "message"}));
 }
 
 // A letter bound to a device that serves nothing: the detach fails and the
@@ -143,13 +139,12 @@ TEST_F(DriverUnmountTest, RefusedDetachNamesTheDriverAndKeepsTheLetter) {
     ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, DosDeviceName(letter_).c_str(),
                                  StandInDeviceName(kCdDvdFamily, 0).c_str()));
     MessageBoxWatcher watcher;
-    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+    RecordCoreRequests();
     EXPECT_EQ(DriverUnmount(letter_, true, App()), -1);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, SystemMessageFor("MV_FileDisk:", ERROR_NOT_READY));
-    EXPECT_EQ(recorder.Steps(), (Steps{"open", "detach failed", "message", "close"}));
+    EXPECT_EQ(recorder_->Steps(), (Steps{"open", "detach failed", "message", "close"}));
     EXPECT_TRUE(DriveListed(letter_));
 }
 
@@ -171,10 +166,9 @@ TEST_F(DriverUnmountTest, LetterOutsideAToZIsNeverOpened) {
     for (char letter : {'a', '@', '[', '\0'}) {
         SCOPED_TRACE(static_cast<int>(letter));
         MessageBoxWatcher watcher;
-        DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-        ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+        RecordCoreRequests();
         EXPECT_EQ(DriverUnmount(letter, true, App()), -1);
         EXPECT_EQ(watcher.Seen().size(), 1u);
-        EXPECT_EQ(recorder.Steps(), Steps{"message"});
+        EXPECT_EQ(recorder_->Steps(), Steps{"message"});
     }
 }

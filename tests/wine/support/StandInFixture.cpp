@@ -56,7 +56,7 @@ void StandInTest::RecordCoreRequests() {
     // Only one recorder may be alive: the old one goes before the new one comes.
     recorder_.reset();
     recorder_ = std::make_unique<DriverRequestRecorder>(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(recorder_->IsActive()) << recorder_->Why();
+    ASSERT_TRUE(recorder_->SeesSteps() && recorder_->SeesShell()) << recorder_->Why();
 }
 
 std::string SystemMessageFor(const std::string& object, DWORD error) { return object + " " + SystemText(error); }

@@ -25,9 +25,9 @@ protected:
     // Up to `count` more letters that no drive uses, from Y downwards.
     std::vector<char> FreeLetters(size_t count);
 
-    // From now on recorder_ records the volume requests of the test program's
-    // own core, and turns Wine's failed dismount into the success that
-    // Windows reports.
+    // From now on a fresh recorder_ records every driver step of the test
+    // program's own core, and turns Wine's failed dismount into the success
+    // that Windows reports.
     void RecordCoreRequests();
 
     char letter_ = 0;
