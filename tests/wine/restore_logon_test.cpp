@@ -31,13 +31,6 @@ protected:
         DeleteActivityLog();
         CleanRegistryTest::TearDown();
     }
-
-    static void RunAndExpectQuietEnd() {
-        const LogonRunResult run = RunLogonRestore();
-        ASSERT_TRUE(run.started) << "error " << run.startError;
-        EXPECT_TRUE(run.finished) << "still running: waiting for someone?";
-        for (const SeenDialog& dialog : run.dialogs) ADD_FAILURE() << "asked: " << dialog.text;
-    }
 };
 
 bool RunValueExists() {
@@ -51,7 +44,7 @@ bool RunValueExists() {
 }  // namespace
 
 TEST_F(LogonRestore, WithoutCatalogueDoesNothing) {
-    RunAndExpectQuietEnd();
+    RunQuietLogonRestore();
     EXPECT_FALSE(StoreKeyExists());
     EXPECT_FALSE(RunValueExists()) << "the log-on entry needs a catalogue first";
     EXPECT_FALSE(FileBytes(ActivityLogPath()));
@@ -70,7 +63,7 @@ TEST_F(LogonRestore, RecordsThatAreNotRestoredEndUpUnmounted) {
     };
     for (const Case& c : cases) ASSERT_EQ(StoreRecord(c.fields), ERROR_SUCCESS);
 
-    RunAndExpectQuietEnd();
+    RunQuietLogonRestore();
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fields.name);
@@ -93,7 +86,7 @@ TEST_F(LogonRestore, ValuesThatAreNotRecordsStayUntouched) {
     ASSERT_EQ(StoreRecord({"left.iso", "C:\\left.iso", 'Q', 3, true, false}), ERROR_SUCCESS);
     const auto before = StoredValues();
 
-    RunAndExpectQuietEnd();
+    RunQuietLogonRestore();
 
     const auto after = StoredValues();
     ASSERT_EQ(after.size(), before.size());
@@ -111,7 +104,7 @@ TEST_F(LogonRestore, ShortRecordIsCompletedWithZeroBytes) {
     CFileInfo record = MakeRecord({"short.iso", "C:\\short.iso", 'Q', 3, true, false});
     ASSERT_EQ(StoreValue("short.iso", REG_BINARY, &record, 593), ERROR_SUCCESS);
 
-    RunAndExpectQuietEnd();
+    RunQuietLogonRestore();
 
     const auto after = ReadRecord("short.iso");
     ASSERT_TRUE(after);
@@ -141,7 +134,7 @@ TEST_F(LogonRestore, RecordIsWrittenBackToItsOwnValueOnly) {
               ERROR_SUCCESS);
     key.Close();
 
-    RunAndExpectQuietEnd();
+    RunQuietLogonRestore();
 
     const auto after = StoredValues();
     ASSERT_EQ(after.size(), 5u) << "no value was added";

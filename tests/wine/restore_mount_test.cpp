@@ -61,13 +61,6 @@ protected:
         StandInTest::TearDown();
     }
 
-    static void RunRestore() {
-        const LogonRunResult run = RunLogonRestore();
-        ASSERT_TRUE(run.started) << "error " << run.startError;
-        EXPECT_TRUE(run.finished) << "still running: waiting for someone?";
-        for (const SeenDialog& dialog : run.dialogs) ADD_FAILURE() << "asked: " << dialog.text;
-    }
-
     static CFileInfo Stored(const std::string& name) {
         const auto record = ReadRecord(name);
         EXPECT_TRUE(record) << name;
@@ -103,7 +96,7 @@ TEST_F(LogonRestoreWithDriver, MarkedImagesComeBackOnTheirLettersAndModes) {
                   ERROR_SUCCESS);
     }
 
-    RunRestore();
+    RunQuietLogonRestore();
 
     for (size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
@@ -131,7 +124,7 @@ TEST_F(LogonRestoreWithDriver, OnlyRecordsMarkedMountedAndForRestoreAreMounted) 
     ASSERT_EQ(StoreRecord({"left.iso", left.Path(), letters_[0], 3, true, false}), ERROR_SUCCESS);
     ASSERT_EQ(StoreRecord({"unmounted.iso", unmounted.Path(), letters_[1], 3, false, true}), ERROR_SUCCESS);
 
-    RunRestore();
+    RunQuietLogonRestore();
 
     EXPECT_FALSE(DriveListed(letters_[0]));
     EXPECT_FALSE(DriveListed(letters_[1]));
@@ -155,7 +148,7 @@ TEST_F(LogonRestoreWithDriver, DeviceNumbersFollowTheStoreOrder) {
     const auto order = StoredValues();
     ASSERT_EQ(order.size(), 3u);
 
-    RunRestore();
+    RunQuietLogonRestore();
 
     for (uint32_t number = 0; number < 3; ++number) {
         SCOPED_TRACE(order[number].name);
@@ -178,7 +171,7 @@ TEST_F(LogonRestoreWithDriver, SecondRecordOnOneLetterIsLoggedBusyAndStoredUnmou
     const auto order = StoredValues();
     ASSERT_EQ(order.size(), 2u);
 
-    RunRestore();
+    RunQuietLogonRestore();
 
     EXPECT_TRUE(DriveListed(letters_[0]));
     EXPECT_EQ(Stored(order[0].name).mounted, 1);
@@ -195,7 +188,7 @@ TEST_F(LogonRestoreWithDriver, DeletedImageIsLoggedAndLeavesNoLetter) {
     ASSERT_EQ(StoreRecord({"gone.iso", image.Path(), letters_[0], 3, true, true}), ERROR_SUCCESS);
     ASSERT_TRUE(image.Delete());
 
-    RunRestore();
+    RunQuietLogonRestore();
 
     EXPECT_FALSE(DriveListed(letters_[0]));
     char target[MAX_PATH];
@@ -210,16 +203,16 @@ TEST_F(LogonRestoreWithDriver, LaterRestoreAppendsToTheLog) {
     ASSERT_TRUE(image.IsReady());
     ASSERT_EQ(StoreRecord({"gone.iso", image.Path(), letters_[0], 3, true, true}), ERROR_SUCCESS);
     ASSERT_TRUE(image.Delete());
-    RunRestore();
+    RunQuietLogonRestore();
     const std::string firstLog = ReadActivityLog();
     ASSERT_FALSE(firstLog.empty());
 
     // The failure is not repeated: the record is no longer marked mounted.
-    RunRestore();
+    RunQuietLogonRestore();
     EXPECT_EQ(ReadActivityLog(), firstLog);
 
     ASSERT_EQ(StoreRecord({"gone.iso", image.Path(), letters_[0], 3, true, true}), ERROR_SUCCESS);
-    RunRestore();
+    RunQuietLogonRestore();
     const std::string log = ReadActivityLog();
     ASSERT_GT(log.size(), firstLog.size());
     EXPECT_EQ(log.substr(0, firstLog.size()), firstLog);

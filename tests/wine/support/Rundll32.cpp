@@ -1,5 +1,7 @@
 #include "support/Rundll32.h"
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
 #include "support/Plugin.h"
@@ -107,6 +109,13 @@ LogonRunResult LogonProcess::Wait(DWORD timeoutMs) {
 LogonRunResult RunLogonRestore(DWORD timeoutMs) {
     LogonProcess process(LogonCommandLine(TestPluginPath()));
     return process.Wait(timeoutMs);
+}
+
+void RunQuietLogonRestore() {
+    const LogonRunResult run = RunLogonRestore();
+    ASSERT_TRUE(run.started) << "error " << run.startError;
+    EXPECT_TRUE(run.finished) << "still running: waiting for someone?";
+    for (const SeenDialog& dialog : run.dialogs) ADD_FAILURE() << "asked: " << dialog.text;
 }
 
 }  // namespace morvane::test

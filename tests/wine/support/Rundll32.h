@@ -53,5 +53,8 @@ private:
 
 // Runs the log-on command line of the plug-in beside the test program.
 LogonRunResult RunLogonRestore(DWORD timeoutMs = 30000);
+// Runs it and fails the test unless it ends on its own without showing
+// anything: nobody is there to answer at log-on.
+void RunQuietLogonRestore();
 
 }  // namespace morvane::test
