@@ -15,11 +15,13 @@
 #include "drive/KernelPath.h"
 #include "plugin/MorvaneApp.h"
 #include "support/DriveLetters.h"
+#include "support/ExpectedTexts.h"
 #include "support/ImportPatch.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
 #include "support/StandInFixture.h"
+#include "support/SystemText.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -37,8 +39,7 @@ protected:
         const auto seen = watcher.Seen();
         ASSERT_EQ(seen.size(), 1u);
         EXPECT_EQ(seen[0].text, text);
-        EXPECT_EQ(seen[0].caption, "wine_tests");
-        EXPECT_EQ(seen[0].caption, App().AppTitle());
+        EXPECT_EQ(seen[0].caption, kTestProgramCaption);
         EXPECT_TRUE(seen[0].hasOk && !seen[0].hasYes && !seen[0].hasNo && !seen[0].hasCancel);
     }
 
@@ -226,7 +227,7 @@ TEST_F(DriverMountTest, LetterInUseDefinesNothing) {
         RecordCoreRequests();
         EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), -1);
 
-        ExpectOneBox(watcher, SystemMessageFor(name, ERROR_BUSY));
+        ExpectOneBox(watcher, std::string(1, c.letter) + ": " + SystemText(ERROR_BUSY));
         EXPECT_EQ(recorder_->Steps(), c.steps);
         char after[MAX_PATH] = {};
         ASSERT_TRUE(QueryDosDeviceA(name.c_str(), after, MAX_PATH));
@@ -252,7 +253,7 @@ TEST_F(DriverMountTest, LetterOfAVanishedDeviceIsNotInUse) {
     EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), -1);
     EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define() + " failed", "message"}));
     ASSERT_EQ(watcher.Seen().size(), 1u);
-    EXPECT_EQ(watcher.Seen()[0].text.rfind(DosDeviceName(letter_) + " ", 0), 0u) << watcher.Seen()[0].text;
+    EXPECT_EQ(watcher.Seen()[0].text.rfind(std::string(1, letter_) + ": ", 0), 0u) << watcher.Seen()[0].text;
 }
 
 TEST_F(DriverMountTest, StoppedDriverShowsDriverMissing) {
@@ -265,7 +266,7 @@ TEST_F(DriverMountTest, StoppedDriverShowsDriverMissing) {
     MessageBoxWatcher watcher;
     RecordCoreRequests();
     EXPECT_EQ(DriverMount(0, request.data(), kHardDiskFamily, App()), -1);
-    ExpectOneBox(watcher, SpecialMessageFor(ReportContext::CreateDevice, ERROR_PATH_NOT_FOUND));
+    ExpectOneBox(watcher, DriverMissingMessage());
     EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define(), "open failed", "message", Remove()}));
     EXPECT_EQ(recorder_->Opens().back().error, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
     ExpectNoDefinition();
@@ -282,7 +283,7 @@ TEST_F(DriverMountTest, NumberPastTheDriversSetShowsTooManyDevices) {
         MessageBoxWatcher watcher;
         RecordCoreRequests();
         EXPECT_EQ(DriverMount(MV_STANDIN_SERVED_DEVICES, request.data(), family, App()), -1);
-        ExpectOneBox(watcher, SpecialMessageFor(ReportContext::CreateDevice, ERROR_FILE_NOT_FOUND));
+        ExpectOneBox(watcher, TooManyDevicesMessage());
         EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define(), "open failed", "message", Remove()}));
         ExpectNoDefinition();
     }
@@ -299,7 +300,7 @@ TEST_F(DriverMountTest, VanishedImageShowsImageNotAccessible) {
     RecordCoreRequests();
     EXPECT_EQ(DriverMount(1, request.data(), kFloppyFamily, App()), -1);
 
-    ExpectOneBox(watcher, SpecialMessageFor(ReportContext::AttachImage, ERROR_FILE_NOT_FOUND));
+    ExpectOneBox(watcher, kTextImageNotAccessible);
     EXPECT_EQ(recorder_->Steps(),
               (Steps{"open failed", Define(), "open", "attach failed", "message", Remove(), "close"}));
     const auto definitions = recorder_->Definitions();
@@ -328,7 +329,7 @@ TEST_F(DriverMountTest, BusyDeviceShowsTheSystemText) {
     const std::vector<uint8_t> secondRequest = RequestFor(second.Path(), false);
     RecordCoreRequests();
     EXPECT_EQ(DriverMount(2, secondRequest.data(), kCdDvdFamily, App()), -1);
-    ExpectOneBox(watcher, SystemMessageFor("MV_FileDisk:", ERROR_BUSY));
+    ExpectOneBox(watcher, "MV_FileDisk: " + SystemText(ERROR_BUSY));
     EXPECT_EQ(recorder_->Steps(),
               (Steps{"open failed", Define(), "open", "attach failed", "message", Remove(), "close"}));
     ExpectNoDefinition();
@@ -341,15 +342,16 @@ TEST_F(DriverMountTest, LetterOutsideAToZIsNeverBound) {
     for (char letter : {'a', '@', '[', '1', '\\'}) {
         SCOPED_TRACE(letter);
         const std::vector<uint8_t> request = BuildAttachRequest(KernelImagePath(image.Path()), letter, false);
-        const std::string name = DosDeviceName(letter);
+        const char name[] = {letter, ':', '\0'};
         char target[MAX_PATH];
-        const bool definedBefore = QueryDosDeviceA(name.c_str(), target, MAX_PATH);
+        const bool definedBefore = QueryDosDeviceA(name, target, MAX_PATH);
 
         MessageBoxWatcher watcher;
         RecordCoreRequests();
         EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), -1);
-        ExpectOneBox(watcher, SystemMessageFor(name, ERROR_INVALID_DRIVE));
+        // Named by a letter that cannot end or garble the text.
+        ExpectOneBox(watcher, "?: " + SystemText(ERROR_INVALID_DRIVE));
         EXPECT_EQ(recorder_->Steps(), Steps{"message"});
-        EXPECT_EQ(QueryDosDeviceA(name.c_str(), target, MAX_PATH) != 0, definedBefore);
+        EXPECT_EQ(QueryDosDeviceA(name, target, MAX_PATH) != 0, definedBefore);
     }
 }

@@ -15,11 +15,13 @@
 #include "drive/KernelPath.h"
 #include "plugin/MorvaneApp.h"
 #include "support/DriveLetters.h"
+#include "support/ExpectedTexts.h"
 #include "support/ImportPatch.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
 #include "support/StandInFixture.h"
+#include "support/SystemText.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -128,8 +130,8 @@ TEST_F(DriverUnmountTest, UndefinedLetterIsReported) {
     EXPECT_EQ(DriverUnmount(letter_, false, App()), -1);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, SystemMessageFor(DosDeviceName(letter_), ERROR_FILE_NOT_FOUND));
-    EXPECT_EQ(seen[0].caption, "wine_tests");
+    EXPECT_EQ(seen[0].text, std::string(1, letter_) + ": " + SystemText(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(seen[0].caption, kTestProgramCaption);
     EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", "message"}));
 }
 
@@ -143,7 +145,7 @@ TEST_F(DriverUnmountTest, RefusedDetachNamesTheDriverAndKeepsTheLetter) {
     EXPECT_EQ(DriverUnmount(letter_, true, App()), -1);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, SystemMessageFor("MV_FileDisk:", ERROR_NOT_READY));
+    EXPECT_EQ(seen[0].text, "MV_FileDisk: " + SystemText(ERROR_NOT_READY));
     EXPECT_EQ(recorder_->Steps(), (Steps{"open", "detach failed", "message", "close"}));
     EXPECT_TRUE(DriveListed(letter_));
 }
@@ -156,7 +158,7 @@ TEST_F(DriverUnmountTest, WinesFailedDismountLeavesTheLetterDefined) {
     EXPECT_EQ(DriverUnmount(letter_, true, App()), -1);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, SystemMessageFor(DosDeviceName(letter_), ERROR_BAD_DEV_TYPE));
+    EXPECT_EQ(seen[0].text, std::string(1, letter_) + ": " + SystemText(ERROR_BAD_DEV_TYPE));
     EXPECT_EQ(State().attached, 0);
     EXPECT_EQ(State().dismountRequests, 1u);
     EXPECT_TRUE(DriveListed(letter_));

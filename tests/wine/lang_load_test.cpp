@@ -5,23 +5,19 @@
 
 #include <string>
 
-#include "lang/BuiltinTexts.h"
 #include "plugin/MorvaneApp.h"
 #include "support/CleanRegistry.h"
 #include "support/CurrentDirectory.h"
+#include "support/ExpectedTexts.h"
 #include "support/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
 #include "support/ScratchFolder.h"
-#include "win32/OwnModule.h"
 
 using namespace morvane;
 using namespace morvane::test;
 
 namespace {
-
-constexpr const char kBilingualMessage[] =
-    "\xDF\xE7\xFB\xEA\xEE\xE2\xEE\xE9 \xF4\xE0\xE9\xEB \xED\xE5 \xED\xE0\xE9\xE4\xE5\xED!\nLanguage file is missing!";
 
 class LangLoad : public CleanRegistryTest {
 protected:
@@ -96,10 +92,9 @@ TEST_F(LangLoad, MissingFileIsReportedOnceInBothLanguages) {
         EXPECT_FALSE(App().CMLangApp::LoadLanguage(name, false)) << name;
         const auto seen = watcher.Seen();
         ASSERT_EQ(seen.size(), 1u) << name;
-        EXPECT_EQ(seen[0].text, kBilingualMessage);
+        EXPECT_EQ(seen[0].text, kTextLanguageFileMissing);
         // The title of the module that holds the application object.
-        EXPECT_EQ(seen[0].caption, win32::ModuleTitle());
-        EXPECT_EQ(seen[0].caption, App().AppTitle());
+        EXPECT_EQ(seen[0].caption, kTestProgramCaption);
         EXPECT_TRUE(seen[0].hasOk);
         EXPECT_FALSE(seen[0].hasCancel || seen[0].hasYes || seen[0].hasNo);
         EXPECT_EQ(seen[0].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
@@ -115,7 +110,7 @@ TEST_F(LangLoad, MainMarkAnywhereSelectsTheBuiltinTexts) {
         EXPECT_TRUE(watcher.Seen().empty()) << setting;
         std::string text = "untouched";
         EXPECT_FALSE(App().GetLangString(1, text)) << setting;
-        EXPECT_EQ(App().LangText(1001), BuiltinText(1001)) << setting;
+        EXPECT_EQ(App().LangText(1001), kTextFileNotFound) << setting;
     }
 }
 
@@ -183,14 +178,14 @@ TEST_F(LangLoad, FormattedTextsNeedTheirOwnConversions) {
         std::string expected;
     };
     const Case cases[] = {
-        {1004, BuiltinText(1004)},                             // a text where a character is passed
+        {1004, kTextUnmountOtherImage},                        // a text where a character is passed
         {1006, "Is image %s really mounted as drive %c:?"},    // the same arguments
         {1007, "Image %s is not mounted?"},                    // the first of them
-        {1008, BuiltinText(1008)},                             // order swapped
-        {1011, BuiltinText(1011)},                             // a width
+        {1008, kTextUnmountBeforeRemoval},                     // order swapped
+        {1011, kTextCommandFailed},                            // a width
         {1001, "100% sure %s"},                                // nobody fills this one in
         {1009, ""},                                            // an empty translation is shown
-        {1012, BuiltinText(1012)},                             // not translated
+        {1012, kTextDriverMissing},                            // not translated
     };
     for (const Case& c : cases) EXPECT_EQ(App().LangText(c.id), c.expected) << c.id;
     // The caller's own built-in text is the one compared.

@@ -8,6 +8,7 @@
 
 #include "support/CleanRegistry.h"
 #include "support/CurrentDirectory.h"
+#include "support/ExpectedTexts.h"
 #include "support/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
@@ -19,8 +20,6 @@ using namespace morvane;
 using namespace morvane::test;
 
 namespace {
-
-constexpr const char kBuiltinNotFound[] = "\xD4\xE0\xE9\xEB \xED\xE5 \xED\xE0\xE9\xE4\xE5\xED!";
 
 class LangPluginFolder : public CleanRegistryTest {
 protected:
@@ -78,7 +77,7 @@ TEST_F(LangPluginFolder, MainMarkKeepsTheBuiltinTexts) {
     ASSERT_EQ(StoreLangSetting(REG_SZ, std::string("<main> (Russian)", 17)), ERROR_SUCCESS);
     const auto seen = NotFoundMessages(PluginPath());
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, kBuiltinNotFound);
+    EXPECT_EQ(seen[0].text, kTextFileNotFound);
 }
 
 TEST_F(LangPluginFolder, MissingChosenFileIsSilentAtLoad) {
@@ -86,14 +85,14 @@ TEST_F(LangPluginFolder, MissingChosenFileIsSilentAtLoad) {
     const auto seen = NotFoundMessages(PluginPath());
     // Only the not-found message: nothing said that the language is missing.
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, kBuiltinNotFound);
+    EXPECT_EQ(seen[0].text, kTextFileNotFound);
 }
 
 TEST_F(LangPluginFolder, MissingEnglishFileLeavesTheBuiltinTexts) {
     ASSERT_TRUE(DeleteFileA(PluginLanguage("MV_eng.lng").c_str()));
     const auto seen = NotFoundMessages(PluginPath());
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, kBuiltinNotFound);
+    EXPECT_EQ(seen[0].text, kTextFileNotFound);
 }
 
 TEST_F(LangPluginFolder, SettingOfAWrongTypeFallsBackToEnglish) {

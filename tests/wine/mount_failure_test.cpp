@@ -9,12 +9,13 @@
 #include "drive/ControlCodes.h"
 #include "plugin/MorvaneApp.h"
 #include "support/DriveLetters.h"
-#include "support/DriveTexts.h"
+#include "support/ExpectedTexts.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
 #include "support/StandInFixture.h"
 #include "support/StoredRecords.h"
+#include "support/SystemText.h"
 
 using namespace morvane;
 using namespace morvane::test;

@@ -12,7 +12,7 @@
 #include "drive/ControlCodes.h"
 #include "plugin/MorvaneApp.h"
 #include "support/DriveLetters.h"
-#include "support/DriveTexts.h"
+#include "support/ExpectedTexts.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
 #include "support/ScratchImage.h"
@@ -73,7 +73,7 @@ TEST_F(OpenFiles, NoLeavesDriveRecordAndDriveTableAsTheyWere) {
             EXPECT_FALSE(App().UnmountImage(record_, DisplayNameOf(record_)));
             const auto seen = watcher.Seen();
             ASSERT_EQ(seen.size(), 1u);
-            ExpectQuestion(seen[0], mode, App().AppTitle());
+            ExpectQuestion(seen[0], mode, kTestProgramCaption);
         }
         EXPECT_EQ(recorder_->ControlCodes(), std::vector<DWORD>{FSCTL_LOCK_VOLUME});
         EXPECT_EQ(record_.mounted, 1);
@@ -105,7 +105,7 @@ TEST_F(OpenFiles, YesDismountsByForceWithoutLockOrUnlock) {
     EXPECT_TRUE(App().UnmountImage(record_, DisplayNameOf(record_)));
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
-    ExpectQuestion(seen[0], kModeFloppy, App().AppTitle());
+    ExpectQuestion(seen[0], kModeFloppy, kTestProgramCaption);
 
     // The refused lock, then the forced pass: detach before dismount.
     EXPECT_EQ(recorder_->ControlCodes(),

@@ -15,12 +15,13 @@
 #include "support/ActivityLogFile.h"
 #include "support/BuiltinTextsFixture.h"
 #include "support/CurrentDirectory.h"
-#include "support/DriveTexts.h"
+#include "support/ExpectedTexts.h"
 #include "support/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
 #include "support/ScratchFolder.h"
 #include "support/StoredRecords.h"
+#include "support/SystemText.h"
 #include "win32/UniqueHandle.h"
 
 using namespace morvane;

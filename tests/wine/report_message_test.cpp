@@ -12,11 +12,12 @@
 #include "support/ActivityLogFile.h"
 #include "support/BuiltinTextsFixture.h"
 #include "support/DriveLetters.h"
-#include "support/DriveTexts.h"
+#include "support/ExpectedTexts.h"
 #include "support/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
 #include "support/StoredRecords.h"
+#include "support/SystemText.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -75,7 +76,7 @@ TEST_F(ReportInHost, OneBoxPerFailureWithTheMessageOfItsContextAndError) {
     for (size_t i = 0; i < cases.size(); ++i) {
         SCOPED_TRACE("case " + std::to_string(i) + ", error " + std::to_string(cases[i].error));
         EXPECT_EQ(seen[i].text, cases[i].message);
-        EXPECT_EQ(seen[i].caption, App().AppTitle());
+        EXPECT_EQ(seen[i].caption, kTestProgramCaption);
         EXPECT_TRUE(seen[i].hasOk);
         EXPECT_FALSE(seen[i].hasCancel || seen[i].hasYes || seen[i].hasNo);
         EXPECT_EQ(seen[i].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
@@ -106,11 +107,10 @@ TEST_F(ReportInHost, PluginShowsItsFailuresCaptionedMorvane) {
     EXPECT_EQ(seen[1].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
 }
 
-// An installed translation replaces the built-in texts in the messages.
+// An installed translation, here the shipped English file, replaces the
+// built-in texts in the messages; its line breaks are CR LF.
 TEST_F(ReportInHost, SpecialTextsComeFromTheLanguageTable) {
     ASSERT_TRUE(App().LoadLanguage(kDefaultLangFile, true)) << "no " << kDefaultLangFile << " beside the tests";
-    ASSERT_NE(App().LangText(1012), kTextDriverMissing);
-    ASSERT_NE(App().LangText(1015), kTextImageNotAccessible);
     MessageBoxWatcher watcher;
     SetLastError(ERROR_PATH_NOT_FOUND);
     App().ReportDriveError("Q:", ReportContext::CreateDevice);
@@ -118,6 +118,8 @@ TEST_F(ReportInHost, SpecialTextsComeFromTheLanguageTable) {
     App().ReportDriveError("MV_FileDisk:", ReportContext::AttachImage);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0].text, App().LangText(1012) + "\n\n" + App().LangText(1014));
-    EXPECT_EQ(seen[1].text, App().LangText(1015));
+    EXPECT_EQ(seen[0].text,
+              "Error creating the virtual drive!\r\nThe driver may not be installed.\n\n"
+              "See the ReadMe file for details.");
+    EXPECT_EQ(seen[1].text, "Error mounting the image!\r\nThe image file is not accessible.");
 }

@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "plugin/MorvaneApp.h"
 #include "support/ActivityLogFile.h"
 #include "support/DriveLetters.h"
-#include "support/DriveTexts.h"
+#include "support/ExpectedTexts.h"
 #include "support/Rundll32.h"
 #include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
 #include "support/StandInFixture.h"
 #include "support/StoredRecords.h"
+#include "support/SystemText.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -195,7 +195,7 @@ TEST_F(LogonRestoreWithDriver, DeletedImageIsLoggedAndLeavesNoLetter) {
     const char name[] = {letters_[0], ':', '\0'};
     EXPECT_EQ(QueryDosDeviceA(name, target, MAX_PATH), 0u) << target;
     EXPECT_EQ(Stored("gone.iso").mounted, 0);
-    ExpectSingleLogEntry(ReadActivityLog(), App().LangText(1015));
+    ExpectSingleLogEntry(ReadActivityLog(), kTextImageNotAccessible);
 }
 
 TEST_F(LogonRestoreWithDriver, LaterRestoreAppendsToTheLog) {
@@ -216,5 +216,5 @@ TEST_F(LogonRestoreWithDriver, LaterRestoreAppendsToTheLog) {
     const std::string log = ReadActivityLog();
     ASSERT_GT(log.size(), firstLog.size());
     EXPECT_EQ(log.substr(0, firstLog.size()), firstLog);
-    ExpectSingleLogEntry(log.substr(firstLog.size()), App().LangText(1015));
+    ExpectSingleLogEntry(log.substr(firstLog.size()), kTextImageNotAccessible);
 }

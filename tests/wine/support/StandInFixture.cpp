@@ -3,10 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "drive/DriveMessages.h"
-#include "plugin/MorvaneApp.h"
 #include "support/DriveLetters.h"
-#include "support/DriveTexts.h"
 #include "support/StandInDriver.h"
 
 namespace morvane::test {
@@ -57,13 +54,6 @@ void StandInTest::RecordCoreRequests() {
     recorder_.reset();
     recorder_ = std::make_unique<DriverRequestRecorder>(GetModuleHandleA(nullptr));
     ASSERT_TRUE(recorder_->SeesSteps() && recorder_->SeesShell()) << recorder_->Why();
-}
-
-std::string SystemMessageFor(const std::string& object, DWORD error) { return object + " " + SystemText(error); }
-
-std::string SpecialMessageFor(ReportContext context, DWORD error) {
-    const auto special = SpecialDriveMessage(context, error, [](TextId id) { return App().LangText(id); });
-    return special ? *special : std::string("(no special message)");
 }
 
 }  // namespace morvane::test

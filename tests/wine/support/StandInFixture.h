@@ -8,10 +8,8 @@
 #include <windows.h>
 
 #include <memory>
-#include <string>
 #include <vector>
 
-#include "drive/ReportContext.h"
 #include "support/BuiltinTextsFixture.h"
 #include "support/ImportPatch.h"
 
@@ -36,12 +34,5 @@ protected:
 private:
     std::vector<char> givenLetters_;
 };
-
-// The message that a failure with system error `error` shows for `object`
-// (a drive name such as "X:", or "MV_FileDisk:").
-std::string SystemMessageFor(const std::string& object, DWORD error);
-// The special message of a context and error (driver missing, too many
-// devices, image not accessible).
-std::string SpecialMessageFor(ReportContext context, DWORD error);
 
 }  // namespace morvane::test
