@@ -186,7 +186,8 @@ TEST(ImportPatch, ReplacesOnlyWhatTheModuleImportsAndRestoresIt) {
     {
         ImportPatch patch(self, "kernel32.dll", "GetVersion", reinterpret_cast<const void*>(&CountingGetVersion));
         ASSERT_TRUE(patch.IsApplied());
-        EXPECT_EQ(patch.Original(), reinterpret_cast<const void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetVersion")));
+        const auto system = GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetVersion");
+        EXPECT_EQ(patch.Original(), reinterpret_cast<const void*>(system));
         g_replacementCalls = 0;
         EXPECT_EQ(CallGetVersion(), 0u);
         EXPECT_EQ(g_replacementCalls, 1);

@@ -46,7 +46,7 @@ protected:
 
     void ExpectQuestion(const SeenMessageBox& box, uint32_t mode, const std::string& caption) {
         const bool writable = mode == 0 || mode == 4;
-        EXPECT_EQ(box.text, writable ? std::string(kTextOpenFiles) + "\n" + kTextDataLoss : std::string(kTextOpenFiles));
+        EXPECT_EQ(box.text, writable ? std::string(kTextOpenFiles) + "\n" + kTextDataLoss : kTextOpenFiles);
         EXPECT_EQ(box.caption, caption);
         EXPECT_TRUE(box.hasYes && box.hasNo);
         EXPECT_FALSE(box.hasOk || box.hasCancel);

@@ -112,7 +112,9 @@ bool StopStandInDriver(std::string* why) {
 }
 
 std::string StandInDeviceName(int family, uint32_t number) {
-    const char* stem = family == kCdDvdFamily ? "MV_FileDiskCd" : family == kFloppyFamily ? "MV_FileDiskFlp" : "MV_FileDisk";
+    const char* stem = family == kCdDvdFamily    ? "MV_FileDiskCd"
+                       : family == kFloppyFamily ? "MV_FileDiskFlp"
+                                                 : "MV_FileDisk";
     return std::string(kDeviceDirectory) + stem + std::to_string(number);
 }
 
