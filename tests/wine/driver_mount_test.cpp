@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include <cstring>
 #include <vector>
 
 #include "drive/ControlCodes.h"

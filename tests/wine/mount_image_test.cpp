@@ -6,7 +6,6 @@
 #include <winioctl.h>
 
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 #include <memory>
 #include <string>

@@ -3,7 +3,6 @@
 // letter nor a mounted mark behind.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
