@@ -9,6 +9,8 @@
 #include "support/CleanRegistry.h"
 #include "support/FolderListing.h"
 #include "support/Plugin.h"
+#include "support/ScratchFolder.h"
+#include "support/ScratchImage.h"
 #include "support/StoredRecords.h"
 #include "win32/UniqueHandle.h"
 
@@ -83,14 +85,14 @@ TEST_F(AddImage, DefaultsByExtensionThenFloppySize) {
         ASSERT_TRUE(ResizeFile(image.Path(), c.size));
 
         ASSERT_EQ(Put(image.Path(), "\\" + name), 0);
-        CFileInfo record;
-        ASSERT_TRUE(ReadRecord(name, record));
-        EXPECT_EQ(record.driveLetter, c.letter);
-        EXPECT_EQ(record.mountMode, c.mode);
-        EXPECT_EQ(record.deviceNumber, 0u);
-        EXPECT_EQ(record.mounted, 0);
-        EXPECT_EQ(record.restoreAtLogon, 0);
-        EXPECT_EQ((uint64_t{record.findData.nFileSizeHigh} << 32) | record.findData.nFileSizeLow, c.size);
+        const auto record = ReadRecord(name);
+        ASSERT_TRUE(record);
+        EXPECT_EQ(record->driveLetter, c.letter);
+        EXPECT_EQ(record->mountMode, c.mode);
+        EXPECT_EQ(record->deviceNumber, 0u);
+        EXPECT_EQ(record->mounted, 0);
+        EXPECT_EQ(record->restoreAtLogon, 0);
+        EXPECT_EQ((uint64_t{record->findData.nFileSizeHigh} << 32) | record->findData.nFileSizeLow, c.size);
     }
 }
 
@@ -102,8 +104,9 @@ TEST_F(AddImage, RecordHoldsTheFileSearchResultTheNameAndThePath) {
     WIN32_FIND_DATAA search;
     ASSERT_TRUE(FindEntry(image.Path(), search));
 
-    CFileInfo record;
-    ASSERT_TRUE(ReadRecord("Movie Night.ISO", record));
+    const auto found = ReadRecord("Movie Night.ISO");
+    ASSERT_TRUE(found);
+    const CFileInfo& record = *found;
     EXPECT_EQ(StoredValues().at(0).name, "Movie Night.ISO");
     const FindData& stored = record.findData;
     EXPECT_EQ(stored.dwFileAttributes, search.dwFileAttributes);
@@ -159,9 +162,9 @@ TEST_F(AddImage, CatalogueNameAnswersFileExistsWithoutTheOverwriteBit) {
     ASSERT_EQ(StoreRecord({"disk.iso", "C:\\old\\disk.iso", 'Q', 0, false, true}), ERROR_SUCCESS);
     // Bits other than overwrite (resume 2, move 4) do not count.
     for (int flags : {0, 2, 4, 6}) EXPECT_EQ(Put(image.Path(), "\\DISK.iso", flags), 1) << flags;
-    CFileInfo record;
-    ASSERT_TRUE(ReadRecord("disk.iso", record));
-    EXPECT_EQ(ImagePathOf(record), "C:\\old\\disk.iso");
+    const auto record = ReadRecord("disk.iso");
+    ASSERT_TRUE(record);
+    EXPECT_EQ(ImagePathOf(*record), "C:\\old\\disk.iso");
 }
 
 TEST_F(AddImage, WhatIsNoImageFileOrNamesThatDoNotFitAreRefused) {
@@ -202,9 +205,9 @@ TEST_F(AddImage, PathLongerThanItsFieldIsRefused) {
     // more; made through the wide-character calls, which allow that. Wine's
     // narrow file search refuses such a path itself (error 206), Windows with
     // long paths enabled may not; either way nothing may be stored.
-    ScratchImage base("marker");
+    ScratchFolder base;
     ASSERT_TRUE(base.IsReady());
-    std::string folder = base.Path().substr(0, base.Path().rfind('\\'));
+    std::string folder = base.Path().substr(0, base.Path().size() - 1);
     std::vector<std::string> made;
     while (folder.size() < 270) {
         folder += "\\" + std::string(40, 'd');

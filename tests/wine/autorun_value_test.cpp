@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "drive/AutorunCommand.h"
+#include "support/ActivityLogFile.h"
 #include "support/CleanRegistry.h"
 #include "support/Plugin.h"
 #include "support/Rundll32.h"
@@ -162,13 +162,13 @@ TEST_F(AutorunValue, CommandLineStartsTheRestore) {
     const RunValue value = ReadRunValue();
     ASSERT_TRUE(value.exists);
     const std::string command(value.data.begin(), value.data.end() - 1);
-    DeleteLogonLog();
+    DeleteActivityLog();
     LogonProcess process(command);
     const LogonRunResult run = process.Wait();
     ASSERT_TRUE(run.started) << "error " << run.startError;
     EXPECT_TRUE(run.finished);
-    CFileInfo record;
-    ASSERT_TRUE(ReadRecord("disk.iso", record));
-    EXPECT_EQ(record.mounted, 0);
-    DeleteLogonLog();
+    const auto record = ReadRecord("disk.iso");
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->mounted, 0);
+    DeleteActivityLog();
 }

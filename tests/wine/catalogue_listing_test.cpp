@@ -134,9 +134,9 @@ TEST_F(CatalogueListing, NamesDifferingOnlyInCaseAreOneEntry) {
         std::string remote = c.copied;
         EXPECT_EQ(Fs().FsPutFile(local.data(), remote.data(), 0), 1) << "file exists";
         EXPECT_EQ(NamesOf(ListFolder(Fs())), std::vector<std::string>{c.stored});
-        CFileInfo record;
-        ASSERT_TRUE(ReadRecord(c.stored, record));
-        EXPECT_EQ(ImagePathOf(record), std::string("C:\\images\\") + c.stored);
+        const auto record = ReadRecord(c.stored);
+        ASSERT_TRUE(record);
+        EXPECT_EQ(ImagePathOf(*record), std::string("C:\\images\\") + c.stored);
     }
 }
 

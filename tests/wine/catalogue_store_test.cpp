@@ -74,9 +74,9 @@ TEST_F(CatalogueStore, RefreshKeepsAnUnconfirmedMountedMark) {
     ASSERT_NE(disk, nullptr);
     EXPECT_EQ(disk->record.mounted, 1);
     EXPECT_EQ(disk->record.restoreAtLogon, 1);
-    CFileInfo stored;
-    ASSERT_TRUE(ReadRecord("disk.iso", stored));
-    EXPECT_EQ(stored.mounted, 1);
+    const auto stored = ReadRecord("disk.iso");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->mounted, 1);
 }
 
 TEST_F(CatalogueStore, RefreshWithoutTheKeyLeavesEverythingAsItWas) {

@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include <cstring>
 #include <vector>
 
 #include "drive/ControlCodes.h"
@@ -14,19 +13,21 @@
 #include "drive/ImageInfo.h"
 #include "drive/KernelPath.h"
 #include "plugin/MorvaneApp.h"
+#include "support/DriveLetters.h"
+#include "support/ExpectedTexts.h"
 #include "support/ImportPatch.h"
 #include "support/MessageBoxWatcher.h"
+#include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
 #include "support/StandInFixture.h"
-#include "support/TempImageFile.h"
-#include "win32/UniqueHandle.h"
+#include "support/SystemText.h"
 
 using namespace morvane;
 using namespace morvane::test;
 
 namespace {
 
-class DriverMountTest : public StandInDriverTest {
+class DriverMountTest : public StandInTest {
 protected:
     std::vector<uint8_t> RequestFor(const std::string& imagePath, bool readOnly) const {
         return BuildAttachRequest(KernelImagePath(imagePath), letter_, readOnly);
@@ -37,8 +38,7 @@ protected:
         const auto seen = watcher.Seen();
         ASSERT_EQ(seen.size(), 1u);
         EXPECT_EQ(seen[0].text, text);
-        EXPECT_EQ(seen[0].caption, "wine_tests");
-        EXPECT_EQ(seen[0].caption, App().AppTitle());
+        EXPECT_EQ(seen[0].caption, kTestProgramCaption);
         EXPECT_TRUE(seen[0].hasOk && !seen[0].hasYes && !seen[0].hasNo && !seen[0].hasCancel);
     }
 
@@ -47,30 +47,10 @@ protected:
     using Steps = std::vector<std::string>;
 
     void ExpectNoDefinition() const {
-        EXPECT_FALSE(IsDriveDefined(letter_));
+        EXPECT_FALSE(DriveListed(letter_));
         char target[MAX_PATH];
         EXPECT_FALSE(QueryDosDeviceA(DosDeviceName(letter_).c_str(), target, MAX_PATH)) << target;
     }
-};
-
-// A file at a fixed path, removed at the end of the scope.
-class FixedFile {
-public:
-    explicit FixedFile(std::string path) : path_(std::move(path)) {
-        const win32::FileHandle file(
-            CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        created_ = file.IsValid();
-    }
-    ~FixedFile() {
-        if (created_) DeleteFileA(path_.c_str());
-    }
-    FixedFile(const FixedFile&) = delete;
-    FixedFile& operator=(const FixedFile&) = delete;
-    bool IsCreated() const { return created_; }
-
-private:
-    std::string path_;
-    bool created_ = false;
 };
 
 // Wine serves \\server\share\ from dosdevices\unc\server\share in its
@@ -112,26 +92,25 @@ TEST_F(DriverMountTest, AttachesEachFamilyAndTellsTheShell) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(StandInDeviceName(c.family, c.number));
-        TempImageFile image;
-        ASSERT_TRUE(image.IsCreated());
+        ScratchImage image;
+        ASSERT_TRUE(image.IsReady());
         const std::string kernelPath = KernelImagePath(image.Path());
         const std::vector<uint8_t> request = RequestFor(image.Path(), c.readOnly);
         const uint32_t handlesBefore = OpenHandles(c.family, c.number);
         {
             MessageBoxWatcher watcher;
-            DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-            ASSERT_TRUE(recorder.SeesSteps() && recorder.SeesShell()) << recorder.Why();
+            RecordCoreRequests();
 
             ASSERT_EQ(DriverMount(c.number, request.data(), c.family, App()), 0);
 
             EXPECT_TRUE(watcher.Seen().empty());
-            EXPECT_EQ(recorder.Steps(), (Steps{"open failed", Define(), "open", "attach", "close", "notice"}));
-            const auto definitions = recorder.Definitions();
+            EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define(), "open", "attach", "close", "notice"}));
+            const auto definitions = recorder_->Definitions();
             ASSERT_EQ(definitions.size(), 1u);
             EXPECT_EQ(definitions[0].flags, static_cast<DWORD>(DDD_RAW_TARGET_PATH));
             EXPECT_EQ(definitions[0].name, DosDeviceName(letter_));
             EXPECT_EQ(definitions[0].target, DeviceObjectName(c.family, c.number));
-            const auto opens = recorder.Opens();
+            const auto opens = recorder_->Opens();
             ASSERT_EQ(opens.size(), 2u) << "the in-use check, then the defined letter";
             for (const RecordedOpen& open : opens) {
                 EXPECT_EQ(open.path, VolumePath(letter_));
@@ -142,20 +121,20 @@ TEST_F(DriverMountTest, AttachesEachFamilyAndTellsTheShell) {
             }
             EXPECT_FALSE(opens[0].succeeded);
             EXPECT_TRUE(opens[1].succeeded);
-            const auto controls = recorder.Controls();
+            const auto controls = recorder_->Controls();
             ASSERT_EQ(controls.size(), 1u);
             EXPECT_EQ(controls[0].code, MV_IOCTL_ATTACH_IMAGE);
             EXPECT_EQ(controls[0].inputLength, kernelPath.size() + 15);
             EXPECT_EQ(controls[0].input, request);
             EXPECT_EQ(controls[0].outputLength, 0u);
-            const auto notices = recorder.ShellNotices();
+            const auto notices = recorder_->ShellNotices();
             ASSERT_EQ(notices.size(), 1u);
             EXPECT_EQ(notices[0].event, SHCNE_DRIVEADD);
             EXPECT_EQ(notices[0].flags, static_cast<UINT>(SHCNF_PATHA));
             EXPECT_EQ(notices[0].path, ShellDrivePath(letter_));
             EXPECT_FALSE(notices[0].hasSecondItem);
         }
-        EXPECT_TRUE(IsDriveDefined(letter_));
+        EXPECT_TRUE(DriveListed(letter_));
         char target[MAX_PATH] = {};
         ASSERT_TRUE(QueryDosDeviceA(DosDeviceName(letter_).c_str(), target, MAX_PATH));
         EXPECT_STREQ(target, DeviceObjectName(c.family, c.number).c_str());
@@ -181,13 +160,13 @@ TEST_F(DriverMountTest, AttachesEachFamilyAndTellsTheShell) {
 // Every form of image path reaches the driver in the kernel's name space and
 // comes back from the query as it was sent.
 TEST_F(DriverMountTest, SendsTheKernelPathOfEveryPathForm) {
-    FixedFile rootImage("C:\\x.iso");
-    ASSERT_TRUE(rootImage.IsCreated());
+    ScratchImage rootImage("x.iso", 2048, "C:\\");
+    ASSERT_TRUE(rootImage.IsReady()) << "C:\\x.iso exists already or cannot be made";
     std::string why;
     const std::string share = MakeWineShare(&why);
     if (share.empty()) GTEST_SKIP() << "no UNC share to test with: " << why;
-    TempImageFile shared(".iso", 512, share);
-    ASSERT_TRUE(shared.IsCreated()) << "cannot write to " << share;
+    ScratchImage shared("mvimage-" + std::to_string(GetCurrentProcessId()) + ".iso", 512, share);
+    ASSERT_TRUE(shared.IsReady()) << "cannot write to " << share;
 
     const struct {
         std::string imagePath;
@@ -202,12 +181,11 @@ TEST_F(DriverMountTest, SendsTheKernelPathOfEveryPathForm) {
         const std::vector<uint8_t> request = RequestFor(c.imagePath, false);
         {
             MessageBoxWatcher watcher;
-            DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-            ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
+            RecordCoreRequests();
             ASSERT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), 0);
             EXPECT_TRUE(watcher.Seen().empty());
-            ASSERT_EQ(recorder.Controls().size(), 1u);
-            EXPECT_EQ(recorder.Controls()[0].inputLength, c.kernelPath.size() + 15);
+            ASSERT_EQ(recorder_->Controls().size(), 1u);
+            EXPECT_EQ(recorder_->Controls()[0].inputLength, c.kernelPath.size() + 15);
         }
         MvStandInState state;
         ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
@@ -228,8 +206,8 @@ TEST_F(DriverMountTest, SendsTheKernelPathOfEveryPathForm) {
 // directory, exists but refuses the open (error 5), like a drive that only
 // administrators may open on Windows. Both are in use.
 TEST_F(DriverMountTest, LetterInUseDefinesNothing) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     const struct {
         char letter;
         std::vector<std::string> steps;
@@ -245,12 +223,11 @@ TEST_F(DriverMountTest, LetterInUseDefinesNothing) {
         ASSERT_TRUE(QueryDosDeviceA(name.c_str(), before, MAX_PATH));
 
         MessageBoxWatcher watcher;
-        DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-        ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+        RecordCoreRequests();
         EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), -1);
 
-        ExpectOneBox(watcher, SystemMessageFor(name, ERROR_BUSY));
-        EXPECT_EQ(recorder.Steps(), c.steps);
+        ExpectOneBox(watcher, std::string(1, c.letter) + ": " + SystemText(ERROR_BUSY));
+        EXPECT_EQ(recorder_->Steps(), c.steps);
         char after[MAX_PATH] = {};
         ASSERT_TRUE(QueryDosDeviceA(name.c_str(), after, MAX_PATH));
         EXPECT_STREQ(after, before);
@@ -265,71 +242,67 @@ TEST_F(DriverMountTest, LetterInUseDefinesNothing) {
 // the stale one; Wine 8 refuses to define a name twice, so the definition
 // step fails and is reported.
 TEST_F(DriverMountTest, LetterOfAVanishedDeviceIsNotInUse) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, DosDeviceName(letter_).c_str(),
                                  "\\Device\\MV_FileDisk\\Gone"));
     const std::vector<uint8_t> request = RequestFor(image.Path(), false);
     MessageBoxWatcher watcher;
-    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+    RecordCoreRequests();
     EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), -1);
-    EXPECT_EQ(recorder.Steps(), (Steps{"open failed", Define() + " failed", "message"}));
+    EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define() + " failed", "message"}));
     ASSERT_EQ(watcher.Seen().size(), 1u);
-    EXPECT_EQ(watcher.Seen()[0].text.rfind(DosDeviceName(letter_) + " ", 0), 0u) << watcher.Seen()[0].text;
+    EXPECT_EQ(watcher.Seen()[0].text.rfind(std::string(1, letter_) + ": ", 0), 0u) << watcher.Seen()[0].text;
 }
 
 TEST_F(DriverMountTest, StoppedDriverShowsDriverMissing) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     const std::vector<uint8_t> request = RequestFor(image.Path(), false);
     std::string why;
     ASSERT_TRUE(StopStandInDriver(&why)) << why;
 
     MessageBoxWatcher watcher;
-    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+    RecordCoreRequests();
     EXPECT_EQ(DriverMount(0, request.data(), kHardDiskFamily, App()), -1);
-    ExpectOneBox(watcher, SpecialMessageFor(ReportContext::CreateDevice, ERROR_PATH_NOT_FOUND));
-    EXPECT_EQ(recorder.Steps(), (Steps{"open failed", Define(), "open failed", "message", Remove()}));
-    EXPECT_EQ(recorder.Opens().back().error, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+    ExpectOneBox(watcher, DriverMissingMessage());
+    EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define(), "open failed", "message", Remove()}));
+    EXPECT_EQ(recorder_->Opens().back().error, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
     ExpectNoDefinition();
 }
 
 // Wine opens a device whose driver refuses the open; the recorder reports
 // the refusal as Windows does (ERROR_FILE_NOT_FOUND).
 TEST_F(DriverMountTest, NumberPastTheDriversSetShowsTooManyDevices) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     const std::vector<uint8_t> request = RequestFor(image.Path(), false);
     for (int family : {kHardDiskFamily, kCdDvdFamily, kFloppyFamily}) {
         SCOPED_TRACE(family);
         MessageBoxWatcher watcher;
-        DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-        ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+        RecordCoreRequests();
         EXPECT_EQ(DriverMount(MV_STANDIN_SERVED_DEVICES, request.data(), family, App()), -1);
-        ExpectOneBox(watcher, SpecialMessageFor(ReportContext::CreateDevice, ERROR_FILE_NOT_FOUND));
-        EXPECT_EQ(recorder.Steps(), (Steps{"open failed", Define(), "open failed", "message", Remove()}));
+        ExpectOneBox(watcher, TooManyDevicesMessage());
+        EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define(), "open failed", "message", Remove()}));
         ExpectNoDefinition();
     }
 }
 
 TEST_F(DriverMountTest, VanishedImageShowsImageNotAccessible) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     const std::vector<uint8_t> request = RequestFor(image.Path(), false);
-    image.Remove();
+    ASSERT_TRUE(image.Delete());
     const uint32_t handlesBefore = OpenHandles(kFloppyFamily, 1);
 
     MessageBoxWatcher watcher;
-    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+    RecordCoreRequests();
     EXPECT_EQ(DriverMount(1, request.data(), kFloppyFamily, App()), -1);
 
-    ExpectOneBox(watcher, SpecialMessageFor(ReportContext::AttachImage, ERROR_FILE_NOT_FOUND));
-    EXPECT_EQ(recorder.Steps(),
+    ExpectOneBox(watcher, kTextImageNotAccessible);
+    EXPECT_EQ(recorder_->Steps(),
               (Steps{"open failed", Define(), "open", "attach failed", "message", Remove(), "close"}));
-    const auto definitions = recorder.Definitions();
+    const auto definitions = recorder_->Definitions();
     ASSERT_EQ(definitions.size(), 2u);
     EXPECT_EQ(definitions[1].flags, static_cast<DWORD>(DDD_REMOVE_DEFINITION));
     EXPECT_TRUE(definitions[1].target.empty());
@@ -343,42 +316,41 @@ TEST_F(DriverMountTest, VanishedImageShowsImageNotAccessible) {
 // Any other refusal of the attach shows the system's text after the
 // driver's name.
 TEST_F(DriverMountTest, BusyDeviceShowsTheSystemText) {
-    TempImageFile first;
-    TempImageFile second;
-    ASSERT_TRUE(first.IsCreated() && second.IsCreated());
+    ScratchImage first;
+    ScratchImage second;
+    ASSERT_TRUE(first.IsReady() && second.IsReady());
     const std::vector<uint8_t> firstRequest = RequestFor(first.Path(), false);
     ASSERT_EQ(DriverMount(2, firstRequest.data(), kCdDvdFamily, App()), 0);
     RemoveStandInDriveLetter(letter_);
-    ASSERT_FALSE(IsDriveDefined(letter_));
+    ASSERT_FALSE(DriveListed(letter_));
 
     MessageBoxWatcher watcher;
     const std::vector<uint8_t> secondRequest = RequestFor(second.Path(), false);
-    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+    RecordCoreRequests();
     EXPECT_EQ(DriverMount(2, secondRequest.data(), kCdDvdFamily, App()), -1);
-    ExpectOneBox(watcher, SystemMessageFor("MV_FileDisk:", ERROR_BUSY));
-    EXPECT_EQ(recorder.Steps(),
+    ExpectOneBox(watcher, "MV_FileDisk: " + SystemText(ERROR_BUSY));
+    EXPECT_EQ(recorder_->Steps(),
               (Steps{"open failed", Define(), "open", "attach failed", "message", Remove(), "close"}));
     ExpectNoDefinition();
 }
 
 // A letter outside A to Z is refused before anything is opened or bound.
 TEST_F(DriverMountTest, LetterOutsideAToZIsNeverBound) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     for (char letter : {'a', '@', '[', '1', '\\'}) {
         SCOPED_TRACE(letter);
         const std::vector<uint8_t> request = BuildAttachRequest(KernelImagePath(image.Path()), letter, false);
-        const std::string name = DosDeviceName(letter);
+        const char name[] = {letter, ':', '\0'};
         char target[MAX_PATH];
-        const bool definedBefore = QueryDosDeviceA(name.c_str(), target, MAX_PATH);
+        const bool definedBefore = QueryDosDeviceA(name, target, MAX_PATH);
 
         MessageBoxWatcher watcher;
-        DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-        ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+        RecordCoreRequests();
         EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), -1);
-        ExpectOneBox(watcher, SystemMessageFor(name, ERROR_INVALID_DRIVE));
-        EXPECT_EQ(recorder.Steps(), Steps{"message"});
-        EXPECT_EQ(QueryDosDeviceA(name.c_str(), target, MAX_PATH) != 0, definedBefore);
+        // Named by a letter that cannot end or garble the text.
+        ExpectOneBox(watcher, "?: " + SystemText(ERROR_INVALID_DRIVE));
+        EXPECT_EQ(recorder_->Steps(), Steps{"message"});
+        EXPECT_EQ(QueryDosDeviceA(name, target, MAX_PATH) != 0, definedBefore);
     }
 }

@@ -6,17 +6,17 @@
 #include <cstring>
 #include <vector>
 
-#include "plugin/MorvaneApp.h"
 #include "drive/ControlCodes.h"
 #include "drive/DeviceNames.h"
 #include "drive/Driver.h"
 #include "drive/ImageInfo.h"
 #include "drive/KernelPath.h"
+#include "plugin/MorvaneApp.h"
 #include "support/ImportPatch.h"
 #include "support/MessageBoxWatcher.h"
+#include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
 #include "support/StandInFixture.h"
-#include "support/TempImageFile.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -26,10 +26,10 @@ namespace {
 constexpr uint8_t kJunk = 0xA5;
 constexpr size_t kCanary = 8;
 
-class DriverQueryTest : public StandInDriverTest {
+class DriverQueryTest : public StandInTest {
 protected:
     void Mount() {
-        ASSERT_TRUE(image_.IsCreated());
+        ASSERT_TRUE(image_.IsReady());
         kernelPath_ = KernelImagePath(image_.Path());
         const std::vector<uint8_t> request = BuildAttachRequest(kernelPath_, letter_, true);
         ASSERT_EQ(DriverMount(3, request.data(), kFloppyFamily, App()), 0);
@@ -47,7 +47,7 @@ protected:
         return true;
     }
 
-    TempImageFile image_;
+    ScratchImage image_;
     std::string kernelPath_;
     uint8_t answer_[kQueryAnswerSize + kCanary];
 };
@@ -57,22 +57,21 @@ protected:
 TEST_F(DriverQueryTest, AnswersTheAttachedImageThroughAReadOnlyOpen) {
     Mount();
     MessageBoxWatcher watcher;
-    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+    RecordCoreRequests();
     size_t returned = 0;
     ASSERT_EQ(Query(&returned), 0);
-    EXPECT_EQ(recorder.Steps(), (std::vector<std::string>{"open", "query", "close"}));
+    EXPECT_EQ(recorder_->Steps(), (std::vector<std::string>{"open", "query", "close"}));
 
     EXPECT_EQ(returned, kImageInfoFixedSize + kernelPath_.size() + 1);
     EXPECT_TRUE(AnswerNamesImage(answer_, returned, kernelPath_));
     EXPECT_TRUE(CanaryIntact());
-    const auto opens = recorder.Opens();
+    const auto opens = recorder_->Opens();
     ASSERT_EQ(opens.size(), 1u);
     EXPECT_EQ(opens[0].access, static_cast<DWORD>(GENERIC_READ));
     EXPECT_EQ(opens[0].shareMode, static_cast<DWORD>(FILE_SHARE_READ | FILE_SHARE_WRITE));
     EXPECT_EQ(opens[0].disposition, static_cast<DWORD>(OPEN_EXISTING));
     EXPECT_EQ(opens[0].flags, static_cast<DWORD>(FILE_FLAG_NO_BUFFERING));
-    const auto controls = recorder.Controls();
+    const auto controls = recorder_->Controls();
     ASSERT_EQ(controls.size(), 1u);
     EXPECT_EQ(controls[0].code, MV_IOCTL_QUERY_IMAGE);
     EXPECT_EQ(controls[0].inputLength, 0u);

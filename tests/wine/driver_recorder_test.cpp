@@ -5,19 +5,17 @@
 #include <windows.h>
 #include <winioctl.h>
 
-#include "catalogue/FileInfo.h"
-#include "catalogue/StoreKey.h"
 #include "drive/ControlCodes.h"
 #include "drive/DeviceNames.h"
 #include "drive/Driver.h"
 #include "drive/ImageInfo.h"
 #include "drive/KernelPath.h"
-#include "support/CleanRegistry.h"
 #include "support/ImportPatch.h"
 #include "support/Plugin.h"
+#include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
-#include "support/TempImageFile.h"
-#include "win32/RegKey.h"
+#include "support/StandInFixture.h"
+#include "support/StoredRecords.h"
 #include "win32/UniqueHandle.h"
 
 using namespace morvane;
@@ -25,22 +23,8 @@ using namespace morvane::test;
 
 namespace {
 
-class Recorder : public CleanRegistryTest {
+class Recorder : public StandInTest {
 protected:
-    void SetUp() override {
-        CleanRegistryTest::SetUp();
-        std::string why;
-        ASSERT_TRUE(EnsureStandInDriverRunning(&why)) << why;
-        letter_ = FreeDriveLetter();
-        ASSERT_NE(letter_, 0);
-        ASSERT_TRUE(ResetStandInDevice(kCdDvdFamily, 0));
-    }
-    void TearDown() override {
-        RemoveStandInDriveLetter(letter_);
-        ResetStandInDevice(kCdDvdFamily, 0);
-        CleanRegistryTest::TearDown();
-    }
-
     void Bind(int family, uint32_t number) {
         ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, DosDeviceName(letter_).c_str(),
                                      StandInDeviceName(family, number).c_str()));
@@ -63,8 +47,6 @@ protected:
         return win32::FileHandle(CreateFileA(VolumePath(letter_).c_str(), GENERIC_READ | GENERIC_WRITE,
                                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
     }
-
-    char letter_ = 0;
 };
 
 BOOL Control(HANDLE volume, DWORD code) {
@@ -85,8 +67,8 @@ __attribute__((noinline)) DWORD CallGetVersion() { return GetVersion(); }
 }  // namespace
 
 TEST_F(Recorder, SeesTheTestProgramsCoreAndLetsGoAgain) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     BindAttached(image.Path());
     uint8_t answer[kQueryAnswerSize];
     size_t returned = 0;
@@ -112,20 +94,11 @@ TEST_F(Recorder, SeesTheTestProgramsCoreAndLetsGoAgain) {
 }
 
 TEST_F(Recorder, SeesTheLoadedPlugin) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     BindAttached(image.Path());
     // A record stored as mounted on the letter: the refresh asks the driver.
-    CFileInfo record = EmptyFileInfo();
-    ASSERT_TRUE(SetFieldText(record.findData.cFileName, "disk.iso"));
-    ASSERT_TRUE(SetFieldText(record.imagePath, image.Path()));
-    record.driveLetter = letter_;
-    record.mountMode = kModeCdDvd;
-    record.mounted = 1;
-    win32::RegKey key;
-    ASSERT_EQ(key.Create(HKEY_CURRENT_USER, kFilesListKey, KEY_WRITE), ERROR_SUCCESS);
-    ASSERT_EQ(key.SetValue("disk.iso", REG_BINARY, &record, sizeof record), ERROR_SUCCESS);
-    key.Close();
+    ASSERT_EQ(StoreRecord({"disk.iso", image.Path(), letter_, kModeCdDvd, true}), ERROR_SUCCESS);
 
     LoadedPlugin plugin;
     ASSERT_TRUE(plugin.IsLoaded());
@@ -213,7 +186,8 @@ TEST(ImportPatch, ReplacesOnlyWhatTheModuleImportsAndRestoresIt) {
     {
         ImportPatch patch(self, "kernel32.dll", "GetVersion", reinterpret_cast<const void*>(&CountingGetVersion));
         ASSERT_TRUE(patch.IsApplied());
-        EXPECT_EQ(patch.Original(), reinterpret_cast<const void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetVersion")));
+        const auto system = GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetVersion");
+        EXPECT_EQ(patch.Original(), reinterpret_cast<const void*>(system));
         g_replacementCalls = 0;
         EXPECT_EQ(CallGetVersion(), 0u);
         EXPECT_EQ(g_replacementCalls, 1);

@@ -11,8 +11,9 @@
 #include "drive/DeviceNames.h"
 #include "drive/ImageInfo.h"
 #include "drive/KernelPath.h"
+#include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
-#include "support/TempImageFile.h"
+#include "support/StandInFixture.h"
 #include "win32/UniqueHandle.h"
 
 using namespace morvane;
@@ -20,20 +21,8 @@ using namespace morvane::test;
 
 namespace {
 
-class StandIn : public testing::Test {
+class StandIn : public StandInTest {
 protected:
-    void SetUp() override {
-        std::string why;
-        ASSERT_TRUE(EnsureStandInDriverRunning(&why)) << why;
-        letter_ = FreeDriveLetter();
-        ASSERT_NE(letter_, 0) << "no free drive letter";
-        ASSERT_TRUE(ResetStandInDevice(kCdDvdFamily, 0));
-    }
-    void TearDown() override {
-        RemoveStandInDriveLetter(letter_);
-        ResetStandInDevice(kCdDvdFamily, 0);
-    }
-
     // Binds the letter to a device and opens its volume.
     win32::FileHandle Bind(int family, uint32_t number, DWORD access = GENERIC_READ | GENERIC_WRITE) {
         EXPECT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, DosDeviceName(letter_).c_str(),
@@ -44,8 +33,6 @@ protected:
         return win32::FileHandle(CreateFileA(VolumePath(letter_).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                              nullptr, OPEN_EXISTING, FILE_FLAG_NO_BUFFERING, nullptr));
     }
-
-    char letter_ = 0;
 };
 
 bool Send(HANDLE volume, DWORD code, const void* input, size_t inputLength, void* output = nullptr,
@@ -79,8 +66,8 @@ TEST_F(StandIn, StartsOnceAndServesTheFirstNumbersOfEachFamily) {
 }
 
 TEST_F(StandIn, KeepsAndAnswersTheAttachedNameUntilDetached) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     const std::string kernelPath = KernelImagePath(image.Path());
     const win32::FileHandle volume = Bind(kCdDvdFamily, 0);
     ASSERT_TRUE(volume) << GetLastError();
@@ -116,8 +103,8 @@ TEST_F(StandIn, KeepsAndAnswersTheAttachedNameUntilDetached) {
 }
 
 TEST_F(StandIn, RefusesAttachRequestsItCannotServe) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     const std::string existing = KernelImagePath(image.Path());
     std::vector<uint8_t> claimsTooMuch = BuildAttachRequest(existing, 'Q', false);
     // The name length claims one byte more than the input holds after the
@@ -152,8 +139,8 @@ TEST_F(StandIn, RefusesAttachRequestsItCannotServe) {
 }
 
 TEST_F(StandIn, QueryAnswerHonoursTheLimitAndTheOutputSize) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     const std::string kernelPath = KernelImagePath(image.Path());
     const win32::FileHandle volume = Bind(kCdDvdFamily, 0);
     ASSERT_TRUE(volume);
@@ -174,8 +161,8 @@ TEST_F(StandIn, QueryAnswerHonoursTheLimitAndTheOutputSize) {
 
 // The requests that need write access are refused on a read-only handle.
 TEST_F(StandIn, ReadOnlyHandleCanQueryButNotAttach) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     const win32::FileHandle volume = Bind(kCdDvdFamily, 0, GENERIC_READ);
     ASSERT_TRUE(volume);
     SetLastError(0xdeadbeef);
@@ -205,8 +192,8 @@ TEST_F(StandIn, WineDifferencesInVolumeRequests) {
 // refused numbers still open; they serve nothing (see DriverRequestRecorder
 // for how tests see the refusal as Windows reports it).
 TEST_F(StandIn, WineOpensARefusedNumberThatServesNothing) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     const win32::FileHandle volume = Bind(kFloppyFamily, MV_STANDIN_SERVED_DEVICES);
     ASSERT_TRUE(volume) << "Wine now reports the refusal: error " << GetLastError();
     SetLastError(0xdeadbeef);

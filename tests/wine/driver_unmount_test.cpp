@@ -8,31 +8,34 @@
 
 #include <vector>
 
-#include "plugin/MorvaneApp.h"
 #include "drive/ControlCodes.h"
 #include "drive/DeviceNames.h"
 #include "drive/Driver.h"
 #include "drive/ImageInfo.h"
 #include "drive/KernelPath.h"
+#include "plugin/MorvaneApp.h"
+#include "support/DriveLetters.h"
+#include "support/ExpectedTexts.h"
 #include "support/ImportPatch.h"
 #include "support/MessageBoxWatcher.h"
+#include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
 #include "support/StandInFixture.h"
-#include "support/TempImageFile.h"
+#include "support/SystemText.h"
 
 using namespace morvane;
 using namespace morvane::test;
 
 namespace {
 
-class DriverUnmountTest : public StandInDriverTest {
+class DriverUnmountTest : public StandInTest {
 protected:
     // Mounts a fresh image on the letter, CD/DVD device 0.
     void Mount() {
-        ASSERT_TRUE(image_.IsCreated());
+        ASSERT_TRUE(image_.IsReady());
         const std::vector<uint8_t> request = BuildAttachRequest(KernelImagePath(image_.Path()), letter_, false);
         ASSERT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), 0);
-        ASSERT_TRUE(IsDriveDefined(letter_));
+        ASSERT_TRUE(DriveListed(letter_));
     }
 
     MvStandInState State() const {
@@ -43,7 +46,7 @@ protected:
 
     std::string Remove() const { return "remove " + DosDeviceName(letter_); }
 
-    TempImageFile image_;
+    ScratchImage image_;
 };
 
 using Steps = std::vector<std::string>;
@@ -57,36 +60,35 @@ TEST_F(DriverUnmountTest, DetachesDismountsAndRemovesTheLetter) {
         const uint32_t handlesBefore = State().openHandles;
         {
             MessageBoxWatcher watcher;
-            DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-            ASSERT_TRUE(recorder.SeesSteps() && recorder.SeesShell()) << recorder.Why();
+            RecordCoreRequests();
 
             ASSERT_EQ(DriverUnmount(letter_, force, App()), 0);
 
             EXPECT_TRUE(watcher.Seen().empty());
             if (force) {
-                EXPECT_EQ(recorder.Steps(), (Steps{"open", "detach", "dismount", "close", Remove(), "notice"}));
+                EXPECT_EQ(recorder_->Steps(), (Steps{"open", "detach", "dismount", "close", Remove(), "notice"}));
             } else {
-                EXPECT_EQ(recorder.Steps(),
+                EXPECT_EQ(recorder_->Steps(),
                           (Steps{"open", "lock", "detach", "dismount", "unlock", "close", Remove(), "notice"}));
             }
-            const auto definitions = recorder.Definitions();
+            const auto definitions = recorder_->Definitions();
             ASSERT_EQ(definitions.size(), 1u);
             EXPECT_EQ(definitions[0].flags, static_cast<DWORD>(DDD_REMOVE_DEFINITION));
             EXPECT_TRUE(definitions[0].target.empty());
-            const auto opens = recorder.Opens();
+            const auto opens = recorder_->Opens();
             ASSERT_EQ(opens.size(), 1u);
             EXPECT_EQ(opens[0].path, VolumePath(letter_));
             EXPECT_EQ(opens[0].access, static_cast<DWORD>(GENERIC_READ | GENERIC_WRITE));
             EXPECT_EQ(opens[0].shareMode, static_cast<DWORD>(FILE_SHARE_READ | FILE_SHARE_WRITE));
             EXPECT_EQ(opens[0].flags, static_cast<DWORD>(FILE_FLAG_NO_BUFFERING));
-            const auto notices = recorder.ShellNotices();
+            const auto notices = recorder_->ShellNotices();
             ASSERT_EQ(notices.size(), 1u);
             EXPECT_EQ(notices[0].event, SHCNE_DRIVEREMOVED);
             EXPECT_EQ(notices[0].flags, static_cast<UINT>(SHCNF_PATHA));
             EXPECT_EQ(notices[0].path, ShellDrivePath(letter_));
             EXPECT_FALSE(notices[0].hasSecondItem);
         }
-        EXPECT_FALSE(IsDriveDefined(letter_));
+        EXPECT_FALSE(DriveListed(letter_));
         const MvStandInState state = State();
         EXPECT_EQ(state.attached, 0);
         EXPECT_EQ(state.detachRequests, 1u);
@@ -102,38 +104,35 @@ TEST_F(DriverUnmountTest, RefusedLockChangesNothing) {
     for (DWORD error : {DWORD{ERROR_ACCESS_DENIED}, DWORD{ERROR_SHARING_VIOLATION}}) {
         SCOPED_TRACE(error);
         MessageBoxWatcher watcher;
-        DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-        ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
-        recorder.FailLocks(error);
+        RecordCoreRequests();
+        recorder_->FailLocks(error);
         SetLastError(0xdeadbeef);
 
         EXPECT_EQ(DriverUnmount(letter_, false, App()), -2);
 
         EXPECT_EQ(GetLastError(), error) << "the lock's own error, even after the clean-up";
         EXPECT_TRUE(watcher.Seen().empty());
-        EXPECT_EQ(recorder.Steps(), (Steps{"open", "lock failed", "close"}));
-        EXPECT_TRUE(IsDriveDefined(letter_));
+        EXPECT_EQ(recorder_->Steps(), (Steps{"open", "lock failed", "close"}));
+        EXPECT_TRUE(DriveListed(letter_));
         EXPECT_EQ(State().attached, 1);
     }
     // Forced, no lock is asked for: the refusal does not matter.
-    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
-    recorder.FailLocks(ERROR_ACCESS_DENIED);
+    RecordCoreRequests();
+    recorder_->FailLocks(ERROR_ACCESS_DENIED);
     EXPECT_EQ(DriverUnmount(letter_, true, App()), 0);
-    EXPECT_EQ(recorder.ControlCodes(), (std::vector<DWORD>{MV_IOCTL_DETACH_IMAGE, FSCTL_DISMOUNT_VOLUME}));
-    EXPECT_FALSE(IsDriveDefined(letter_));
+    EXPECT_EQ(recorder_->ControlCodes(), (std::vector<DWORD>{MV_IOCTL_DETACH_IMAGE, FSCTL_DISMOUNT_VOLUME}));
+    EXPECT_FALSE(DriveListed(letter_));
 }
 
 TEST_F(DriverUnmountTest, UndefinedLetterIsReported) {
     MessageBoxWatcher watcher;
-    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+    RecordCoreRequests();
     EXPECT_EQ(DriverUnmount(letter_, false, App()), -1);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, SystemMessageFor(DosDeviceName(letter_), ERROR_FILE_NOT_FOUND));
-    EXPECT_EQ(seen[0].caption, "wine_tests");
-    EXPECT_EQ(recorder.Steps(), (Steps{"open failed", "message"}));
+    EXPECT_EQ(seen[0].text, std::string(1, letter_) + ": " + SystemText(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(seen[0].caption, kTestProgramCaption);
+    EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", "message"}));
 }
 
 // A letter bound to a device that serves nothing: the detach fails and the
@@ -142,14 +141,13 @@ TEST_F(DriverUnmountTest, RefusedDetachNamesTheDriverAndKeepsTheLetter) {
     ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, DosDeviceName(letter_).c_str(),
                                  StandInDeviceName(kCdDvdFamily, 0).c_str()));
     MessageBoxWatcher watcher;
-    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+    RecordCoreRequests();
     EXPECT_EQ(DriverUnmount(letter_, true, App()), -1);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, SystemMessageFor("MV_FileDisk:", ERROR_NOT_READY));
-    EXPECT_EQ(recorder.Steps(), (Steps{"open", "detach failed", "message", "close"}));
-    EXPECT_TRUE(IsDriveDefined(letter_));
+    EXPECT_EQ(seen[0].text, "MV_FileDisk: " + SystemText(ERROR_NOT_READY));
+    EXPECT_EQ(recorder_->Steps(), (Steps{"open", "detach failed", "message", "close"}));
+    EXPECT_TRUE(DriveListed(letter_));
 }
 
 // Without the recorder's correction, Wine's failed dismount (error 66) is
@@ -160,20 +158,19 @@ TEST_F(DriverUnmountTest, WinesFailedDismountLeavesTheLetterDefined) {
     EXPECT_EQ(DriverUnmount(letter_, true, App()), -1);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, SystemMessageFor(DosDeviceName(letter_), ERROR_BAD_DEV_TYPE));
+    EXPECT_EQ(seen[0].text, std::string(1, letter_) + ": " + SystemText(ERROR_BAD_DEV_TYPE));
     EXPECT_EQ(State().attached, 0);
     EXPECT_EQ(State().dismountRequests, 1u);
-    EXPECT_TRUE(IsDriveDefined(letter_));
+    EXPECT_TRUE(DriveListed(letter_));
 }
 
 TEST_F(DriverUnmountTest, LetterOutsideAToZIsNeverOpened) {
     for (char letter : {'a', '@', '[', '\0'}) {
         SCOPED_TRACE(static_cast<int>(letter));
         MessageBoxWatcher watcher;
-        DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-        ASSERT_TRUE(recorder.SeesSteps()) << recorder.Why();
+        RecordCoreRequests();
         EXPECT_EQ(DriverUnmount(letter, true, App()), -1);
         EXPECT_EQ(watcher.Seen().size(), 1u);
-        EXPECT_EQ(recorder.Steps(), Steps{"message"});
+        EXPECT_EQ(recorder_->Steps(), Steps{"message"});
     }
 }

@@ -10,7 +10,8 @@
 #include "lang/LangFileParser.h"
 #include "lang/TextTable.h"
 #include "lang/TranslationCheck.h"
-#include "lang_test_folder.h"
+#include "support/ExpectedTexts.h"
+#include "support/FileBytes.h"
 #include "support/Plugin.h"
 
 using namespace morvane;
@@ -36,15 +37,21 @@ TEST(BuiltinTexts, AreWindows1251BytesAsQuoted) {
         uint32_t id;
         const char* bytes;
     };
+    // The texts that other tests expect are checked here at their source.
     const Case cases[] = {
-        {1001, "\xD4\xE0\xE9\xEB \xED\xE5 \xED\xE0\xE9\xE4\xE5\xED!"},
+        {1001, kTextFileNotFound},
+        {1004, kTextUnmountOtherImage},
+        {1008, kTextUnmountBeforeRemoval},
+        {1009, kTextOpenFiles},
+        {1010, kTextDataLoss},
+        {1011, kTextCommandFailed},
+        {1012, kTextDriverMissing},
+        {1013, kTextTooManyDevices},
+        {1014, kTextSeeReadMe},
+        {1015, kTextImageNotAccessible},
         {14, "\xCE\xE1\xF0\xE0\xE7 \xEF\xEE\xE4\xEA\xEB\xFE\xF7\xB8\xED"},
         {5, " \xD0\xE5\xE6\xE8\xEC \xEF\xEE\xE4\xEA\xEB\xFE\xF7\xE5\xED\xE8\xFF "},
         {13, "\xCF\xE5&\xF0\xE5\xEA\xEB\xFE\xF7\xE8\xF2\xFC"},
-        {1004, "\xC2 \xEA\xE0\xF7\xE5\xF1\xF2\xE2\xE5 \xE4\xE8\xF1\xEA\xE0 %c: \xF1\xE5\xE9\xF7\xE0\xF1 "
-               "\xEF\xEE\xE4\xEA\xEB\xFE\xF7\xB8\xED %s. \xCE\xF2\xEA\xEB\xFE\xF7\xE8\xF2\xFC \xE5\xE3\xEE?"},
-        {1011, "\xCD\xE5 \xF3\xE4\xE0\xEB\xEE\xF1\xFC \xE2\xFB\xEF\xEE\xEB\xED\xE8\xF2\xFC "
-               "\xEA\xEE\xEC\xE0\xED\xE4\xF3.\n\xCA\xEE\xE4 \xEE\xF8\xE8\xE1\xEA\xE8: %d."},
         {57, "OK"},
         {8, "&CD/DVD"},
     };
@@ -52,9 +59,7 @@ TEST(BuiltinTexts, AreWindows1251BytesAsQuoted) {
         ASSERT_NE(BuiltinText(c.id), nullptr) << c.id;
         EXPECT_EQ(std::string(BuiltinText(c.id)), c.bytes) << c.id;
     }
-    EXPECT_EQ(std::string(MissingLanguageFileText()),
-              "\xDF\xE7\xFB\xEA\xEE\xE2\xEE\xE9 \xF4\xE0\xE9\xEB \xED\xE5 \xED\xE0\xE9\xE4\xE5\xED!\n"
-              "Language file is missing!");
+    EXPECT_EQ(std::string(MissingLanguageFileText()), kTextLanguageFileMissing);
 }
 
 TEST(BuiltinTexts, EveryLookedUpIdentifierHasOneAndNoOtherHas) {
@@ -80,7 +85,7 @@ TEST(BuiltinTexts, FormattedOnesCarryTheirConversions) {
 }
 
 TEST(ShippedEnglish, TranslatesEveryShownTextWithTheSamePlaceholders) {
-    const std::string bytes = ReadBytes(TestProgramDirectory() + "Language\\MV_eng.lng");
+    const std::string bytes = FileBytes(TestProgramDirectory() + "Language\\MV_eng.lng").value_or("");
     ASSERT_FALSE(bytes.empty()) << "the build puts MV_eng.lng into the Language folder beside the plug-in";
     for (size_t i = 0; i < bytes.size(); ++i) {
         ASSERT_LT(static_cast<unsigned char>(bytes[i]), 0x80) << "ASCII only, at " << i;

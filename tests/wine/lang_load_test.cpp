@@ -5,28 +5,26 @@
 
 #include <string>
 
-#include "lang/BuiltinTexts.h"
-#include "lang_test_folder.h"
 #include "plugin/MorvaneApp.h"
 #include "support/CleanRegistry.h"
+#include "support/CurrentDirectory.h"
+#include "support/ExpectedTexts.h"
+#include "support/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
-#include "win32/OwnModule.h"
+#include "support/ScratchFolder.h"
 
 using namespace morvane;
 using namespace morvane::test;
 
 namespace {
 
-constexpr const char kBilingualMessage[] =
-    "\xDF\xE7\xFB\xEA\xEE\xE2\xEE\xE9 \xF4\xE0\xE9\xEB \xED\xE5 \xED\xE0\xE9\xE4\xE5\xED!\nLanguage file is missing!";
-
 class LangLoad : public CleanRegistryTest {
 protected:
     void SetUp() override {
         CleanRegistryTest::SetUp();
-        ASSERT_TRUE(folder_.IsValid());
-        ASSERT_TRUE(WriteBytes(Path("first.lng"), "First\r\n1=one\r\n2=two\r\n"));
+        ASSERT_TRUE(folder_.IsReady());
+        ASSERT_TRUE(WriteFileBytes(Path("first.lng"), "First\r\n1=one\r\n2=two\r\n"));
         ASSERT_TRUE(App().CMLangApp::LoadLanguage(Path("first.lng"), true));
         ASSERT_EQ(App().LangText(1, "builtin"), "one");
     }
@@ -39,14 +37,14 @@ protected:
         EXPECT_EQ(App().LangText(2, "builtin"), "two");
     }
 
-    ScopedFolder folder_;
+    ScratchFolder folder_;
     CurrentDirectoryGuard directory_;
 };
 
 }  // namespace
 
 TEST_F(LangLoad, FileReplacesTheWholeTable) {
-    ASSERT_TRUE(WriteBytes(Path("second.lng"), "2=zwei\r\n3=drei"));
+    ASSERT_TRUE(WriteFileBytes(Path("second.lng"), "2=zwei\r\n3=drei"));
     EXPECT_TRUE(App().CMLangApp::LoadLanguage(Path("second.lng"), false));
     EXPECT_EQ(App().LangText(1, "builtin"), "builtin");
     EXPECT_EQ(App().LangText(2, "builtin"), "zwei");
@@ -54,7 +52,7 @@ TEST_F(LangLoad, FileReplacesTheWholeTable) {
 }
 
 TEST_F(LangLoad, FileWithoutValidLinesEmptiesTheTable) {
-    ASSERT_TRUE(WriteBytes(Path("titles.lng"), "Only a title\r\n\r\n x=1\r\n"));
+    ASSERT_TRUE(WriteFileBytes(Path("titles.lng"), "Only a title\r\n\r\n x=1\r\n"));
     EXPECT_TRUE(App().CMLangApp::LoadLanguage(Path("titles.lng"), true));
     std::string text = "untouched";
     EXPECT_FALSE(App().GetLangString(1, text));
@@ -62,11 +60,11 @@ TEST_F(LangLoad, FileWithoutValidLinesEmptiesTheTable) {
 }
 
 TEST_F(LangLoad, RelativeNameIsResolvedAgainstTheCurrentDirectory) {
-    ASSERT_TRUE(WriteBytes(Path("sub\\second.lng"), "1=relative\r\n"));
+    ASSERT_TRUE(WriteFileBytes(Path("sub\\second.lng"), "1=relative\r\n"));
     ASSERT_TRUE(SetCurrentDirectoryA(Path("sub").c_str()));
     EXPECT_TRUE(App().CMLangApp::LoadLanguage("second.lng", true));
     EXPECT_EQ(App().LangText(1, "builtin"), "relative");
-    ASSERT_TRUE(WriteBytes(Path("up.lng"), "1=up\r\n"));
+    ASSERT_TRUE(WriteFileBytes(Path("up.lng"), "1=up\r\n"));
     EXPECT_TRUE(App().CMLangApp::LoadLanguage(".\\x\\..\\..\\up.lng", true));
     EXPECT_EQ(App().LangText(1, "builtin"), "up");
 }
@@ -94,10 +92,9 @@ TEST_F(LangLoad, MissingFileIsReportedOnceInBothLanguages) {
         EXPECT_FALSE(App().CMLangApp::LoadLanguage(name, false)) << name;
         const auto seen = watcher.Seen();
         ASSERT_EQ(seen.size(), 1u) << name;
-        EXPECT_EQ(seen[0].text, kBilingualMessage);
+        EXPECT_EQ(seen[0].text, kTextLanguageFileMissing);
         // The title of the module that holds the application object.
-        EXPECT_EQ(seen[0].caption, win32::ModuleTitle());
-        EXPECT_EQ(seen[0].caption, App().AppTitle());
+        EXPECT_EQ(seen[0].caption, kTestProgramCaption);
         EXPECT_TRUE(seen[0].hasOk);
         EXPECT_FALSE(seen[0].hasCancel || seen[0].hasYes || seen[0].hasNo);
         EXPECT_EQ(seen[0].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
@@ -113,7 +110,7 @@ TEST_F(LangLoad, MainMarkAnywhereSelectsTheBuiltinTexts) {
         EXPECT_TRUE(watcher.Seen().empty()) << setting;
         std::string text = "untouched";
         EXPECT_FALSE(App().GetLangString(1, text)) << setting;
-        EXPECT_EQ(App().LangText(1001), BuiltinText(1001)) << setting;
+        EXPECT_EQ(App().LangText(1001), kTextFileNotFound) << setting;
     }
 }
 
@@ -127,8 +124,8 @@ TEST_F(LangLoad, NameIsLookedUpInTheLanguageFolderOfTheModule) {
     // This program holds the application object, so its folder is the one.
     const std::string name = "lang_probe_" + std::to_string(GetCurrentProcessId()) + ".lng";
     const std::string besideModule = TestProgramDirectory() + "Language\\" + name;
-    ASSERT_TRUE(WriteBytes(besideModule, "1=beside the module\r\n"));
-    ASSERT_TRUE(WriteBytes(Path("Language\\" + name), "1=in the current directory\r\n"));
+    ASSERT_TRUE(WriteFileBytes(besideModule, "1=beside the module\r\n"));
+    ASSERT_TRUE(WriteFileBytes(Path("Language\\" + name), "1=in the current directory\r\n"));
     ASSERT_TRUE(SetCurrentDirectoryA(folder_.Path().c_str()));
 
     const bool loaded = App().LoadLanguage(name, true);
@@ -167,28 +164,28 @@ TEST_F(LangLoad, DeviceOrFolderIsAMissingFile) {
 }
 
 TEST_F(LangLoad, FormattedTextsNeedTheirOwnConversions) {
-    ASSERT_TRUE(WriteBytes(Path("formats.lng"),
-                           "1004=%s has %s\r\n"
-                           "1006=Is image %s really mounted as drive %c:?\r\n"
-                           "1007=Image %s is not mounted?\r\n"
-                           "1008=Drive %c: holds %s\r\n"
-                           "1011=Error code: %5d (100%%).\r\n"
-                           "1001=100% sure %s\r\n"
-                           "1009=\r\n"));
+    ASSERT_TRUE(WriteFileBytes(Path("formats.lng"),
+                               "1004=%s has %s\r\n"
+                               "1006=Is image %s really mounted as drive %c:?\r\n"
+                               "1007=Image %s is not mounted?\r\n"
+                               "1008=Drive %c: holds %s\r\n"
+                               "1011=Error code: %5d (100%%).\r\n"
+                               "1001=100% sure %s\r\n"
+                               "1009=\r\n"));
     ASSERT_TRUE(App().CMLangApp::LoadLanguage(Path("formats.lng"), true));
     struct Case {
         uint32_t id;
         std::string expected;
     };
     const Case cases[] = {
-        {1004, BuiltinText(1004)},                             // a text where a character is passed
+        {1004, kTextUnmountOtherImage},                        // a text where a character is passed
         {1006, "Is image %s really mounted as drive %c:?"},    // the same arguments
         {1007, "Image %s is not mounted?"},                    // the first of them
-        {1008, BuiltinText(1008)},                             // order swapped
-        {1011, BuiltinText(1011)},                             // a width
+        {1008, kTextUnmountBeforeRemoval},                     // order swapped
+        {1011, kTextCommandFailed},                            // a width
         {1001, "100% sure %s"},                                // nobody fills this one in
         {1009, ""},                                            // an empty translation is shown
-        {1012, BuiltinText(1012)},                             // not translated
+        {1012, kTextDriverMissing},                            // not translated
     };
     for (const Case& c : cases) EXPECT_EQ(App().LangText(c.id), c.expected) << c.id;
     // The caller's own built-in text is the one compared.
@@ -201,7 +198,7 @@ TEST_F(LangLoad, FormattedTextsNeedTheirOwnConversions) {
 }
 
 TEST_F(LangLoad, LookupWithoutBuiltinText) {
-    ASSERT_TRUE(WriteBytes(Path("dev.lng"), "53=Developer:\r\n54=never shown\r\n"));
+    ASSERT_TRUE(WriteFileBytes(Path("dev.lng"), "53=Developer:\r\n54=never shown\r\n"));
     ASSERT_TRUE(App().CMLangApp::LoadLanguage(Path("dev.lng"), true));
     std::string text;
     EXPECT_TRUE(App().GetLangString(53, text));

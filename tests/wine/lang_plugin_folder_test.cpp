@@ -6,20 +6,20 @@
 #include <string>
 #include <vector>
 
-#include "lang/SettingsKey.h"
-#include "lang_test_folder.h"
 #include "support/CleanRegistry.h"
+#include "support/CurrentDirectory.h"
+#include "support/ExpectedTexts.h"
+#include "support/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
+#include "support/ScratchFolder.h"
+#include "support/StoredLangSetting.h"
 #include "support/StoredRecords.h"
-#include "win32/RegKey.h"
 
 using namespace morvane;
 using namespace morvane::test;
 
 namespace {
-
-constexpr const char kBuiltinNotFound[] = "\xD4\xE0\xE9\xEB \xED\xE5 \xED\xE0\xE9\xE4\xE5\xED!";
 
 class LangPluginFolder : public CleanRegistryTest {
 protected:
@@ -27,26 +27,21 @@ protected:
     // directory <folder>\elsewhere has a Language folder of its own.
     void SetUp() override {
         CleanRegistryTest::SetUp();
-        ASSERT_TRUE(folder_.IsValid());
-        ASSERT_TRUE(CopyTo(TestProgramDirectory() + "Morvane.wfx64", PluginPath()));
-        ASSERT_TRUE(WriteBytes(PluginLanguage("MV_eng.lng"), "Test language\r\n1001=Beside the plug-in\r\n"));
-        ASSERT_TRUE(WriteBytes(folder_.Path() + "elsewhere\\Language\\MV_eng.lng", "1001=In the current directory\r\n"));
-        ASSERT_TRUE(WriteBytes(folder_.Path() + "elsewhere\\Language\\other.lng", "1001=Other, wrong folder\r\n"));
+        ASSERT_TRUE(folder_.IsReady());
+        ASSERT_TRUE(CopyFileTo(TestPluginPath(), PluginPath()));
+        ASSERT_TRUE(WriteFileBytes(PluginLanguage("MV_eng.lng"), "Test language\r\n1001=Beside the plug-in\r\n"));
+        ASSERT_TRUE(
+            WriteFileBytes(folder_.Path() + "elsewhere\\Language\\MV_eng.lng", "1001=In the current directory\r\n"));
+        ASSERT_TRUE(WriteFileBytes(folder_.Path() + "elsewhere\\Language\\other.lng", "1001=Other, wrong folder\r\n"));
         ASSERT_TRUE(SetCurrentDirectoryA((folder_.Path() + "elsewhere").c_str()));
     }
 
     std::string PluginPath() const { return folder_.Path() + "plugin\\Morvane.wfx64"; }
     std::string PluginLanguage(const std::string& name) const { return folder_.Path() + "plugin\\Language\\" + name; }
 
-    ScopedFolder folder_;
+    ScratchFolder folder_;
     CurrentDirectoryGuard directory_;
 };
-
-void StoreLangFile(DWORD type, const std::string& bytes) {
-    win32::RegKey key;
-    ASSERT_EQ(key.Create(HKEY_CURRENT_USER, kSettingsKey, KEY_WRITE), ERROR_SUCCESS);
-    ASSERT_EQ(key.SetValue(kLangFileValue, type, bytes.data(), static_cast<DWORD>(bytes.size())), ERROR_SUCCESS);
-}
 
 // Loads the plug-in and opens an entry that does not exist: every box that
 // shows, loading included.
@@ -71,37 +66,37 @@ TEST_F(LangPluginFolder, WithoutSettingTheEnglishFileBesideThePluginIsUsed) {
 }
 
 TEST_F(LangPluginFolder, ChosenFileBesideThePluginIsUsed) {
-    ASSERT_TRUE(WriteBytes(PluginLanguage("other.lng"), "1001=Other language\r\n"));
-    StoreLangFile(REG_SZ, std::string("other.lng", 10));
+    ASSERT_TRUE(WriteFileBytes(PluginLanguage("other.lng"), "1001=Other language\r\n"));
+    ASSERT_EQ(StoreLangSetting(REG_SZ, std::string("other.lng", 10)), ERROR_SUCCESS);
     const auto seen = NotFoundMessages(PluginPath());
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "Other language");
 }
 
 TEST_F(LangPluginFolder, MainMarkKeepsTheBuiltinTexts) {
-    StoreLangFile(REG_SZ, std::string("<main> (Russian)", 17));
+    ASSERT_EQ(StoreLangSetting(REG_SZ, std::string("<main> (Russian)", 17)), ERROR_SUCCESS);
     const auto seen = NotFoundMessages(PluginPath());
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, kBuiltinNotFound);
+    EXPECT_EQ(seen[0].text, kTextFileNotFound);
 }
 
 TEST_F(LangPluginFolder, MissingChosenFileIsSilentAtLoad) {
-    StoreLangFile(REG_SZ, std::string("gone.lng", 9));
+    ASSERT_EQ(StoreLangSetting(REG_SZ, std::string("gone.lng", 9)), ERROR_SUCCESS);
     const auto seen = NotFoundMessages(PluginPath());
     // Only the not-found message: nothing said that the language is missing.
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, kBuiltinNotFound);
+    EXPECT_EQ(seen[0].text, kTextFileNotFound);
 }
 
 TEST_F(LangPluginFolder, MissingEnglishFileLeavesTheBuiltinTexts) {
     ASSERT_TRUE(DeleteFileA(PluginLanguage("MV_eng.lng").c_str()));
     const auto seen = NotFoundMessages(PluginPath());
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, kBuiltinNotFound);
+    EXPECT_EQ(seen[0].text, kTextFileNotFound);
 }
 
 TEST_F(LangPluginFolder, SettingOfAWrongTypeFallsBackToEnglish) {
-    StoreLangFile(REG_DWORD, std::string("\x01\x00\x00\x00", 4));
+    ASSERT_EQ(StoreLangSetting(REG_DWORD, std::string("\x01\x00\x00\x00", 4)), ERROR_SUCCESS);
     const auto seen = NotFoundMessages(PluginPath());
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "Beside the plug-in");
@@ -109,7 +104,7 @@ TEST_F(LangPluginFolder, SettingOfAWrongTypeFallsBackToEnglish) {
 
 TEST_F(LangPluginFolder, BuiltPluginIsEnglishByDefault) {
     // The build installs the shipped translation beside the plug-in.
-    const auto seen = NotFoundMessages(TestProgramDirectory() + "Morvane.wfx64");
+    const auto seen = NotFoundMessages(TestPluginPath());
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "File not found!");
     EXPECT_EQ(seen[0].caption, "Morvane");
@@ -120,8 +115,8 @@ TEST_F(LangPluginFolder, RemovalQuestionTakesOnlyTranslationsThatFillInSafely) {
     const std::string builtin =
         "\xCE\xE1\xF0\xE0\xE7 C:\\x.iso \xF1\xE5\xE9\xF7\xE0\xF1 \xEF\xEE\xE4\xEA\xEB\xFE\xF7\xB8\xED \xEA\xE0\xEA "
         "\xE4\xE8\xF1\xEA Q:. \xCF\xE5\xF0\xE5\xE4 \xF3\xE4\xE0\xEB\xE5\xED\xE8\xE5\xEC \xE5\xE3\xEE "
-        "\xED\xE5\xEE\xE1\xF5\xEE\xE4\xE8\xEC\xEE \xEE\xF2\xEA\xEB\xFE\xF7\xE8\xF2\xFC.\n\xCE\xF2\xEA\xEB\xFE\xF7\xE8\xF2\xFC "
-        "\xF1\xE5\xE9\xF7\xE0\xF1?";
+        "\xED\xE5\xEE\xE1\xF5\xEE\xE4\xE8\xEC\xEE \xEE\xF2\xEA\xEB\xFE\xF7\xE8\xF2\xFC.\n"
+        "\xCE\xF2\xEA\xEB\xFE\xF7\xE8\xF2\xFC \xF1\xE5\xE9\xF7\xE0\xF1?";
     struct Case {
         std::string line;
         char letter;
@@ -138,7 +133,7 @@ TEST_F(LangPluginFolder, RemovalQuestionTakesOnlyTranslationsThatFillInSafely) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
-        ASSERT_TRUE(WriteBytes(PluginLanguage("MV_eng.lng"), c.line + "\r\n"));
+        ASSERT_TRUE(WriteFileBytes(PluginLanguage("MV_eng.lng"), c.line + "\r\n"));
         ASSERT_EQ(StoreRecord({"x.iso", "C:\\x.iso", c.letter, 3, true, false}), ERROR_SUCCESS);
         MessageBoxWatcher watcher({IDNO});
         LoadedPlugin plugin(PluginPath());

@@ -8,6 +8,7 @@
 #include "lang/SettingsKey.h"
 #include "plugin/MorvaneApp.h"
 #include "support/CleanRegistry.h"
+#include "support/StoredLangSetting.h"
 #include "win32/RegKey.h"
 
 using namespace morvane;
@@ -16,12 +17,6 @@ using namespace morvane::test;
 namespace {
 
 class LangSetting : public CleanRegistryTest {};
-
-void StoreLangFile(DWORD type, const std::string& bytes) {
-    win32::RegKey key;
-    ASSERT_EQ(key.Create(HKEY_CURRENT_USER, kSettingsKey, KEY_WRITE), ERROR_SUCCESS);
-    ASSERT_EQ(key.SetValue(kLangFileValue, type, bytes.data(), static_cast<DWORD>(bytes.size())), ERROR_SUCCESS);
-}
 
 std::string ReadSetting() {
     App().m_strLangFile = "junk from before";
@@ -59,7 +54,7 @@ TEST_F(LangSetting, StoredValueIsTakenUpToItsFirstZero) {
         {"259 bytes and the zero fill the buffer", REG_SZ, Zeros(longest), longest},
     };
     for (const Case& c : cases) {
-        StoreLangFile(c.type, c.bytes);
+        ASSERT_EQ(StoreLangSetting(c.type, c.bytes), ERROR_SUCCESS);
         EXPECT_EQ(ReadSetting(), c.expected) << c.what;
     }
 }
@@ -83,19 +78,19 @@ TEST_F(LangSetting, UnusableValueFallsBackToTheEnglishFile) {
         {"empty multi-string", REG_MULTI_SZ, Zeros("")},
     };
     for (const Case& c : cases) {
-        StoreLangFile(c.type, c.bytes);
+        ASSERT_EQ(StoreLangSetting(c.type, c.bytes), ERROR_SUCCESS);
         EXPECT_EQ(ReadSetting(), "MV_eng.lng") << c.what;
     }
 }
 
 TEST_F(LangSetting, StringWithoutItsZeroCountsOnlyWhenTheRegistryCanAddOne) {
     // The registry adds the missing zero when the buffer has room for it.
-    StoreLangFile(REG_SZ, "MV_deu.lng");
+    ASSERT_EQ(StoreLangSetting(REG_SZ, "MV_deu.lng"), ERROR_SUCCESS);
     EXPECT_EQ(ReadSetting(), "MV_deu.lng");
-    StoreLangFile(REG_SZ, std::string(259, 'x'));
+    ASSERT_EQ(StoreLangSetting(REG_SZ, std::string(259, 'x')), ERROR_SUCCESS);
     EXPECT_EQ(ReadSetting(), std::string(259, 'x'));
     // A full buffer without a zero is no string.
-    StoreLangFile(REG_SZ, std::string(260, 'x'));
+    ASSERT_EQ(StoreLangSetting(REG_SZ, std::string(260, 'x')), ERROR_SUCCESS);
     EXPECT_EQ(ReadSetting(), "MV_eng.lng");
 }
 
@@ -118,7 +113,7 @@ TEST_F(LangSetting, SaveWritesTheStringWithItsZero) {
 }
 
 TEST_F(LangSetting, SaveReplacesAValueOfAnotherType) {
-    StoreLangFile(REG_BINARY, "\x01\x02");
+    ASSERT_EQ(StoreLangSetting(REG_BINARY, "\x01\x02"), ERROR_SUCCESS);
     App().m_strLangFile = "<main> (Russian)";
     EXPECT_TRUE(App().SaveLangSetting());
     EXPECT_EQ(ReadSetting(), "<main> (Russian)");

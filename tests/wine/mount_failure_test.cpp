@@ -4,28 +4,28 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "drive/ControlCodes.h"
 #include "plugin/MorvaneApp.h"
-#include "support/DriveFixture.h"
-#include "support/DriveTexts.h"
+#include "support/DriveLetters.h"
+#include "support/ExpectedTexts.h"
 #include "support/MessageBoxWatcher.h"
+#include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
-#include "support/TempImageFile.h"
+#include "support/StandInFixture.h"
+#include "support/StoredRecords.h"
+#include "support/SystemText.h"
 
 using namespace morvane;
 using namespace morvane::test;
 
 namespace {
 
-class MountFailure : public DriveTest {
+class MountFailure : public StandInTest {
 protected:
-    void TearDown() override {
-        // A test that stopped the driver leaves it running for the next.
-        std::string why;
-        EXPECT_TRUE(EnsureStandInDriverRunning(&why)) << why;
-        DriveTest::TearDown();
+    void SetUp() override {
+        StandInTest::SetUp();
+        RecordCoreRequests();
     }
 
     size_t AttachRequests() const {
@@ -47,7 +47,7 @@ protected:
         EXPECT_TRUE(seen[0].hasOk);
         EXPECT_EQ(seen[0].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
         EXPECT_EQ(record.mounted, 0);
-        const auto stored = StoredRecord(name);
+        const auto stored = ReadRecord(name);
         ASSERT_TRUE(stored);
         EXPECT_EQ(stored->mounted, 0);
         ASSERT_TRUE(App().RefreshCatalogue());
@@ -58,11 +58,11 @@ protected:
 }  // namespace
 
 TEST_F(MountFailure, LetterInUse) {
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     char before[1024] = {};
     ASSERT_NE(QueryDosDeviceA("C:", before, sizeof before), 0u);
-    ExpectFailure(ImageRecord("busy.iso", image.Path(), 'C', kModeCdDvd), "C: " + SystemText(ERROR_BUSY));
+    ExpectFailure(MakeRecord({"busy.iso", image.Path(), 'C', kModeCdDvd}), "C: " + SystemText(ERROR_BUSY));
     char after[1024] = {};
     ASSERT_NE(QueryDosDeviceA("C:", after, sizeof after), 0u);
     EXPECT_STREQ(after, before) << "C: was redefined";
@@ -72,15 +72,13 @@ TEST_F(MountFailure, LetterInUse) {
 // Wine, like Windows, answers ERROR_PATH_NOT_FOUND when the driver's object
 // directory is missing.
 TEST_F(MountFailure, DriverNotRunning) {
-    const std::vector<char> letters = FreeLetters(1);
-    ASSERT_EQ(letters.size(), 1u);
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     std::string why;
     ASSERT_TRUE(StopStandInDriver(&why)) << why;
-    ExpectFailure(ImageRecord("nodriver.iso", image.Path(), letters[0], kModeCdDvd), DriverMissingMessage());
-    EXPECT_FALSE(DriveListed(letters[0]));
-    EXPECT_FALSE(DriveDefined(letters[0]));
+    ExpectFailure(MakeRecord({"nodriver.iso", image.Path(), letter_, kModeCdDvd}), DriverMissingMessage());
+    EXPECT_FALSE(DriveListed(letter_));
+    EXPECT_FALSE(DriveDefined(letter_));
 }
 
 // The stand-in serves four devices of each family; records still marked
@@ -88,33 +86,26 @@ TEST_F(MountFailure, DriverNotRunning) {
 // driver refuses with the not-found status. (Wine reports that open as
 // error 3; the recorder gives back the ERROR_FILE_NOT_FOUND of Windows.)
 TEST_F(MountFailure, TooManyDevicesOfTheFamily) {
-    const std::vector<char> letters = FreeLetters(1);
-    ASSERT_EQ(letters.size(), 1u);
     for (uint32_t number = 0; number < MV_STANDIN_SERVED_DEVICES; ++number) {
-        CFileInfo held = ImageRecord("held" + std::to_string(number) + ".vhd", "C:\\held.vhd", 'A', 0);
-        held.mounted = 1;
+        CFileInfo held = MakeRecord({"held" + std::to_string(number) + ".vhd", "C:\\held.vhd", 'A', 0, true});
         held.deviceNumber = number;
         ASSERT_TRUE(App().SaveNewFileInfo(held));
     }
-    TempImageFile image(".vhd");
-    ASSERT_TRUE(image.IsCreated());
-    CFileInfo record = ImageRecord("fifth.vhd", image.Path(), letters[0], 0);
-    ExpectFailure(record, TooManyDevicesMessage());
-    EXPECT_FALSE(DriveListed(letters[0]));
-    EXPECT_FALSE(DriveDefined(letters[0]));
+    ScratchImage image("fifth.vhd");
+    ASSERT_TRUE(image.IsReady());
+    ExpectFailure(MakeRecord({"fifth.vhd", image.Path(), letter_, 0}), TooManyDevicesMessage());
+    EXPECT_FALSE(DriveListed(letter_));
+    EXPECT_FALSE(DriveDefined(letter_));
     EXPECT_EQ(AttachRequests(), 0u);
 }
 
 TEST_F(MountFailure, ImageFileGone) {
-    const std::vector<char> letters = FreeLetters(1);
-    ASSERT_EQ(letters.size(), 1u);
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
-    const std::string path = image.Path();
-    image.Remove();
-    ExpectFailure(ImageRecord("gone.iso", path, letters[0], kModeCdDvd), kTextImageNotAccessible);
-    EXPECT_FALSE(DriveListed(letters[0]));
-    EXPECT_FALSE(DriveDefined(letters[0]));
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
+    ASSERT_TRUE(image.Delete());
+    ExpectFailure(MakeRecord({"gone.iso", image.Path(), letter_, kModeCdDvd}), kTextImageNotAccessible);
+    EXPECT_FALSE(DriveListed(letter_));
+    EXPECT_FALSE(DriveDefined(letter_));
     MvStandInState state;
     ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
     EXPECT_FALSE(state.attached);
@@ -124,13 +115,9 @@ TEST_F(MountFailure, ImageFileGone) {
 // Refused before any driver request and without a message; the device number
 // is recomputed all the same.
 TEST_F(MountFailure, RecordsThatCannotBeMountedNeverReachTheDriver) {
-    const std::vector<char> letters = FreeLetters(1);
-    ASSERT_EQ(letters.size(), 1u);
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
-    CFileInfo held = ImageRecord("held.iso", "C:\\held.iso", 'A', kModeCdDvd);
-    held.mounted = 1;
-    ASSERT_TRUE(App().SaveNewFileInfo(held));
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
+    ASSERT_TRUE(App().SaveNewFileInfo(MakeRecord({"held.iso", "C:\\held.iso", 'A', kModeCdDvd, true})));
 
     struct Case {
         const char* why;
@@ -138,17 +125,17 @@ TEST_F(MountFailure, RecordsThatCannotBeMountedNeverReachTheDriver) {
         char letter;
     };
     const Case cases[] = {
-        {"empty image path", "", letters[0]},
-        {"one-character image path", "x", letters[0]},
+        {"empty image path", "", letter_},
+        {"one-character image path", "x", letter_},
         {"no drive letter", image.Path(), '\0'},
-        {"lower-case letter", image.Path(), static_cast<char>(letters[0] - 'A' + 'a')},
+        {"lower-case letter", image.Path(), static_cast<char>(letter_ - 'A' + 'a')},
         {"past Z", image.Path(), '['},
         {"digit", image.Path(), '1'},
     };
     MessageBoxWatcher watcher;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
-        CFileInfo record = ImageRecord("refused.iso", c.path, c.letter, kModeCdDvd);
+        CFileInfo record = MakeRecord({"refused.iso", c.path, c.letter, kModeCdDvd});
         record.deviceNumber = 0xAAAAAAAA;
         ASSERT_TRUE(App().SaveNewFileInfo(record));
         recorder_->Clear();
@@ -157,12 +144,14 @@ TEST_F(MountFailure, RecordsThatCannotBeMountedNeverReachTheDriver) {
         EXPECT_EQ(record.mounted, 0);
         EXPECT_TRUE(recorder_->Opens().empty());
         EXPECT_TRUE(recorder_->Controls().empty());
-        EXPECT_EQ(StoredRecord("refused.iso")->mounted, 0);
+        const auto stored = ReadRecord("refused.iso");
+        ASSERT_TRUE(stored);
+        EXPECT_EQ(stored->mounted, 0);
     }
     // A short path fails silently; a letter that is no drive is reported
     // like any failed mount, under a letter that cannot end the text.
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 4u);
     for (const SeenMessageBox& box : seen) EXPECT_EQ(box.text, "?: " + SystemText(ERROR_INVALID_DRIVE));
-    EXPECT_FALSE(DriveDefined(letters[0]));
+    EXPECT_FALSE(DriveDefined(letter_));
 }

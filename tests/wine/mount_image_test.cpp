@@ -6,7 +6,6 @@
 #include <winioctl.h>
 
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -15,18 +14,25 @@
 #include "drive/ControlCodes.h"
 #include "drive/KernelPath.h"
 #include "plugin/MorvaneApp.h"
-#include "support/DriveFixture.h"
+#include "support/DriveLetters.h"
 #include "support/MessageBoxWatcher.h"
+#include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
-#include "support/TempImageFile.h"
-#include "win32/UniqueHandle.h"
+#include "support/StandInFixture.h"
+#include "support/StoredRecords.h"
 
 using namespace morvane;
 using namespace morvane::test;
 
 namespace {
 
-class MountImage : public DriveTest {};
+class MountImage : public StandInTest {
+protected:
+    void SetUp() override {
+        StandInTest::SetUp();
+        RecordCoreRequests();
+    }
+};
 
 std::string NameOf(const MvStandInState& state) {
     return std::string(state.imageName, std::min<size_t>(state.nameLength, sizeof state.imageName));
@@ -37,68 +43,62 @@ std::string NameOf(const MvStandInState& state) {
 TEST_F(MountImage, EachFamilyMountsOnItsLetterAndUnmountsAgain) {
     struct Case {
         const char* name;
-        const char* extension;
         uint32_t mode;
         int family;
     };
     const Case cases[] = {
-        {"disc.iso", ".iso", kModeCdDvd, kCdDvdFamily},
-        {"boot.img", ".img", kModeFloppy, kFloppyFamily},
-        {"disk.vhd", ".vhd", 0, kHardDiskFamily},
+        {"disc.iso", kModeCdDvd, kCdDvdFamily},
+        {"boot.img", kModeFloppy, kFloppyFamily},
+        {"disk.vhd", 0, kHardDiskFamily},
     };
-    const std::vector<char> letters = FreeLetters(1);
-    ASSERT_EQ(letters.size(), 1u);
-    const char letter = letters[0];
     MessageBoxWatcher watcher;
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TempImageFile image(c.extension);
-        ASSERT_TRUE(image.IsCreated());
-        CFileInfo record = ImageRecord(c.name, image.Path(), letter, c.mode);
+        ScratchImage image(c.name);
+        ASSERT_TRUE(image.IsReady());
+        CFileInfo record = MakeRecord({c.name, image.Path(), letter_, c.mode});
         ASSERT_TRUE(App().SaveNewFileInfo(record));
         recorder_->Clear();
 
         ASSERT_TRUE(App().MountImage(record, DisplayNameOf(record)));
-        EXPECT_TRUE(DriveListed(letter));
+        EXPECT_TRUE(DriveListed(letter_));
         EXPECT_EQ(record.mounted, 1);
         EXPECT_EQ(record.deviceNumber, 0u);
         MvStandInState state;
         ASSERT_TRUE(ReadStandInState(c.family, 0, &state));
         EXPECT_TRUE(state.attached);
-        EXPECT_EQ(state.driveLetter, letter);
+        EXPECT_EQ(state.driveLetter, letter_);
         EXPECT_EQ(NameOf(state), KernelImagePath(image.Path()));
-        const auto stored = StoredRecord(c.name);
+        const auto stored = ReadRecord(c.name);
         ASSERT_TRUE(stored);
         EXPECT_EQ(stored->mounted, 1);
         EXPECT_EQ(stored->deviceNumber, 0u);
-        if (recorder_->SeesShell()) {
-            const auto notices = recorder_->ShellNotices();
-            ASSERT_EQ(notices.size(), 1u);
-            EXPECT_EQ(notices[0].event, SHCNE_DRIVEADD);
-            EXPECT_EQ(notices[0].path, std::string(1, letter) + ":\\");
-        }
+        const auto notices = recorder_->ShellNotices();
+        ASSERT_EQ(notices.size(), 1u);
+        EXPECT_EQ(notices[0].event, SHCNE_DRIVEADD);
+        EXPECT_EQ(notices[0].path, std::string(1, letter_) + ":\\");
 
         // A fresh catalogue from the store, confirmed by the driver.
         ASSERT_TRUE(App().RefreshCatalogue());
-        EXPECT_EQ(App().DriveName(letter), c.name);
+        EXPECT_EQ(App().DriveName(letter_), c.name);
 
         recorder_->Clear();
         ASSERT_TRUE(App().UnmountImage(record, DisplayNameOf(record)));
-        EXPECT_FALSE(DriveListed(letter));
-        EXPECT_FALSE(DriveDefined(letter));
+        EXPECT_FALSE(DriveListed(letter_));
+        EXPECT_FALSE(DriveDefined(letter_));
         EXPECT_EQ(record.mounted, 0);
-        EXPECT_EQ(App().DriveName(letter), "");
+        EXPECT_EQ(App().DriveName(letter_), "");
         ASSERT_TRUE(ReadStandInState(c.family, 0, &state));
         EXPECT_FALSE(state.attached);
-        const auto unmounted = StoredRecord(c.name);
+        const auto unmounted = ReadRecord(c.name);
         ASSERT_TRUE(unmounted);
         EXPECT_EQ(unmounted->mounted, 0);
         EXPECT_EQ(recorder_->ControlCodes(),
                   (std::vector<DWORD>{FSCTL_LOCK_VOLUME, MV_IOCTL_DETACH_IMAGE, FSCTL_DISMOUNT_VOLUME,
                                       FSCTL_UNLOCK_VOLUME}));
         ASSERT_TRUE(App().RefreshCatalogue());
-        EXPECT_EQ(App().DriveName(letter), "");
+        EXPECT_EQ(App().DriveName(letter_), "");
     }
     EXPECT_TRUE(watcher.Seen().empty());
 }
@@ -107,7 +107,7 @@ TEST_F(MountImage, EachFamilyMountsOnItsLetterAndUnmountsAgain) {
 // record holding it is unmounted.
 TEST_F(MountImage, LowestFreeDeviceNumberOfTheFamily) {
     const std::vector<char> letters = FreeLetters(5);
-    ASSERT_EQ(letters.size(), 5u);
+    ASSERT_EQ(letters.size(), 5u) << "not enough free drive letters";
     struct Step {
         const char* name;
         uint32_t mode;
@@ -121,17 +121,19 @@ TEST_F(MountImage, LowestFreeDeviceNumberOfTheFamily) {
         {"hd0.vhd", 0, kHardDiskFamily, 0},
     };
     MessageBoxWatcher watcher;
-    std::vector<std::unique_ptr<TempImageFile>> images;
+    std::vector<std::unique_ptr<ScratchImage>> images;
     std::vector<CFileInfo> records;
     for (size_t i = 0; i < std::size(steps); ++i) {
         SCOPED_TRACE(steps[i].name);
-        images.push_back(std::make_unique<TempImageFile>());
-        ASSERT_TRUE(images.back()->IsCreated());
-        records.push_back(ImageRecord(steps[i].name, images.back()->Path(), letters[i], steps[i].mode));
+        images.push_back(std::make_unique<ScratchImage>(steps[i].name));
+        ASSERT_TRUE(images.back()->IsReady());
+        records.push_back(MakeRecord({steps[i].name, images.back()->Path(), letters[i], steps[i].mode}));
         ASSERT_TRUE(App().SaveNewFileInfo(records.back()));
         ASSERT_TRUE(App().MountImage(records.back(), DisplayNameOf(records.back())));
         EXPECT_EQ(records.back().deviceNumber, steps[i].number);
-        EXPECT_EQ(StoredRecord(steps[i].name)->deviceNumber, steps[i].number);
+        const auto stored = ReadRecord(steps[i].name);
+        ASSERT_TRUE(stored);
+        EXPECT_EQ(stored->deviceNumber, steps[i].number);
         MvStandInState state;
         ASSERT_TRUE(ReadStandInState(steps[i].family, steps[i].number, &state));
         EXPECT_TRUE(state.attached);
@@ -139,8 +141,9 @@ TEST_F(MountImage, LowestFreeDeviceNumberOfTheFamily) {
     }
 
     ASSERT_TRUE(App().UnmountImage(records[0], DisplayNameOf(records[0])));
-    TempImageFile image;
-    CFileInfo again = ImageRecord("cd-again.iso", image.Path(), letters[4], kModeCdDvd);
+    ScratchImage image("cd-again.iso");
+    ASSERT_TRUE(image.IsReady());
+    CFileInfo again = MakeRecord({"cd-again.iso", image.Path(), letters[4], kModeCdDvd});
     ASSERT_TRUE(App().SaveNewFileInfo(again));
     ASSERT_TRUE(App().MountImage(again, DisplayNameOf(again)));
     EXPECT_EQ(again.deviceNumber, 0u);
@@ -156,8 +159,6 @@ TEST_F(MountImage, LowestFreeDeviceNumberOfTheFamily) {
 
 // CD/DVD images are always attached writable; other read-only modes are not.
 TEST_F(MountImage, ReadOnlyRequestByMode) {
-    const std::vector<char> letters = FreeLetters(1);
-    ASSERT_EQ(letters.size(), 1u);
     struct Case {
         uint32_t mode;
         int family;
@@ -170,8 +171,9 @@ TEST_F(MountImage, ReadOnlyRequestByMode) {
     MessageBoxWatcher watcher;
     for (const Case& c : cases) {
         SCOPED_TRACE("mode " + std::to_string(c.mode));
-        TempImageFile image;
-        CFileInfo record = ImageRecord("image.bin", image.Path(), letters[0], c.mode);
+        ScratchImage image("image.bin");
+        ASSERT_TRUE(image.IsReady());
+        CFileInfo record = MakeRecord({"image.bin", image.Path(), letter_, c.mode});
         ASSERT_TRUE(App().SaveNewFileInfo(record));
         recorder_->Clear();
         ASSERT_TRUE(App().MountImage(record, DisplayNameOf(record)));
@@ -190,27 +192,18 @@ TEST_F(MountImage, ReadOnlyRequestByMode) {
 
 // C:\x.iso goes to the driver as \??\C:\x.iso: 12 name bytes, 27 bytes sent.
 TEST_F(MountImage, AttachRequestBytes) {
-    const std::vector<char> letters = FreeLetters(1);
-    ASSERT_EQ(letters.size(), 1u);
-    const std::string path = "C:\\x.iso";
-    {
-        const win32::FileHandle file(
-            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        ASSERT_TRUE(file) << "C:\\x.iso exists already or cannot be made: " << GetLastError();
-    }
-    struct RemoveAfter {
-        ~RemoveAfter() { DeleteFileA("C:\\x.iso"); }
-    } removeAfter;
+    ScratchImage image("x.iso", 2048, "C:\\");
+    ASSERT_TRUE(image.IsReady()) << "C:\\x.iso exists already or cannot be made";
 
     MessageBoxWatcher watcher;
-    CFileInfo record = ImageRecord("x.iso", path, letters[0], kModeCdDvd);
+    CFileInfo record = MakeRecord({"x.iso", image.Path(), letter_, kModeCdDvd});
     ASSERT_TRUE(App().SaveNewFileInfo(record));
     recorder_->Clear();
     ASSERT_TRUE(App().MountImage(record, DisplayNameOf(record)));
     const auto controls = recorder_->Controls();
     ASSERT_EQ(controls.size(), 1u);
     EXPECT_EQ(controls[0].inputLength, 27u);
-    const uint8_t expected[27] = {0, 0, 0, 0, 0, 0, 0, 0, 0, static_cast<uint8_t>(letters[0]), 12, 0,
+    const uint8_t expected[27] = {0, 0, 0, 0, 0, 0, 0, 0, 0, static_cast<uint8_t>(letter_), 12, 0,
                                   '\\', '?', '?', '\\', 'C', ':', '\\', 'x', '.', 'i', 's', 'o', 0, 0, 0};
     EXPECT_EQ(controls[0].input, std::vector<uint8_t>(std::begin(expected), std::end(expected)));
     MvStandInState state;
@@ -222,10 +215,8 @@ TEST_F(MountImage, AttachRequestBytes) {
 }
 
 TEST_F(MountImage, KernelFormsOfNetworkAndSingleBackslashPaths) {
-    const std::vector<char> letters = FreeLetters(1);
-    ASSERT_EQ(letters.size(), 1u);
-    TempImageFile image;
-    ASSERT_TRUE(image.IsCreated());
+    ScratchImage image;
+    ASSERT_TRUE(image.IsReady());
     struct Case {
         std::string path;
         std::string kernel;
@@ -241,7 +232,7 @@ TEST_F(MountImage, KernelFormsOfNetworkAndSingleBackslashPaths) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
         MessageBoxWatcher watcher;
-        CFileInfo record = ImageRecord("net.iso", c.path, letters[0], kModeCdDvd);
+        CFileInfo record = MakeRecord({"net.iso", c.path, letter_, kModeCdDvd});
         ASSERT_TRUE(App().SaveNewFileInfo(record));
         recorder_->Clear();
         EXPECT_EQ(App().MountImage(record, DisplayNameOf(record)), c.served);
@@ -256,7 +247,7 @@ TEST_F(MountImage, KernelFormsOfNetworkAndSingleBackslashPaths) {
             EXPECT_TRUE(watcher.Seen().empty());
         } else {
             EXPECT_EQ(watcher.Seen().size(), 1u);
-            EXPECT_FALSE(DriveListed(letters[0]));
+            EXPECT_FALSE(DriveListed(letter_));
         }
     }
 }

@@ -11,27 +11,32 @@
 
 #include "drive/ControlCodes.h"
 #include "plugin/MorvaneApp.h"
-#include "support/DriveFixture.h"
-#include "support/DriveTexts.h"
+#include "support/DriveLetters.h"
+#include "support/ExpectedTexts.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
+#include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
-#include "support/TempImageFile.h"
+#include "support/StandInFixture.h"
+#include "support/StoredRecords.h"
 
 using namespace morvane;
 using namespace morvane::test;
 
 namespace {
 
-class OpenFiles : public DriveTest {
+class OpenFiles : public StandInTest {
 protected:
-    // Stores and mounts an image on a free letter.
+    void SetUp() override {
+        StandInTest::SetUp();
+        RecordCoreRequests();
+    }
+
+    // Stores and mounts an image on the test's letter.
     void Mount(uint32_t mode, const std::string& name = "open.img") {
-        const std::vector<char> letters = FreeLetters(1);
-        ASSERT_EQ(letters.size(), 1u);
-        image_ = std::make_unique<TempImageFile>();
-        ASSERT_TRUE(image_->IsCreated());
-        record_ = ImageRecord(name, image_->Path(), letters[0], mode);
+        image_ = std::make_unique<ScratchImage>(name);
+        ASSERT_TRUE(image_->IsReady());
+        record_ = MakeRecord({name, image_->Path(), letter_, mode});
         ASSERT_TRUE(App().SaveNewFileInfo(record_));
         ASSERT_TRUE(App().MountImage(record_, DisplayNameOf(record_)));
         ASSERT_TRUE(App().RefreshCatalogue());
@@ -41,7 +46,7 @@ protected:
 
     void ExpectQuestion(const SeenMessageBox& box, uint32_t mode, const std::string& caption) {
         const bool writable = mode == 0 || mode == 4;
-        EXPECT_EQ(box.text, writable ? std::string(kTextOpenFiles) + "\n" + kTextDataLoss : std::string(kTextOpenFiles));
+        EXPECT_EQ(box.text, writable ? std::string(kTextOpenFiles) + "\n" + kTextDataLoss : kTextOpenFiles);
         EXPECT_EQ(box.caption, caption);
         EXPECT_TRUE(box.hasYes && box.hasNo);
         EXPECT_FALSE(box.hasOk || box.hasCancel);
@@ -49,7 +54,7 @@ protected:
         EXPECT_EQ(box.icon, static_cast<UINT>(MB_ICONEXCLAMATION));
     }
 
-    std::unique_ptr<TempImageFile> image_;
+    std::unique_ptr<ScratchImage> image_;
     CFileInfo record_{};
 };
 
@@ -68,13 +73,15 @@ TEST_F(OpenFiles, NoLeavesDriveRecordAndDriveTableAsTheyWere) {
             EXPECT_FALSE(App().UnmountImage(record_, DisplayNameOf(record_)));
             const auto seen = watcher.Seen();
             ASSERT_EQ(seen.size(), 1u);
-            ExpectQuestion(seen[0], mode, App().AppTitle());
+            ExpectQuestion(seen[0], mode, kTestProgramCaption);
         }
         EXPECT_EQ(recorder_->ControlCodes(), std::vector<DWORD>{FSCTL_LOCK_VOLUME});
         EXPECT_EQ(record_.mounted, 1);
         EXPECT_TRUE(DriveListed(letter));
         EXPECT_EQ(App().DriveName(letter), DisplayNameOf(record_));
-        EXPECT_EQ(StoredRecord(DisplayNameOf(record_))->mounted, 1);
+        const auto stored = ReadRecord(DisplayNameOf(record_));
+        ASSERT_TRUE(stored);
+        EXPECT_EQ(stored->mounted, 1);
         MvStandInState state;
         ASSERT_TRUE(ReadStandInState(family, 0, &state));
         EXPECT_TRUE(state.attached);
@@ -98,7 +105,7 @@ TEST_F(OpenFiles, YesDismountsByForceWithoutLockOrUnlock) {
     EXPECT_TRUE(App().UnmountImage(record_, DisplayNameOf(record_)));
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
-    ExpectQuestion(seen[0], kModeFloppy, App().AppTitle());
+    ExpectQuestion(seen[0], kModeFloppy, kTestProgramCaption);
 
     // The refused lock, then the forced pass: detach before dismount.
     EXPECT_EQ(recorder_->ControlCodes(),
@@ -111,7 +118,9 @@ TEST_F(OpenFiles, YesDismountsByForceWithoutLockOrUnlock) {
     EXPECT_FALSE(DriveListed(letter));
     EXPECT_FALSE(DriveDefined(letter));
     EXPECT_EQ(record_.mounted, 0);
-    EXPECT_EQ(StoredRecord(DisplayNameOf(record_))->mounted, 0);
+    const auto stored = ReadRecord(DisplayNameOf(record_));
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->mounted, 0);
     EXPECT_EQ(App().DriveName(letter), "");
 }
 
@@ -131,7 +140,9 @@ TEST_F(OpenFiles, QuestionThatCannotBeShownIsNoConsent) {
     EXPECT_FALSE(App().UnmountImage(record_, DisplayNameOf(record_)));
     EXPECT_EQ(recorder_->ControlCodes(), std::vector<DWORD>{FSCTL_LOCK_VOLUME});
     EXPECT_TRUE(DriveListed(record_.driveLetter));
-    EXPECT_EQ(StoredRecord(DisplayNameOf(record_))->mounted, 1);
+    const auto stored = ReadRecord(DisplayNameOf(record_));
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->mounted, 1);
 }
 
 // Through the real plug-in: removing a mounted image asks first whether to
@@ -161,7 +172,7 @@ TEST_F(OpenFiles, PluginAsksCaptionedMorvane) {
         if (code != MV_IOCTL_QUERY_IMAGE) requests.push_back(code);
     EXPECT_EQ(requests, std::vector<DWORD>{FSCTL_LOCK_VOLUME});
     EXPECT_TRUE(DriveListed(letter));
-    const auto stored = StoredRecord("disk.vhd");
+    const auto stored = ReadRecord("disk.vhd");
     ASSERT_TRUE(stored) << "the record must stay when the unmount is declined";
     EXPECT_EQ(stored->mounted, 1);
 }

@@ -3,15 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <memory>
 #include <string>
 
+#include "catalogue/StoreKey.h"
 #include "plugin/MorvaneApp.h"
-#include "support/CleanRegistry.h"
+#include "support/DriveLetters.h"
 #include "support/ImportPatch.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
+#include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
+#include "support/StandInFixture.h"
 #include "support/StoredRecords.h"
 
 using namespace morvane;
@@ -19,35 +21,20 @@ using namespace morvane::test;
 
 namespace {
 
-bool DriveExists(char letter) { return (GetLogicalDrives() & (1u << (letter - 'A'))) != 0; }
-
-class RemoveMountedImage : public CleanRegistryTest {
+class RemoveMountedImage : public StandInTest {
 protected:
     void SetUp() override {
-        CleanRegistryTest::SetUp();
-        std::string why;
-        ASSERT_TRUE(EnsureStandInDriverRunning(&why)) << why;
-        ASSERT_TRUE(ResetStandInDevice(kCdDvdFamily, 0));
-        letter_ = FreeDriveLetter();
-        ASSERT_NE(letter_, 0) << "no free drive letter";
-        cleanup_ = std::make_unique<StandInLetterCleanup>(letter_);
-        image_ = std::make_unique<ScratchImage>("Disk.iso");
-        ASSERT_TRUE(image_->IsReady());
-
+        StandInTest::SetUp();
+        ASSERT_TRUE(image_.IsReady());
         // Mounted as the properties dialog would mount it.
-        CFileInfo record = MakeRecord({"Disk.iso", image_->Path(), letter_, 3, false, true});
+        CFileInfo record = MakeRecord({"Disk.iso", image_.Path(), letter_, 3, false, true});
         ASSERT_TRUE(App().SaveNewFileInfo(record));
         ASSERT_TRUE(App().MountImage(record, "Disk.iso"));
-        ASSERT_TRUE(DriveExists(letter_));
-        ASSERT_TRUE(ReadRecord("Disk.iso", mounted_));
-        ASSERT_EQ(mounted_.mounted, 1);
-    }
-
-    void TearDown() override {
-        cleanup_.reset();
-        ResetStandInDevice(kCdDvdFamily, 0);
-        image_.reset();
-        CleanRegistryTest::TearDown();
+        ASSERT_TRUE(DriveListed(letter_));
+        const auto mounted = ReadRecord("Disk.iso");
+        ASSERT_TRUE(mounted);
+        ASSERT_EQ(mounted->mounted, 1);
+        mounted_ = *mounted;
     }
 
     static MvStandInState Device() {
@@ -56,10 +43,8 @@ protected:
         return state;
     }
 
-    char letter_ = 0;
-    std::unique_ptr<StandInLetterCleanup> cleanup_;
-    std::unique_ptr<ScratchImage> image_;
-    CFileInfo mounted_;
+    ScratchImage image_{"Disk.iso"};
+    CFileInfo mounted_{};
 };
 
 }  // namespace
@@ -78,17 +63,17 @@ TEST_F(RemoveMountedImage, YesUnmountsThroughTheDriverAndRemovesTheValue) {
 
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_NE(seen[0].text.find(image_->Path()), std::string::npos) << seen[0].text;
+    EXPECT_NE(seen[0].text.find(image_.Path()), std::string::npos) << seen[0].text;
     EXPECT_NE(seen[0].text.find(std::string(" ") + letter_ + ":"), std::string::npos) << seen[0].text;
     EXPECT_EQ(seen[0].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
     EXPECT_TRUE(seen[0].hasYes && seen[0].hasNo);
 
-    EXPECT_FALSE(DriveExists(letter_));
+    EXPECT_FALSE(DriveListed(letter_));
     const MvStandInState state = Device();
     EXPECT_EQ(state.attached, 0);
     EXPECT_EQ(state.detachRequests, 1u);
     EXPECT_TRUE(StoredValues().empty());
-    EXPECT_TRUE(image_->Exists());
+    EXPECT_TRUE(image_.Exists());
 }
 
 TEST_F(RemoveMountedImage, NoKeepsDriveRecordAndEntry) {
@@ -101,13 +86,13 @@ TEST_F(RemoveMountedImage, NoKeepsDriveRecordAndEntry) {
     EXPECT_FALSE(plugin.Fs().FsDeleteFile(name));
     EXPECT_EQ(watcher.Seen().size(), 1u);
 
-    EXPECT_TRUE(DriveExists(letter_));
+    EXPECT_TRUE(DriveListed(letter_));
     const MvStandInState state = Device();
     EXPECT_EQ(state.attached, 1);
     EXPECT_EQ(state.detachRequests, 0u);
-    CFileInfo after;
-    ASSERT_TRUE(ReadRecord("Disk.iso", after));
-    EXPECT_EQ(std::memcmp(&after, &mounted_, sizeof after), 0);
+    const auto after = ReadRecord("Disk.iso");
+    ASSERT_TRUE(after);
+    EXPECT_EQ(std::memcmp(&*after, &mounted_, sizeof mounted_), 0);
 
     // Still listed.
     WIN32_FIND_DATAA fd;
@@ -119,8 +104,7 @@ TEST_F(RemoveMountedImage, NoKeepsDriveRecordAndEntry) {
 }
 
 TEST_F(RemoveMountedImage, YesClearsTheDriveTableEntry) {
-    DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
+    RecordCoreRequests();
     CMorvaneApp& app = App();
     app.RefreshCatalogue();
     ASSERT_EQ(app.DriveName(letter_), "Disk.iso");
@@ -130,7 +114,7 @@ TEST_F(RemoveMountedImage, YesClearsTheDriveTableEntry) {
     EXPECT_EQ(app.DriveName(letter_), "");
     StoredImage image;
     EXPECT_FALSE(app.FindImage("\\disk.iso", image));
-    EXPECT_FALSE(DriveExists(letter_));
+    EXPECT_FALSE(DriveListed(letter_));
 }
 
 TEST_F(RemoveMountedImage, UnmountWritesBackToTheValueThatWasDeleted) {
@@ -140,8 +124,7 @@ TEST_F(RemoveMountedImage, UnmountWritesBackToTheValueThatWasDeleted) {
     CFileInfo evil = mounted_;
     SetFieldText(evil.findData.cFileName, "good1.iso");
     ASSERT_EQ(StoreRecord("evil.iso", evil), ERROR_SUCCESS);
-    ASSERT_EQ(RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Tarnwell Incorporation\\Morvane\\FilesList", "Disk.iso"),
-              ERROR_SUCCESS);
+    ASSERT_EQ(RegDeleteKeyValueA(HKEY_CURRENT_USER, kFilesListKey, "Disk.iso"), ERROR_SUCCESS);
 
     LoadedPlugin plugin;
     ASSERT_TRUE(plugin.IsLoaded());
@@ -151,7 +134,7 @@ TEST_F(RemoveMountedImage, UnmountWritesBackToTheValueThatWasDeleted) {
     MessageBoxWatcher watcher({IDYES});
     char name[] = "\\evil.iso";
     EXPECT_TRUE(plugin.Fs().FsDeleteFile(name));
-    EXPECT_FALSE(DriveExists(letter_));
+    EXPECT_FALSE(DriveListed(letter_));
     const auto values = StoredValues();
     ASSERT_EQ(values.size(), 1u);
     EXPECT_EQ(values[0].name, "good1.iso");

@@ -12,27 +12,22 @@
 #include "drive/LogEntry.h"
 #include "drive/TimeStamp.h"
 #include "plugin/MorvaneApp.h"
-#include "support/CleanRegistry.h"
-#include "support/DriveFixture.h"
-#include "support/DriveTexts.h"
+#include "support/ActivityLogFile.h"
+#include "support/BuiltinTextsFixture.h"
+#include "support/CurrentDirectory.h"
+#include "support/ExpectedTexts.h"
+#include "support/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
+#include "support/ScratchFolder.h"
+#include "support/StoredRecords.h"
+#include "support/SystemText.h"
 #include "win32/UniqueHandle.h"
 
 using namespace morvane;
 using namespace morvane::test;
 
 namespace {
-
-std::string LogBesideTestProgram() { return TestProgramDirectory() + "Morvane.log"; }
-
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
-    const win32::FileHandle file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    DWORD written = 0;
-    return file && WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-           written == bytes.size();
-}
 
 // The log cut at its time stamps: what precedes the first stamp, then each
 // entry's stamp and message.
@@ -59,52 +54,17 @@ SplitLog Split(const std::string& log) {
     return split;
 }
 
-// A fresh directory under the temporary folder, removed with what it holds.
-class TempDirectory {
-public:
-    TempDirectory() {
-        char base[MAX_PATH] = {};
-        const DWORD length = GetTempPathA(MAX_PATH, base);
-        if (length == 0 || length >= MAX_PATH) return;
-        static unsigned counter = 0;
-        path_ = std::string(base, length) + "mvlog-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(++counter) + "\\";
-        if (!CreateDirectoryA(path_.c_str(), nullptr)) path_.clear();
-    }
-    ~TempDirectory() {
-        if (path_.empty()) return;
-        WIN32_FIND_DATAA found;
-        win32::FindHandle search(FindFirstFileA((path_ + "*").c_str(), &found));
-        if (search) {
-            do {
-                DeleteFileA((path_ + found.cFileName).c_str());
-            } while (FindNextFileA(search.Get(), &found));
-        }
-        search.Reset();
-        RemoveDirectoryA(path_.c_str());
-    }
-    TempDirectory(const TempDirectory&) = delete;
-    TempDirectory& operator=(const TempDirectory&) = delete;
-
-    bool IsCreated() const { return !path_.empty(); }
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-class ReportInLog : public CleanRegistryTest {
+class ReportInLog : public BuiltinTextsTest {
 protected:
     void SetUp() override {
-        CleanRegistryTest::SetUp();
-        ASSERT_TRUE(UseBuiltinTexts());
-        DeleteFileA(LogBesideTestProgram().c_str());
+        BuiltinTextsTest::SetUp();
+        DeleteActivityLog();
         App().m_bLogOnly = true;
     }
     void TearDown() override {
         App().m_bLogOnly = false;
-        DeleteFileA(LogBesideTestProgram().c_str());
-        CleanRegistryTest::TearDown();
+        DeleteActivityLog();
+        BuiltinTextsTest::TearDown();
     }
 
     static void Report(DWORD error, const char* text, ReportContext context) {
@@ -121,7 +81,7 @@ TEST_F(ReportInLog, EntryIsTimeStampTabMessageAndNoBoxIsShown) {
     Report(ERROR_BUSY, "Q:", ReportContext::General);
     const std::time_t after = std::time(nullptr);
 
-    const auto log = FileBytes(LogBesideTestProgram());
+    const auto log = FileBytes(ActivityLogPath());
     ASSERT_TRUE(log) << "no log beside the module";
     const std::string message = "Q: " + SystemText(ERROR_BUSY);
     ASSERT_GE(message.size(), 2u);
@@ -140,13 +100,13 @@ TEST_F(ReportInLog, EntryIsTimeStampTabMessageAndNoBoxIsShown) {
 }
 
 TEST_F(ReportInLog, AppendsAndKeepsEverySpecialTextOnItsOwnLine) {
-    ASSERT_TRUE(WriteWholeFile(LogBesideTestProgram(), "earlier entry\r\n"));
+    ASSERT_TRUE(WriteFileBytes(ActivityLogPath(), "earlier entry\r\n"));
     MessageBoxWatcher watcher;
     Report(ERROR_FILE_NOT_FOUND, "MV_FileDisk:", ReportContext::AttachImage);
     Report(ERROR_PATH_NOT_FOUND, "Q:", ReportContext::CreateDevice);
     Report(ERROR_BUSY, "R:", ReportContext::General);
 
-    const auto log = FileBytes(LogBesideTestProgram());
+    const auto log = FileBytes(ActivityLogPath());
     ASSERT_TRUE(log);
     const SplitLog split = Split(*log);
     EXPECT_EQ(split.before, "earlier entry\r\n");
@@ -160,30 +120,30 @@ TEST_F(ReportInLog, AppendsAndKeepsEverySpecialTextOnItsOwnLine) {
 }
 
 TEST_F(ReportInLog, GoesBesideTheModuleWhateverTheCurrentDirectory) {
-    TempDirectory elsewhere;
-    ASSERT_TRUE(elsewhere.IsCreated());
-    char previous[MAX_PATH] = {};
-    ASSERT_NE(GetCurrentDirectoryA(MAX_PATH, previous), 0u);
-    ASSERT_TRUE(SetCurrentDirectoryA(elsewhere.Path().c_str()));
+    ScratchFolder elsewhere;
+    ASSERT_TRUE(elsewhere.IsReady());
     MessageBoxWatcher watcher;
-    Report(ERROR_BUSY, "Q:", ReportContext::General);
-    SetCurrentDirectoryA(previous);
+    {
+        CurrentDirectoryGuard directory;
+        ASSERT_TRUE(SetCurrentDirectoryA(elsewhere.Path().c_str()));
+        Report(ERROR_BUSY, "Q:", ReportContext::General);
+    }
 
-    EXPECT_TRUE(FileBytes(LogBesideTestProgram()));
+    EXPECT_TRUE(FileBytes(ActivityLogPath()));
     EXPECT_FALSE(FileBytes(elsewhere.Path() + "Morvane.log"));
 }
 
 TEST_F(ReportInLog, UnopenableLogLosesTheEntrySilently) {
-    ASSERT_TRUE(WriteWholeFile(LogBesideTestProgram(), "earlier entry\r\n"));
+    ASSERT_TRUE(WriteFileBytes(ActivityLogPath(), "earlier entry\r\n"));
     MessageBoxWatcher watcher;
     {
         // Held open without sharing, as a second writer would.
-        const win32::FileHandle held(CreateFileA(LogBesideTestProgram().c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+        const win32::FileHandle held(CreateFileA(ActivityLogPath().c_str(), GENERIC_READ | GENERIC_WRITE, 0,
                                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         ASSERT_TRUE(held);
         Report(ERROR_BUSY, "Q:", ReportContext::General);
     }
-    EXPECT_EQ(FileBytes(LogBesideTestProgram()), "earlier entry\r\n");
+    EXPECT_EQ(FileBytes(ActivityLogPath()), "earlier entry\r\n");
     EXPECT_TRUE(watcher.Seen().empty()) << "no fallback to a message box";
 }
 
@@ -192,30 +152,26 @@ TEST_F(ReportInLog, UnopenableLogLosesTheEntrySilently) {
 // beside the program that loaded it nor in the current directory.
 TEST_F(ReportInLog, PluginLogsBesideItsOwnFileDuringTheLogOnRestore) {
     App().m_bLogOnly = false;
-    TempDirectory pluginFolder;
-    TempDirectory current;
-    ASSERT_TRUE(pluginFolder.IsCreated() && current.IsCreated());
+    ScratchFolder pluginFolder;
+    ScratchFolder current;
+    ASSERT_TRUE(pluginFolder.IsReady() && current.IsReady());
     const std::string copy = pluginFolder.Path() + "Morvane.wfx64";
-    ASSERT_TRUE(CopyFileA((TestProgramDirectory() + "Morvane.wfx64").c_str(), copy.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileTo(TestPluginPath(), copy));
 
     // A letter in use, and no letter at all: both failures are logged.
     for (const char letter : {'C', '\0'}) {
-        CFileInfo record = ImageRecord(letter ? "busy.iso" : "noletter.iso", "C:\\busy.iso", letter, kModeCdDvd);
-        record.mounted = 1;
-        record.restoreAtLogon = 1;
-        ASSERT_TRUE(App().SaveNewFileInfo(record));
+        const std::string name = letter ? "busy.iso" : "noletter.iso";
+        ASSERT_TRUE(App().SaveNewFileInfo(MakeRecord({name, "C:\\busy.iso", letter, kModeCdDvd, true, true})));
     }
 
-    char previous[MAX_PATH] = {};
-    ASSERT_NE(GetCurrentDirectoryA(MAX_PATH, previous), 0u);
-    ASSERT_TRUE(SetCurrentDirectoryA(current.Path().c_str()));
     MessageBoxWatcher watcher;
     {
+        CurrentDirectoryGuard directory;
+        ASSERT_TRUE(SetCurrentDirectoryA(current.Path().c_str()));
         LoadedPlugin plugin(copy);
         ASSERT_TRUE(plugin.IsLoaded()) << GetLastError();
         plugin.Fs().MountAfterReboot(nullptr, nullptr, nullptr, 0);
     }
-    SetCurrentDirectoryA(previous);
 
     const auto log = FileBytes(pluginFolder.Path() + "Morvane.log");
     ASSERT_TRUE(log) << "no log beside the plug-in";
@@ -223,7 +179,7 @@ TEST_F(ReportInLog, PluginLogsBesideItsOwnFileDuringTheLogOnRestore) {
     EXPECT_EQ(split.before, "");
     const std::vector<std::string> expected = {"C: " + SystemText(ERROR_BUSY), "?: " + SystemText(ERROR_INVALID_DRIVE)};
     EXPECT_EQ(split.messages, expected) << *log;
-    EXPECT_FALSE(FileBytes(LogBesideTestProgram()));
+    EXPECT_FALSE(FileBytes(ActivityLogPath()));
     EXPECT_FALSE(FileBytes(current.Path() + "Morvane.log"));
     EXPECT_TRUE(watcher.Seen().empty());
 }
@@ -232,9 +188,9 @@ TEST_F(ReportInLog, PluginLogsBesideItsOwnFileDuringTheLogOnRestore) {
 // folder is: it writes no log at all rather than one in the current directory.
 TEST_F(ReportInLog, PluginThatCannotFindItsOwnFolderWritesNoLog) {
     App().m_bLogOnly = false;
-    TempDirectory base;
-    TempDirectory current;
-    ASSERT_TRUE(base.IsCreated() && current.IsCreated());
+    ScratchFolder base;
+    ScratchFolder current;
+    ASSERT_TRUE(base.IsReady() && current.IsReady());
     std::wstring folder = L"\\\\?\\" + std::wstring(base.Path().begin(), base.Path().end() - 1);
     std::vector<std::wstring> made;
     while (folder.size() < 300) {
@@ -243,29 +199,23 @@ TEST_F(ReportInLog, PluginThatCannotFindItsOwnFolderWritesNoLog) {
         made.push_back(folder);
     }
     const std::wstring copy = folder + L"\\Morvane.wfx64";
-    const std::string source = TestProgramDirectory() + "Morvane.wfx64";
+    const std::string source = TestPluginPath();
     ASSERT_TRUE(CopyFileW(std::wstring(source.begin(), source.end()).c_str(), copy.c_str(), FALSE));
+    ASSERT_TRUE(App().SaveNewFileInfo(MakeRecord({"busy.iso", "C:\\busy.iso", 'C', kModeCdDvd, true, true})));
 
-    CFileInfo record = ImageRecord("busy.iso", "C:\\busy.iso", 'C', kModeCdDvd);
-    record.mounted = 1;
-    record.restoreAtLogon = 1;
-    ASSERT_TRUE(App().SaveNewFileInfo(record));
-
-    char previous[MAX_PATH] = {};
-    ASSERT_NE(GetCurrentDirectoryA(MAX_PATH, previous), 0u);
-    ASSERT_TRUE(SetCurrentDirectoryA(current.Path().c_str()));
     MessageBoxWatcher watcher;
     {
+        CurrentDirectoryGuard directory;
+        ASSERT_TRUE(SetCurrentDirectoryA(current.Path().c_str()));
         const win32::Module plugin(LoadLibraryW(copy.c_str()));
         ASSERT_TRUE(plugin) << GetLastError();
         const PluginExports fs = mvhost::ResolvePluginCalls(plugin.Get());
         ASSERT_NE(fs.MountAfterReboot, nullptr);
         fs.MountAfterReboot(nullptr, nullptr, nullptr, 0);
     }
-    SetCurrentDirectoryA(previous);
 
     EXPECT_FALSE(FileBytes(current.Path() + "Morvane.log"));
-    EXPECT_FALSE(FileBytes(LogBesideTestProgram()));
+    EXPECT_FALSE(FileBytes(ActivityLogPath()));
     EXPECT_TRUE(watcher.Seen().empty());
     DeleteFileW(copy.c_str());
     for (auto it = made.rbegin(); it != made.rend(); ++it) RemoveDirectoryW(it->c_str());

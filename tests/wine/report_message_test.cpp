@@ -9,29 +9,30 @@
 
 #include "lang/SettingsKey.h"
 #include "plugin/MorvaneApp.h"
-#include "support/CleanRegistry.h"
-#include "support/DriveFixture.h"
-#include "support/DriveTexts.h"
+#include "support/ActivityLogFile.h"
+#include "support/BuiltinTextsFixture.h"
+#include "support/DriveLetters.h"
+#include "support/ExpectedTexts.h"
+#include "support/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
+#include "support/StoredRecords.h"
+#include "support/SystemText.h"
 
 using namespace morvane;
 using namespace morvane::test;
 
 namespace {
 
-std::string LogBesideTestProgram() { return TestProgramDirectory() + "Morvane.log"; }
-
-class ReportInHost : public CleanRegistryTest {
+class ReportInHost : public BuiltinTextsTest {
 protected:
     void SetUp() override {
-        CleanRegistryTest::SetUp();
-        ASSERT_TRUE(UseBuiltinTexts());
-        DeleteFileA(LogBesideTestProgram().c_str());
+        BuiltinTextsTest::SetUp();
+        DeleteActivityLog();
     }
     void TearDown() override {
-        DeleteFileA(LogBesideTestProgram().c_str());
-        CleanRegistryTest::TearDown();
+        DeleteActivityLog();
+        BuiltinTextsTest::TearDown();
     }
 };
 
@@ -75,20 +76,19 @@ TEST_F(ReportInHost, OneBoxPerFailureWithTheMessageOfItsContextAndError) {
     for (size_t i = 0; i < cases.size(); ++i) {
         SCOPED_TRACE("case " + std::to_string(i) + ", error " + std::to_string(cases[i].error));
         EXPECT_EQ(seen[i].text, cases[i].message);
-        EXPECT_EQ(seen[i].caption, App().AppTitle());
+        EXPECT_EQ(seen[i].caption, kTestProgramCaption);
         EXPECT_TRUE(seen[i].hasOk);
         EXPECT_FALSE(seen[i].hasCancel || seen[i].hasYes || seen[i].hasNo);
         EXPECT_EQ(seen[i].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
     }
-    EXPECT_FALSE(FileBytes(LogBesideTestProgram())) << "the file manager must not write the log";
+    EXPECT_FALSE(FileBytes(ActivityLogPath())) << "the file manager must not write the log";
 }
 
 // The caption is the plug-in's own title: the real plug-in's file name.
 TEST_F(ReportInHost, PluginShowsItsFailuresCaptionedMorvane) {
     const char letter = 'Q';
     ASSERT_FALSE(DriveDefined(letter)) << "the test needs Q: undefined";
-    CFileInfo record = ImageRecord("gone.iso", "C:\\gone.iso", letter, kModeCdDvd | kModeReadOnly);
-    record.mounted = 1;
+    const CFileInfo record = MakeRecord({"gone.iso", "C:\\gone.iso", letter, kModeCdDvd | kModeReadOnly, true});
     ASSERT_TRUE(App().SaveNewFileInfo(record));
 
     LoadedPlugin plugin;
@@ -107,11 +107,10 @@ TEST_F(ReportInHost, PluginShowsItsFailuresCaptionedMorvane) {
     EXPECT_EQ(seen[1].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
 }
 
-// An installed translation replaces the built-in texts in the messages.
+// An installed translation, here the shipped English file, replaces the
+// built-in texts in the messages; its line breaks are CR LF.
 TEST_F(ReportInHost, SpecialTextsComeFromTheLanguageTable) {
     ASSERT_TRUE(App().LoadLanguage(kDefaultLangFile, true)) << "no " << kDefaultLangFile << " beside the tests";
-    ASSERT_NE(App().LangText(1012), kTextDriverMissing);
-    ASSERT_NE(App().LangText(1015), kTextImageNotAccessible);
     MessageBoxWatcher watcher;
     SetLastError(ERROR_PATH_NOT_FOUND);
     App().ReportDriveError("Q:", ReportContext::CreateDevice);
@@ -119,6 +118,8 @@ TEST_F(ReportInHost, SpecialTextsComeFromTheLanguageTable) {
     App().ReportDriveError("MV_FileDisk:", ReportContext::AttachImage);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0].text, App().LangText(1012) + "\n\n" + App().LangText(1014));
-    EXPECT_EQ(seen[1].text, App().LangText(1015));
+    EXPECT_EQ(seen[0].text,
+              "Error creating the virtual drive!\r\nThe driver may not be installed.\n\n"
+              "See the ReadMe file for details.");
+    EXPECT_EQ(seen[1].text, "Error mounting the image!\r\nThe image file is not accessible.");
 }

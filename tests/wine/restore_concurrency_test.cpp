@@ -11,9 +11,11 @@
 #include <thread>
 
 #include "plugin/MorvaneApp.h"
+#include "support/ActivityLogFile.h"
 #include "support/CleanRegistry.h"
 #include "support/Plugin.h"
 #include "support/Rundll32.h"
+#include "support/ScratchImage.h"
 #include "support/StoredRecords.h"
 
 using namespace morvane;
@@ -81,11 +83,11 @@ class TwoProcesses : public CleanRegistryTest {
 protected:
     void SetUp() override {
         CleanRegistryTest::SetUp();
-        DeleteLogonLog();
+        DeleteActivityLog();
         ASSERT_TRUE(plugin_.IsLoaded());
     }
     void TearDown() override {
-        DeleteLogonLog();
+        DeleteActivityLog();
         CleanRegistryTest::TearDown();
     }
 
@@ -148,13 +150,14 @@ TEST_F(TwoProcesses, LastWriteWins) {
     ASSERT_EQ(StoreRecord(Name('m', 1), LeftMounted(1)), ERROR_SUCCESS);
     // The restore writes last: its correction stands.
     ASSERT_TRUE(RunLogonRestore().finished);
-    CFileInfo record;
-    ASSERT_TRUE(ReadRecord(Name('m', 1), record));
-    EXPECT_TRUE(Same(record, Unmarked(LeftMounted(1))));
+    const auto restored = ReadRecord(Name('m', 1));
+    ASSERT_TRUE(restored);
+    EXPECT_TRUE(Same(*restored, Unmarked(LeftMounted(1))));
     // The file manager writes last: its record stands.
     CFileInfo changed = LeftMounted(1);
     changed.driveLetter = 'R';
     ASSERT_TRUE(App().SaveNewFileInfo(changed));
-    ASSERT_TRUE(ReadRecord(Name('m', 1), record));
-    EXPECT_TRUE(Same(record, changed));
+    const auto saved = ReadRecord(Name('m', 1));
+    ASSERT_TRUE(saved);
+    EXPECT_TRUE(Same(*saved, changed));
 }

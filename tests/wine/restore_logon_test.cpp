@@ -9,7 +9,9 @@
 
 #include "catalogue/StoreKey.h"
 #include "drive/AutorunCommand.h"
+#include "support/ActivityLogFile.h"
 #include "support/CleanRegistry.h"
+#include "support/FileBytes.h"
 #include "support/Rundll32.h"
 #include "support/StoredRecords.h"
 #include "win32/RegKey.h"
@@ -23,18 +25,11 @@ class LogonRestore : public CleanRegistryTest {
 protected:
     void SetUp() override {
         CleanRegistryTest::SetUp();
-        DeleteLogonLog();
+        DeleteActivityLog();
     }
     void TearDown() override {
-        DeleteLogonLog();
+        DeleteActivityLog();
         CleanRegistryTest::TearDown();
-    }
-
-    static void RunAndExpectQuietEnd() {
-        const LogonRunResult run = RunLogonRestore();
-        ASSERT_TRUE(run.started) << "error " << run.startError;
-        EXPECT_TRUE(run.finished) << "still running: waiting for someone?";
-        for (const SeenDialog& dialog : run.dialogs) ADD_FAILURE() << "asked: " << dialog.text;
     }
 };
 
@@ -49,10 +44,10 @@ bool RunValueExists() {
 }  // namespace
 
 TEST_F(LogonRestore, WithoutCatalogueDoesNothing) {
-    RunAndExpectQuietEnd();
+    RunQuietLogonRestore();
     EXPECT_FALSE(StoreKeyExists());
     EXPECT_FALSE(RunValueExists()) << "the log-on entry needs a catalogue first";
-    EXPECT_EQ(GetFileAttributesA(LogonLogPath().c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(FileBytes(ActivityLogPath()));
 }
 
 TEST_F(LogonRestore, RecordsThatAreNotRestoredEndUpUnmounted) {
@@ -68,18 +63,18 @@ TEST_F(LogonRestore, RecordsThatAreNotRestoredEndUpUnmounted) {
     };
     for (const Case& c : cases) ASSERT_EQ(StoreRecord(c.fields), ERROR_SUCCESS);
 
-    RunAndExpectQuietEnd();
+    RunQuietLogonRestore();
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fields.name);
-        CFileInfo after;
-        ASSERT_TRUE(ReadRecord(c.fields.name, after));
+        const auto after = ReadRecord(c.fields.name);
+        ASSERT_TRUE(after);
         CFileInfo expected = MakeRecord(c.fields);
         expected.mounted = c.mountedAfter;
-        EXPECT_EQ(std::memcmp(&after, &expected, sizeof after), 0);
+        EXPECT_EQ(std::memcmp(&*after, &expected, sizeof expected), 0);
     }
     EXPECT_TRUE(RunValueExists());
-    EXPECT_EQ(GetFileAttributesA(LogonLogPath().c_str()), INVALID_FILE_ATTRIBUTES) << ReadLogonLog();
+    EXPECT_FALSE(FileBytes(ActivityLogPath())) << ReadActivityLog();
 }
 
 TEST_F(LogonRestore, ValuesThatAreNotRecordsStayUntouched) {
@@ -91,7 +86,7 @@ TEST_F(LogonRestore, ValuesThatAreNotRecordsStayUntouched) {
     ASSERT_EQ(StoreRecord({"left.iso", "C:\\left.iso", 'Q', 3, true, false}), ERROR_SUCCESS);
     const auto before = StoredValues();
 
-    RunAndExpectQuietEnd();
+    RunQuietLogonRestore();
 
     const auto after = StoredValues();
     ASSERT_EQ(after.size(), before.size());
@@ -109,12 +104,12 @@ TEST_F(LogonRestore, ShortRecordIsCompletedWithZeroBytes) {
     CFileInfo record = MakeRecord({"short.iso", "C:\\short.iso", 'Q', 3, true, false});
     ASSERT_EQ(StoreValue("short.iso", REG_BINARY, &record, 593), ERROR_SUCCESS);
 
-    RunAndExpectQuietEnd();
+    RunQuietLogonRestore();
 
-    CFileInfo after;
-    ASSERT_TRUE(ReadRecord("short.iso", after));
+    const auto after = ReadRecord("short.iso");
+    ASSERT_TRUE(after);
     record.mounted = 0;
-    EXPECT_EQ(std::memcmp(&after, &record, sizeof after), 0);
+    EXPECT_EQ(std::memcmp(&*after, &record, sizeof record), 0);
 }
 
 TEST_F(LogonRestore, RecordIsWrittenBackToItsOwnValueOnly) {
@@ -139,7 +134,7 @@ TEST_F(LogonRestore, RecordIsWrittenBackToItsOwnValueOnly) {
               ERROR_SUCCESS);
     key.Close();
 
-    RunAndExpectQuietEnd();
+    RunQuietLogonRestore();
 
     const auto after = StoredValues();
     ASSERT_EQ(after.size(), 5u) << "no value was added";
@@ -147,9 +142,9 @@ TEST_F(LogonRestore, RecordIsWrittenBackToItsOwnValueOnly) {
         SCOPED_TRACE(v.name);
         CFileInfo expected = v.record;
         expected.mounted = 0;
-        CFileInfo stored;
-        ASSERT_TRUE(ReadRecord(v.name, stored));
-        EXPECT_EQ(std::memcmp(&stored, &expected, sizeof stored), 0);
+        const auto stored = ReadRecord(v.name);
+        ASSERT_TRUE(stored);
+        EXPECT_EQ(std::memcmp(&*stored, &expected, sizeof expected), 0);
     }
     uint8_t omega[sizeof(CFileInfo)] = {};
     DWORD size = sizeof omega;

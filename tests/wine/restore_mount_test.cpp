@@ -3,41 +3,24 @@
 // letter nor a mounted mark behind.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "plugin/MorvaneApp.h"
-#include "support/CleanRegistry.h"
+#include "support/ActivityLogFile.h"
+#include "support/DriveLetters.h"
+#include "support/ExpectedTexts.h"
 #include "support/Rundll32.h"
+#include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
+#include "support/StandInFixture.h"
 #include "support/StoredRecords.h"
+#include "support/SystemText.h"
 
 using namespace morvane;
 using namespace morvane::test;
 
 namespace {
-
-bool DriveExists(char letter) { return (GetLogicalDrives() & (1u << (letter - 'A'))) != 0; }
-
-// Letters that no drive uses and no name is defined for, from Y downwards.
-std::vector<char> FreeLetters(size_t count) {
-    std::vector<char> letters;
-    for (char letter = 'Y'; letter >= 'D' && letters.size() < count; --letter) {
-        const char name[] = {letter, ':', '\0'};
-        char target[MAX_PATH];
-        if (!DriveExists(letter) && !QueryDosDeviceA(name, target, MAX_PATH)) letters.push_back(letter);
-    }
-    return letters;
-}
-
-std::string SystemText(DWORD error) {
-    char text[1024] = {};
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                                        0, text, sizeof text, nullptr);
-    return std::string(text, length);
-}
 
 // "dd.mm.yyyy HH:MM:SS\t"
 bool IsTimeStamp(const std::string& text) {
@@ -61,46 +44,29 @@ void ExpectSingleLogEntry(const std::string& log, const std::string& message) {
 
 std::string KernelPathOf(const std::string& path) { return "\\??\\" + path; }
 
-class LogonRestoreWithDriver : public CleanRegistryTest {
+// The log-on process loads the plug-in afresh, which takes the built-in texts
+// that the fixture chose in the registry.
+class LogonRestoreWithDriver : public StandInTest {
 protected:
     void SetUp() override {
-        CleanRegistryTest::SetUp();
-        DeleteLogonLog();
-        std::string why;
-        ASSERT_TRUE(EnsureStandInDriverRunning(&why)) << why;
-        ResetDevices();
+        StandInTest::SetUp();
+        DeleteActivityLog();
         letters_ = FreeLetters(5);
         ASSERT_EQ(letters_.size(), 5u) << "not enough free drive letters";
-        for (char letter : letters_) cleanups_.push_back(std::make_unique<StandInLetterCleanup>(letter));
     }
 
     void TearDown() override {
-        cleanups_.clear();
-        ResetDevices();
-        DeleteLogonLog();
-        CleanRegistryTest::TearDown();
-    }
-
-    static void ResetDevices() {
-        for (int family : {kHardDiskFamily, kCdDvdFamily, kFloppyFamily})
-            for (uint32_t number = 0; number < MV_STANDIN_SERVED_DEVICES; ++number) ResetStandInDevice(family, number);
-    }
-
-    static void RunRestore() {
-        const LogonRunResult run = RunLogonRestore();
-        ASSERT_TRUE(run.started) << "error " << run.startError;
-        EXPECT_TRUE(run.finished) << "still running: waiting for someone?";
-        for (const SeenDialog& dialog : run.dialogs) ADD_FAILURE() << "asked: " << dialog.text;
+        DeleteActivityLog();
+        StandInTest::TearDown();
     }
 
     static CFileInfo Stored(const std::string& name) {
-        CFileInfo record = EmptyFileInfo();
-        EXPECT_TRUE(ReadRecord(name, record)) << name;
-        return record;
+        const auto record = ReadRecord(name);
+        EXPECT_TRUE(record) << name;
+        return record.value_or(EmptyFileInfo());
     }
 
     std::vector<char> letters_;
-    std::vector<std::unique_ptr<StandInLetterCleanup>> cleanups_;
 };
 
 }  // namespace
@@ -129,12 +95,12 @@ TEST_F(LogonRestoreWithDriver, MarkedImagesComeBackOnTheirLettersAndModes) {
                   ERROR_SUCCESS);
     }
 
-    RunRestore();
+    RunQuietLogonRestore();
 
     for (size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
         SCOPED_TRACE(c.name);
-        EXPECT_TRUE(DriveExists(letters_[i]));
+        EXPECT_TRUE(DriveListed(letters_[i]));
         MvStandInState state;
         ASSERT_TRUE(ReadStandInState(c.family, c.number, &state));
         EXPECT_EQ(state.attached, 1);
@@ -147,7 +113,7 @@ TEST_F(LogonRestoreWithDriver, MarkedImagesComeBackOnTheirLettersAndModes) {
         EXPECT_EQ(record.mountMode, c.mode);
         EXPECT_EQ(record.deviceNumber, c.number);
     }
-    EXPECT_EQ(ReadLogonLog(), "");
+    EXPECT_EQ(ReadActivityLog(), "");
 }
 
 TEST_F(LogonRestoreWithDriver, OnlyRecordsMarkedMountedAndForRestoreAreMounted) {
@@ -157,10 +123,10 @@ TEST_F(LogonRestoreWithDriver, OnlyRecordsMarkedMountedAndForRestoreAreMounted) 
     ASSERT_EQ(StoreRecord({"left.iso", left.Path(), letters_[0], 3, true, false}), ERROR_SUCCESS);
     ASSERT_EQ(StoreRecord({"unmounted.iso", unmounted.Path(), letters_[1], 3, false, true}), ERROR_SUCCESS);
 
-    RunRestore();
+    RunQuietLogonRestore();
 
-    EXPECT_FALSE(DriveExists(letters_[0]));
-    EXPECT_FALSE(DriveExists(letters_[1]));
+    EXPECT_FALSE(DriveListed(letters_[0]));
+    EXPECT_FALSE(DriveListed(letters_[1]));
     MvStandInState state;
     ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
     EXPECT_EQ(state.attachRequests, 0u);
@@ -181,7 +147,7 @@ TEST_F(LogonRestoreWithDriver, DeviceNumbersFollowTheStoreOrder) {
     const auto order = StoredValues();
     ASSERT_EQ(order.size(), 3u);
 
-    RunRestore();
+    RunQuietLogonRestore();
 
     for (uint32_t number = 0; number < 3; ++number) {
         SCOPED_TRACE(order[number].name);
@@ -204,15 +170,15 @@ TEST_F(LogonRestoreWithDriver, SecondRecordOnOneLetterIsLoggedBusyAndStoredUnmou
     const auto order = StoredValues();
     ASSERT_EQ(order.size(), 2u);
 
-    RunRestore();
+    RunQuietLogonRestore();
 
-    EXPECT_TRUE(DriveExists(letters_[0]));
+    EXPECT_TRUE(DriveListed(letters_[0]));
     EXPECT_EQ(Stored(order[0].name).mounted, 1);
     EXPECT_EQ(Stored(order[1].name).mounted, 0);
     MvStandInState state;
     ASSERT_TRUE(ReadStandInState(kHardDiskFamily, 0, &state));
     EXPECT_EQ(std::string(state.imageName, state.nameLength), KernelPathOf(ImagePathOf(Stored(order[0].name))));
-    ExpectSingleLogEntry(ReadLogonLog(), std::string(1, letters_[0]) + ": " + SystemText(ERROR_BUSY));
+    ExpectSingleLogEntry(ReadActivityLog(), std::string(1, letters_[0]) + ": " + SystemText(ERROR_BUSY));
 }
 
 TEST_F(LogonRestoreWithDriver, DeletedImageIsLoggedAndLeavesNoLetter) {
@@ -221,14 +187,14 @@ TEST_F(LogonRestoreWithDriver, DeletedImageIsLoggedAndLeavesNoLetter) {
     ASSERT_EQ(StoreRecord({"gone.iso", image.Path(), letters_[0], 3, true, true}), ERROR_SUCCESS);
     ASSERT_TRUE(image.Delete());
 
-    RunRestore();
+    RunQuietLogonRestore();
 
-    EXPECT_FALSE(DriveExists(letters_[0]));
+    EXPECT_FALSE(DriveListed(letters_[0]));
     char target[MAX_PATH];
     const char name[] = {letters_[0], ':', '\0'};
     EXPECT_EQ(QueryDosDeviceA(name, target, MAX_PATH), 0u) << target;
     EXPECT_EQ(Stored("gone.iso").mounted, 0);
-    ExpectSingleLogEntry(ReadLogonLog(), App().LangText(1015));
+    ExpectSingleLogEntry(ReadActivityLog(), kTextImageNotAccessible);
 }
 
 TEST_F(LogonRestoreWithDriver, LaterRestoreAppendsToTheLog) {
@@ -236,18 +202,18 @@ TEST_F(LogonRestoreWithDriver, LaterRestoreAppendsToTheLog) {
     ASSERT_TRUE(image.IsReady());
     ASSERT_EQ(StoreRecord({"gone.iso", image.Path(), letters_[0], 3, true, true}), ERROR_SUCCESS);
     ASSERT_TRUE(image.Delete());
-    RunRestore();
-    const std::string firstLog = ReadLogonLog();
+    RunQuietLogonRestore();
+    const std::string firstLog = ReadActivityLog();
     ASSERT_FALSE(firstLog.empty());
 
     // The failure is not repeated: the record is no longer marked mounted.
-    RunRestore();
-    EXPECT_EQ(ReadLogonLog(), firstLog);
+    RunQuietLogonRestore();
+    EXPECT_EQ(ReadActivityLog(), firstLog);
 
     ASSERT_EQ(StoreRecord({"gone.iso", image.Path(), letters_[0], 3, true, true}), ERROR_SUCCESS);
-    RunRestore();
-    const std::string log = ReadLogonLog();
+    RunQuietLogonRestore();
+    const std::string log = ReadActivityLog();
     ASSERT_GT(log.size(), firstLog.size());
     EXPECT_EQ(log.substr(0, firstLog.size()), firstLog);
-    ExpectSingleLogEntry(log.substr(firstLog.size()), App().LangText(1015));
+    ExpectSingleLogEntry(log.substr(firstLog.size()), kTextImageNotAccessible);
 }

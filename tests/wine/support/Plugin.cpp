@@ -9,6 +9,8 @@ std::string TestProgramDirectory() {
     return dir.substr(0, dir.rfind('\\') + 1);
 }
 
+std::string TestPluginPath() { return TestProgramDirectory() + "Morvane.wfx64"; }
+
 LoadedPlugin::LoadedPlugin(const std::string& path) : module_(LoadLibraryA(path.c_str())) {
     if (module_) exports_ = mvhost::ResolvePluginCalls(module_.Get());
 }

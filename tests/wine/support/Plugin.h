@@ -15,12 +15,13 @@ using PluginExports = mvhost::PluginCalls;
 
 // Directory of the running test program, with its trailing backslash.
 std::string TestProgramDirectory();
+// The plug-in that the build puts beside the test program.
+std::string TestPluginPath();
 
 class LoadedPlugin {
 public:
-    // Loads the plug-in file at `path` (default: Morvane.wfx64 beside the test
-    // program). Check IsLoaded() before use.
-    explicit LoadedPlugin(const std::string& path = TestProgramDirectory() + "Morvane.wfx64");
+    // Loads the plug-in file at `path`. Check IsLoaded() before use.
+    explicit LoadedPlugin(const std::string& path = TestPluginPath());
     bool IsLoaded() const { return module_.IsValid(); }
     HMODULE Handle() const { return module_.Get(); }
     const PluginExports& Fs() const { return exports_; }

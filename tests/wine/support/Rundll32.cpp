@@ -1,8 +1,9 @@
 #include "support/Rundll32.h"
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
-#include "support/FileBytes.h"
 #include "support/Plugin.h"
 
 namespace morvane::test {
@@ -59,8 +60,6 @@ std::string LogonCommandLine(const std::string& pluginPath) {
     return "rundll32 \"" + pluginPath + "\",MountAfterReboot";
 }
 
-std::string TestPluginPath() { return TestProgramDirectory() + "Morvane.wfx64"; }
-
 LogonProcess::LogonProcess(const std::string& commandLine) {
     // CreateProcessA may write into the command line: give it its own copy.
     std::vector<char> line(commandLine.begin(), commandLine.end());
@@ -112,10 +111,11 @@ LogonRunResult RunLogonRestore(DWORD timeoutMs) {
     return process.Wait(timeoutMs);
 }
 
-std::string LogonLogPath() { return TestProgramDirectory() + "Morvane.log"; }
-
-std::string ReadLogonLog() { return FileBytes(LogonLogPath()).value_or(std::string()); }
-
-void DeleteLogonLog() { DeleteFileA(LogonLogPath().c_str()); }
+void RunQuietLogonRestore() {
+    const LogonRunResult run = RunLogonRestore();
+    ASSERT_TRUE(run.started) << "error " << run.startError;
+    EXPECT_TRUE(run.finished) << "still running: waiting for someone?";
+    for (const SeenDialog& dialog : run.dialogs) ADD_FAILURE() << "asked: " << dialog.text;
+}
 
 }  // namespace morvane::test

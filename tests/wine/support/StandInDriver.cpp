@@ -112,7 +112,9 @@ bool StopStandInDriver(std::string* why) {
 }
 
 std::string StandInDeviceName(int family, uint32_t number) {
-    const char* stem = family == kCdDvdFamily ? "MV_FileDiskCd" : family == kFloppyFamily ? "MV_FileDiskFlp" : "MV_FileDisk";
+    const char* stem = family == kCdDvdFamily    ? "MV_FileDiskCd"
+                       : family == kFloppyFamily ? "MV_FileDiskFlp"
+                                                 : "MV_FileDisk";
     return std::string(kDeviceDirectory) + stem + std::to_string(number);
 }
 
@@ -142,16 +144,6 @@ bool ResetStandInDevice(int family, uint32_t number) {
 
 bool LimitStandInAnswer(int family, uint32_t number, uint32_t bytes) {
     return SendToDevice(family, number, MV_IOCTL_STANDIN_LIMIT_ANSWER, &bytes, sizeof bytes);
-}
-
-char FreeDriveLetter() {
-    const DWORD used = GetLogicalDrives();
-    for (char letter = 'Y'; letter >= 'D'; --letter) {
-        const char name[] = {letter, ':', '\0'};
-        char target[MAX_PATH];
-        if (!(used & (1u << (letter - 'A'))) && !QueryDosDeviceA(name, target, MAX_PATH)) return letter;
-    }
-    return 0;
 }
 
 void RemoveStandInDriveLetter(char letter) {

@@ -47,25 +47,8 @@ bool ResetStandInDevice(int family, uint32_t number);
 // Later query answers of the device return at most `bytes` (0: no limit).
 bool LimitStandInAnswer(int family, uint32_t number, uint32_t bytes);
 
-// A drive letter that no drive uses, from the end of the alphabet (Z: is
-// Wine's own), or 0 when none is free.
-char FreeDriveLetter();
-
 // Removes every definition of `letter` that binds it to one of the stand-in's
 // devices; definitions of other drives stay.
 void RemoveStandInDriveLetter(char letter);
-
-// Removes the stand-in definitions of a letter when the scope ends, so that a
-// failed test leaves no drive behind.
-class StandInLetterCleanup {
-public:
-    explicit StandInLetterCleanup(char letter) : letter_(letter) {}
-    ~StandInLetterCleanup() { RemoveStandInDriveLetter(letter_); }
-    StandInLetterCleanup(const StandInLetterCleanup&) = delete;
-    StandInLetterCleanup& operator=(const StandInLetterCleanup&) = delete;
-
-private:
-    char letter_;
-};
 
 }  // namespace morvane::test

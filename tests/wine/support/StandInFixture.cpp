@@ -1,9 +1,10 @@
 #include "support/StandInFixture.h"
 
-#include "drive/DriveMessages.h"
-#include "plugin/MorvaneApp.h"
+#include <algorithm>
+#include <string>
+
+#include "support/DriveLetters.h"
 #include "support/StandInDriver.h"
-#include "win32/UniqueHandle.h"
 
 namespace morvane::test {
 namespace {
@@ -15,38 +16,44 @@ void ResetServedDevices() {
 
 }  // namespace
 
-void StandInDriverTest::SetUp() {
-    CleanRegistryTest::SetUp();
+void StandInTest::SetUp() {
+    BuiltinTextsTest::SetUp();
+    if (HasFatalFailure()) return;
     std::string why;
-    ASSERT_TRUE(EnsureStandInDriverRunning(&why)) << why;
-    letter_ = FreeDriveLetter();
-    ASSERT_NE(letter_, 0) << "no free drive letter";
+    ASSERT_TRUE(EnsureStandInDriverRunning(&why)) << "the stand-in driver does not run: " << why;
     ResetServedDevices();
+    const std::vector<char> letters = FreeLetters(1);
+    ASSERT_EQ(letters.size(), 1u) << "no free drive letter";
+    letter_ = letters[0];
 }
 
-void StandInDriverTest::TearDown() {
-    if (letter_) RemoveStandInDriveLetter(letter_);
-    // A test may have stopped the driver; the next one needs it.
+void StandInTest::TearDown() {
+    // The recorder would see the clean-up's own requests.
+    recorder_.reset();
+    for (char letter : givenLetters_) RemoveStandInDriveLetter(letter);
+    // A test may have stopped the driver; emptying its devices needs it.
     std::string why;
     EXPECT_TRUE(EnsureStandInDriverRunning(&why)) << why;
     ResetServedDevices();
-    CleanRegistryTest::TearDown();
+    BuiltinTextsTest::TearDown();
 }
 
-std::string SystemMessageFor(const std::string& object, DWORD error) {
-    char* buffer = nullptr;
-    const DWORD length =
-        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER,
-                       nullptr, error, 0, reinterpret_cast<LPSTR>(&buffer), 0, nullptr);
-    const win32::LocalMemory owner(buffer);
-    return object + " " + (length && buffer ? std::string(buffer, length) : std::string());
+std::vector<char> StandInTest::FreeLetters(size_t count) {
+    std::vector<char> letters;
+    // Z: is Wine's view of the root directory.
+    for (char letter = 'Y'; letter >= 'D' && letters.size() < count; --letter) {
+        const bool given = std::find(givenLetters_.begin(), givenLetters_.end(), letter) != givenLetters_.end();
+        if (!given && !DriveListed(letter) && !DriveDefined(letter)) letters.push_back(letter);
+    }
+    givenLetters_.insert(givenLetters_.end(), letters.begin(), letters.end());
+    return letters;
 }
 
-std::string SpecialMessageFor(ReportContext context, DWORD error) {
-    const auto special = SpecialDriveMessage(context, error, [](TextId id) { return App().LangText(id); });
-    return special ? *special : std::string("(no special message)");
+void StandInTest::RecordCoreRequests() {
+    // Only one recorder may be alive: the old one goes before the new one comes.
+    recorder_.reset();
+    recorder_ = std::make_unique<DriverRequestRecorder>(GetModuleHandleA(nullptr));
+    ASSERT_TRUE(recorder_->SeesSteps() && recorder_->SeesShell()) << recorder_->Why();
 }
-
-bool IsDriveDefined(char letter) { return (GetLogicalDrives() & (1u << (letter - 'A'))) != 0; }
 
 }  // namespace morvane::test

@@ -1,33 +1,38 @@
-// A test that talks to the stand-in driver through a free drive letter: the
-// driver runs, its served devices start empty, and no definition of the
-// letter outlives the test, whatever it does.
+// A test against the stand-in driver. It starts from a clean registry with
+// the built-in texts in force, the driver running and its served devices
+// empty, and one drive letter that no drive uses. Whatever the test does, the
+// letters it was given lose their stand-in definitions and the devices are
+// emptied again at the end.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
+#include <memory>
+#include <vector>
 
-#include "drive/ReportContext.h"
-#include "support/CleanRegistry.h"
+#include "support/BuiltinTextsFixture.h"
+#include "support/ImportPatch.h"
 
 namespace morvane::test {
 
-class StandInDriverTest : public CleanRegistryTest {
+class StandInTest : public BuiltinTextsTest {
 protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Up to `count` more letters that no drive uses, from Y downwards.
+    std::vector<char> FreeLetters(size_t count);
+
+    // From now on a fresh recorder_ records every driver step of the test
+    // program's own core, and turns Wine's failed dismount into the success
+    // that Windows reports.
+    void RecordCoreRequests();
+
     char letter_ = 0;
+    std::unique_ptr<DriverRequestRecorder> recorder_;
+
+private:
+    std::vector<char> givenLetters_;
 };
-
-// The message that a failure with system error `error` shows for `object`
-// (a drive name such as "X:", or "MV_FileDisk:").
-std::string SystemMessageFor(const std::string& object, DWORD error);
-// The special message of a context and error (driver missing, too many
-// devices, image not accessible).
-std::string SpecialMessageFor(ReportContext context, DWORD error);
-
-// Whether `letter` is defined as a DOS device (GetLogicalDrives).
-bool IsDriveDefined(char letter);
 
 }  // namespace morvane::test

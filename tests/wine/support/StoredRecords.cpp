@@ -4,7 +4,6 @@
 
 #include "catalogue/StoreKey.h"
 #include "win32/RegKey.h"
-#include "win32/UniqueHandle.h"
 
 namespace morvane::test {
 
@@ -52,48 +51,23 @@ std::vector<StoredValue> StoredValues() {
     return values;
 }
 
-bool ReadRecord(const std::string& valueName, CFileInfo& record) {
+std::optional<CFileInfo> ReadRecord(const std::string& valueName) {
     win32::RegKey key;
-    if (key.Open(HKEY_CURRENT_USER, kFilesListKey, KEY_READ) != ERROR_SUCCESS) return false;
+    if (key.Open(HKEY_CURRENT_USER, kFilesListKey, KEY_READ) != ERROR_SUCCESS) return std::nullopt;
+    // Room for more than a record, so that a longer value is seen as such.
     uint8_t buffer[sizeof(CFileInfo) + 16];
     DWORD type = 0;
     DWORD size = sizeof buffer;
-    if (key.QueryValue(valueName.c_str(), &type, buffer, &size) != ERROR_SUCCESS) return false;
-    if (type != REG_BINARY || size != sizeof record) return false;
+    if (key.QueryValue(valueName.c_str(), &type, buffer, &size) != ERROR_SUCCESS) return std::nullopt;
+    if (type != REG_BINARY || size != sizeof(CFileInfo)) return std::nullopt;
+    CFileInfo record;
     std::memcpy(&record, buffer, sizeof record);
-    return true;
+    return record;
 }
 
 bool StoreKeyExists() {
     win32::RegKey key;
     return key.Open(HKEY_CURRENT_USER, kFilesListKey, KEY_READ) == ERROR_SUCCESS;
 }
-
-ScratchImage::ScratchImage(const std::string& fileName, uint32_t size) {
-    char temp[MAX_PATH];
-    const DWORD len = GetTempPathA(MAX_PATH, temp);
-    if (len == 0 || len >= MAX_PATH) return;
-    // One folder per image, so that images of one test may share a name.
-    static LONG serial = 0;
-    folder_ = std::string(temp) + "morvane-" + std::to_string(GetCurrentProcessId()) + "-" +
-              std::to_string(InterlockedIncrement(&serial));
-    if (!CreateDirectoryA(folder_.c_str(), nullptr)) return;
-    path_ = folder_ + "\\" + fileName;
-    win32::FileHandle file(
-        CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return;
-    std::vector<char> zeros(size, '\0');
-    DWORD written = 0;
-    ready_ = WriteFile(file.Get(), zeros.data(), size, &written, nullptr) && written == size;
-}
-
-ScratchImage::~ScratchImage() {
-    if (!path_.empty()) DeleteFileA(path_.c_str());
-    if (!folder_.empty()) RemoveDirectoryA(folder_.c_str());
-}
-
-bool ScratchImage::Exists() const { return GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-bool ScratchImage::Delete() { return DeleteFileA(path_.c_str()) != FALSE; }
 
 }  // namespace morvane::test

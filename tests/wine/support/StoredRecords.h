@@ -1,10 +1,12 @@
-// Catalogue records written to and read from the registry directly, as an
-// earlier session of the plug-in (or another process) would have left them.
+// Catalogue records made for a test, and written to and read from the
+// registry directly, as an earlier session of the plug-in (or another
+// process) would have left them.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,7 @@ struct RecordFields {
     bool restore = false;
 };
 
+// A record as the plug-in registers a 2048-byte image file, with `fields`.
 CFileInfo MakeRecord(const RecordFields& fields);
 
 // Writes `size` bytes of `data` as the value `valueName` of the catalogue
@@ -38,30 +41,9 @@ struct StoredValue {
 // Every value of the catalogue key in the registry's enumeration order; empty
 // when the key is missing.
 std::vector<StoredValue> StoredValues();
-// The record stored as `valueName`; false unless it is a REG_BINARY value of
+// The record stored as `valueName`; none unless it is a REG_BINARY value of
 // exactly 596 bytes.
-bool ReadRecord(const std::string& valueName, CFileInfo& record);
+std::optional<CFileInfo> ReadRecord(const std::string& valueName);
 bool StoreKeyExists();
-
-// A file standing in for a disk image, in a fresh folder of the temporary
-// directory; both are deleted at the end of the scope.
-class ScratchImage {
-public:
-    explicit ScratchImage(const std::string& fileName, uint32_t size = 2048);
-    ~ScratchImage();
-    ScratchImage(const ScratchImage&) = delete;
-    ScratchImage& operator=(const ScratchImage&) = delete;
-
-    bool IsReady() const { return ready_; }
-    const std::string& Path() const { return path_; }
-    bool Exists() const;
-    // Deletes the file, as a user would behind the plug-in's back.
-    bool Delete();
-
-private:
-    std::string folder_;
-    std::string path_;
-    bool ready_ = false;
-};
 
 }  // namespace morvane::test

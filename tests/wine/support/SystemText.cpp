@@ -1,4 +1,4 @@
-#include "support/DriveTexts.h"
+#include "support/SystemText.h"
 
 #include "win32/UniqueHandle.h"
 
