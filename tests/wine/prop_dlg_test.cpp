@@ -8,14 +8,16 @@
 #include <vector>
 
 #include "plugin/MorvaneApp.h"
-#include "support/CleanRegistry.h"
 #include "support/DialogScript.h"
+#include "support/DriveLetters.h"
+#include "support/FileBytes.h"
 #include "support/ImportPatch.h"
 #include "support/Plugin.h"
+#include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
+#include "support/StandInFixture.h"
+#include "support/StoredLangSetting.h"
 #include "support/StoredRecords.h"
-#include "win32/RegKey.h"
-#include "win32/UniqueHandle.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -48,23 +50,40 @@ std::vector<std::string> FreeLetterEntries() {
     return entries;
 }
 
-class PropertiesDialog : public CleanRegistryTest {
+// The plug-in speaks the shipped English; the stand-in driver serves what it
+// mounts.
+class PropertiesDialog : public StandInTest {
 protected:
     void SetUp() override {
-        CleanRegistryTest::SetUp();
+        StandInTest::SetUp();
+        if (HasFatalFailure()) return;
+        StoreLangSetting(REG_SZ, std::string("MV_eng.lng", 11));
         plugin_ = std::make_unique<LoadedPlugin>();
         ASSERT_TRUE(plugin_->IsLoaded());
         image_ = std::make_unique<ScratchImage>("x.iso");
         ASSERT_TRUE(image_->IsReady());
+    }
+    void TearDown() override {
+        pluginRecorder_.reset();
+        plugin_.reset();
+        StandInTest::TearDown();
     }
 
     void Store(char letter, uint32_t mode, bool mounted = false) {
         ASSERT_EQ(StoreRecord({"x.iso", image_->Path(), letter, mode, mounted, false}), ERROR_SUCCESS);
     }
     CFileInfo Stored(const std::string& name = "x.iso") {
-        CFileInfo record = EmptyFileInfo();
-        EXPECT_TRUE(ReadRecord(name, record)) << name;
-        return record;
+        const std::optional<CFileInfo> record = ReadRecord(name);
+        EXPECT_TRUE(record) << name;
+        return record ? *record : EmptyFileInfo();
+    }
+    // Makes a dismount through the plug-in that reached the driver succeed,
+    // as on Windows.
+    void RecordPluginRequests() {
+        // Only one recorder may be alive.
+        pluginRecorder_.reset();
+        pluginRecorder_ = std::make_unique<DriverRequestRecorder>(plugin_->Handle());
+        ASSERT_TRUE(pluginRecorder_->IsActive()) << pluginRecorder_->Why();
     }
 
     // Opens the entry as the file manager does; every window that came up,
@@ -83,6 +102,7 @@ protected:
 
     // Loaded again by a test that changes the language, which is chosen at load.
     std::unique_ptr<LoadedPlugin> plugin_;
+    std::unique_ptr<DriverRequestRecorder> pluginRecorder_;
     std::unique_ptr<ScratchImage> image_;
 };
 
@@ -186,8 +206,8 @@ TEST_F(PropertiesDialog, SwitchAsksAboutTheRecordedLetterAndOnlyFlipsTheRecord) 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.question);
         Store('Q', 3, c.mounted);
-        DriverRequestRecorder recorder(plugin_->Handle());
-        ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
+        RecordPluginRequests();
+        DriverRequestRecorder& recorder = *pluginRecorder_;
         // Another letter picked first (the list is off while mounted): the
         // question is about the recorded one.
         std::vector<Step> steps = {Step::Press(kSwitch), Step::Answer(c.answer)};
@@ -241,21 +261,10 @@ TEST_F(PropertiesDialog, TextsComeFromTheLanguageOfTheSetting) {
         {"settings-only.lng", russian},
     };
     const std::string language = TestProgramDirectory() + "Language\\settings-only.lng";
-    {
-        const win32::FileHandle file(
-            CreateFileA(language.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        ASSERT_TRUE(file);
-        DWORD written = 0;
-        ASSERT_TRUE(WriteFile(file.Get(), "100=Settings\r\n", 14, &written, nullptr));
-    }
+    ASSERT_TRUE(WriteFileBytes(language, "100=Settings\r\n"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.setting);
-        win32::RegKey settings;
-        ASSERT_EQ(settings.Create(HKEY_CURRENT_USER, "Software\\Tarnwell Incorporation\\Morvane\\Settings", KEY_WRITE),
-                  ERROR_SUCCESS);
-        const std::string value = c.setting;
-        ASSERT_EQ(settings.SetValue("LangFile", REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1)),
-                  ERROR_SUCCESS);
+        StoreLangSetting(REG_SZ, std::string(c.setting) + '\0');
         plugin_.reset();
         plugin_ = std::make_unique<LoadedPlugin>();
         Store('Q', 3);
@@ -268,37 +277,15 @@ TEST_F(PropertiesDialog, TextsComeFromTheLanguageOfTheSetting) {
 
 namespace {
 
-// With the stand-in driver: what the dialog mounts is really served.
+// A dismount through the plug-in succeeds as on Windows.
 class PropertiesDialogMounting : public PropertiesDialog {
 protected:
     void SetUp() override {
         PropertiesDialog::SetUp();
-        std::string why;
-        ASSERT_TRUE(EnsureStandInDriverRunning(&why)) << why;
-        ASSERT_TRUE(ResetStandInDevice(kCdDvdFamily, 0));
-        ASSERT_TRUE(ResetStandInDevice(kCdDvdFamily, 1));
-        const std::vector<std::string> free = FreeLetterEntries();
-        ASSERT_GE(free.size(), 2u);
-        letter_ = free[free.size() - 2][0];
-        cleanup_ = std::make_unique<StandInLetterCleanup>(letter_);
-        // Makes a dismount that reached the driver succeed, as on Windows.
-        recorder_ = std::make_unique<DriverRequestRecorder>(plugin_->Handle());
-        ASSERT_TRUE(recorder_->IsActive()) << recorder_->Why();
+        if (HasFatalFailure()) return;
+        RecordPluginRequests();
     }
-    void TearDown() override {
-        recorder_.reset();
-        cleanup_.reset();
-        ResetStandInDevice(kCdDvdFamily, 0);
-        ResetStandInDevice(kCdDvdFamily, 1);
-        PropertiesDialog::TearDown();
-    }
-
     std::string Entry() const { return std::string{letter_, ':'}; }
-    static bool Listed(char letter) { return (GetLogicalDrives() & (1u << (letter - 'A'))) != 0; }
-
-    char letter_ = 0;
-    std::unique_ptr<StandInLetterCleanup> cleanup_;
-    std::unique_ptr<DriverRequestRecorder> recorder_;
 };
 
 }  // namespace
@@ -311,7 +298,7 @@ TEST_F(PropertiesDialogMounting, MountsOnThePickedLetterAndUnmountsFromTheMounte
     EXPECT_EQ(record.mounted, 1);
     EXPECT_EQ(record.driveLetter, letter_);
     EXPECT_EQ(record.restoreAtLogon, 1);
-    EXPECT_TRUE(Listed(letter_));
+    EXPECT_TRUE(DriveListed(letter_));
     MvStandInState device;
     ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &device));
     EXPECT_EQ(device.attached, 1);
@@ -327,7 +314,7 @@ TEST_F(PropertiesDialogMounting, MountsOnThePickedLetterAndUnmountsFromTheMounte
     record = Stored();
     EXPECT_EQ(record.mounted, 0);
     EXPECT_EQ(record.restoreAtLogon, 0);
-    EXPECT_FALSE(Listed(letter_));
+    EXPECT_FALSE(DriveListed(letter_));
 }
 
 TEST_F(PropertiesDialogMounting, LetterHeldByAnotherImageIsFreedOnlyOnYes) {
@@ -354,21 +341,26 @@ TEST_F(PropertiesDialogMounting, LetterHeldByAnotherImageIsFreedOnlyOnYes) {
         EXPECT_EQ(record.restoreAtLogon, 1);
         EXPECT_EQ(record.mounted, answer == IDYES ? 1 : 0);
         EXPECT_EQ(Stored("other.iso").mounted, answer == IDYES ? 0 : 1);
-        EXPECT_TRUE(Listed(letter_));
+        EXPECT_TRUE(DriveListed(letter_));
 
         RemoveStandInDriveLetter(letter_);
         for (uint32_t number : {0u, 1u}) ResetStandInDevice(kCdDvdFamily, number);
         RemovePluginRegistryState();
+        StoreLangSetting(REG_SZ, std::string("MV_eng.lng", 11));
     }
 }
 
 TEST_F(PropertiesDialogMounting, WithoutAFreeLetterTheDialogSaysSoAndCloseKeepsTheStoredOne) {
     // Every letter the system does not use is given to a drive for the test.
-    std::vector<std::unique_ptr<StandInLetterCleanup>> taken;
+    struct Taken {
+        std::vector<char> letters;
+        ~Taken() {
+            for (char letter : letters) RemoveStandInDriveLetter(letter);
+        }
+    } taken;
     for (const std::string& entry : FreeLetterEntries()) {
-        const std::string name = entry;
-        ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, name.c_str(), StandInDeviceName(kHardDiskFamily, 0).c_str()));
-        taken.push_back(std::make_unique<StandInLetterCleanup>(entry[0]));
+        taken.letters.push_back(entry[0]);
+        ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, entry.c_str(), StandInDeviceName(kHardDiskFamily, 0).c_str()));
     }
     Store('Q', 3);
     const auto windows = Open({Step::Snapshot(), Step::Check(kRestore), Step::Press(kMount), Step::Answer(IDOK),
