@@ -2,6 +2,7 @@
 # command-line plug-in host, with the driver of its dialogs) and the maker's
 # virtual-disk driver.
 include(${CMAKE_SOURCE_DIR}/tools/uidriver/uidriver.cmake)
+include(${CMAKE_SOURCE_DIR}/tools/winpatch/winpatch.cmake)
 include(${CMAKE_SOURCE_DIR}/tools/host/host.cmake)
 include(${CMAKE_SOURCE_DIR}/tools/standin-driver/driver.cmake)
 include(${CMAKE_SOURCE_DIR}/tools/drives/drives.cmake)

@@ -15,7 +15,7 @@
 #include "plugin/MorvaneApp.h"
 #include "support/DriveLetters.h"
 #include "support/ExpectedTexts.h"
-#include "support/ImportPatch.h"
+#include "support/DriverRequestRecorder.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/ScratchImage.h"
 #include "support/StandInDriver.h"

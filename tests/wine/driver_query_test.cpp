@@ -12,7 +12,7 @@
 #include "drive/ImageInfo.h"
 #include "drive/KernelPath.h"
 #include "plugin/MorvaneApp.h"
-#include "support/ImportPatch.h"
+#include "support/DriverRequestRecorder.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/ScratchImage.h"
 #include "support/StandInDriver.h"

@@ -10,7 +10,7 @@
 #include "drive/Driver.h"
 #include "drive/ImageInfo.h"
 #include "drive/KernelPath.h"
-#include "support/ImportPatch.h"
+#include "support/DriverRequestRecorder.h"
 #include "support/Plugin.h"
 #include "support/ScratchImage.h"
 #include "support/StandInDriver.h"

@@ -6,7 +6,7 @@
 #include "plugin/ExportNames.h"
 #include "support/CleanRegistry.h"
 #include "support/FolderListing.h"
-#include "support/ImportPatch.h"
+#include "support/DriverRequestRecorder.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
 #include "support/ScratchImage.h"

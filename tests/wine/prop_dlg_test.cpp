@@ -11,7 +11,7 @@
 #include "support/DialogScript.h"
 #include "support/DriveLetters.h"
 #include "support/FileBytes.h"
-#include "support/ImportPatch.h"
+#include "support/DriverRequestRecorder.h"
 #include "support/Plugin.h"
 #include "support/ScratchImage.h"
 #include "support/StandInDriver.h"

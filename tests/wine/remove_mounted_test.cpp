@@ -8,7 +8,7 @@
 #include "catalogue/StoreKey.h"
 #include "plugin/MorvaneApp.h"
 #include "support/DriveLetters.h"
-#include "support/ImportPatch.h"
+#include "support/DriverRequestRecorder.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
 #include "support/ScratchImage.h"

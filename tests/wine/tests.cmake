@@ -10,7 +10,7 @@ add_executable(wine_tests ${MORVANE_WINE_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/tools
   ${MORVANE_RESOURCES})
 # tools/ for the stand-in driver's test-only requests.
 target_include_directories(wine_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/tools ${MORVANE_GENERATED_DIR})
-target_link_libraries(wine_tests PRIVATE morvane_core uidriver gtest psapi)
+target_link_libraries(wine_tests PRIVATE morvane_core uidriver winpatch gtest psapi)
 target_link_options(wine_tests PRIVATE ${MORVANE_STATIC_LINK})
 # The tests load the plug-in from the folder they run in, and install the
 # stand-in driver built beside them.

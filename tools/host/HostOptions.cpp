@@ -31,6 +31,8 @@ const char kUsage[] =
     "  --escape, --close          press Escape, click the caption's close box\n"
     "  --show                     print the window as it is now\n"
     "  --shot FILE                save a picture of the window as a BMP file\n"
+    "--stand-in: the virtual-disk driver is the stand-in, whose dismounts Wine\n"
+    "answers with an error: give the plug-in the success Windows would give.\n"
     "The plug-in (default: Morvane.wfx64 beside mvhost.exe) is loaded and\n"
     "initialised as the file manager does it. Every window is printed when it\n"
     "appears. A window without a step left, or one on which a step cannot be\n"
@@ -145,6 +147,8 @@ bool ParseOptions(int argc, char** argv, HostOptions& options, std::string& erro
             options.overwrite = true;
         } else if (arg == "--move") {
             options.move = true;
+        } else if (arg == "--stand-in") {
+            options.standIn = true;
         } else if (arg == "--small") {
             options.small = true;
         } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {

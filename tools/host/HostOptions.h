@@ -15,6 +15,7 @@ struct HostOptions {
     bool overwrite = false;              // put: the copy flag that allows replacing
     bool move = false;                   // put: the copy flag of a move
     bool small = false;                  // icon: ask for the small icon
+    bool standIn = false;                // the stand-in driver's dismounts answer as on Windows
     std::string command;
     std::vector<std::string> arguments;
 };

@@ -20,6 +20,7 @@ public:
     bool IsReady() const { return ready_; }
     const std::string& Error() const { return error_; }
     const PluginCalls& Calls() const { return calls_; }
+    HMODULE Handle() const { return module_.Get(); }
 
 private:
     bool ResolveExports();

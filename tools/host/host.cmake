@@ -16,7 +16,7 @@ add_executable(mvhost
   ${CMAKE_SOURCE_DIR}/src/win32/RegKey.cpp
 )
 target_include_directories(mvhost PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/src ${MORVANE_GENERATED_DIR})
-target_link_libraries(mvhost PRIVATE uidriver user32 gdi32)
+target_link_libraries(mvhost PRIVATE uidriver winpatch user32 gdi32)
 target_link_options(mvhost PRIVATE ${MORVANE_STATIC_LINK})
 # Its default plug-in is the one built beside it.
 add_dependencies(mvhost Morvane)

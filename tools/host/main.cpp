@@ -3,11 +3,14 @@
 // command against it; scripts and tests drive the plug-in through it.
 #include <windows.h>
 
+#include <optional>
+
 #include "Commands.h"
 #include "ConsoleText.h"
 #include "HostOptions.h"
 #include "PluginLibrary.h"
 #include "uidriver/Session.h"
+#include "winpatch/StandInDismount.h"
 
 using namespace mvhost;
 
@@ -73,6 +76,8 @@ int main(int argc, char** argv) {
         Print("mvhost: " + plugin.Error() + "\n");
         return kExitNoPlugin;
     }
+    std::optional<winpatch::WindowsDismount> dismount;
+    if (options.standIn) dismount.emplace(plugin.Handle());
     const int rc = command(plugin.Calls(), options);
     if (rc == kExitUsage) return Usage("wrong arguments for " + options.command);
     PrintStepsNotTaken(session);

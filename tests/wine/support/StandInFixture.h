@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "support/BuiltinTextsFixture.h"
-#include "support/ImportPatch.h"
+#include "support/DriverRequestRecorder.h"
 
 namespace morvane::test {
 

@@ -1,6 +1,6 @@
-// Intercepting what a module imports, to watch the plug-in's volume requests
-// and to produce the failures that Wine never produces (a refused volume
-// lock), without any test code in the product.
+// Watching the plug-in's volume requests through its imports, and producing
+// the failures that Wine never produces (a refused volume lock), without any
+// test code in the product.
 #pragma once
 
 #include <windows.h>
@@ -9,35 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "winpatch/ImportPatch.h"
+
 namespace morvane::test {
 
-// Points a module's import-table entries for `dllName!functionName` at
-// `replacement` and puts the previous addresses back when destroyed. Works on
-// any loaded module: the plug-in (LoadedPlugin::Handle()) or the test program
-// itself (GetModuleHandle(nullptr)), which has the core linked in. GCC loads
-// an import slot once per function and may keep it, so a call made in the
-// function that creates or ends the patch can miss the change: call through
-// another function.
-class ImportPatch {
-public:
-    ImportPatch(HMODULE module, const char* dllName, const char* functionName, const void* replacement);
-    ~ImportPatch();
-    ImportPatch(const ImportPatch&) = delete;
-    ImportPatch& operator=(const ImportPatch&) = delete;
-
-    // False when the module does not import the function by that name.
-    bool IsApplied() const { return !slots_.empty(); }
-    // What the entry held before: the function to pass calls on to.
-    const void* Original() const { return original_; }
-
-private:
-    struct Slot {
-        const void** entry;
-        const void* previous;
-    };
-    std::vector<Slot> slots_;
-    const void* original_ = nullptr;
-};
+using winpatch::ImportPatch;
 
 // One DeviceIoControl call as the module made it, with its outcome as the
 // module saw it.
