@@ -1,0 +1,196 @@
+// The About dialog that "properties" on the folder's root opens, and the
+// settings dialog behind its button, worked through the real plug-in.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/CleanRegistry.h"
+#include "support/DialogScript.h"
+#include "support/ExpectedTexts.h"
+#include "support/FileBytes.h"
+#include "support/Plugin.h"
+#include "support/StoredLangSetting.h"
+#include "uidriver/Session.h"
+#include "win32/RegKey.h"
+
+using namespace morvane;
+using namespace morvane::test;
+using uidriver::Step;
+using uidriver::WindowState;
+
+namespace {
+
+constexpr int kSettings = 1021, kLanguage = 1011;
+
+// Control identifier to text; 0 is the caption.
+using Texts = std::map<int, std::string>;
+
+const Texts kRussianAbout = {
+    {0, "\xCE \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE5"},
+    {1013, "\xCF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE0: Morvane"},
+    {1014, "\xC2\xE5\xF0\xF1\xE8\xFF: 1.0.0 Final (build 300)"},
+    {1015, "\xD0\xE0\xE7\xF0\xE0\xE1\xEE\xF2\xF7\xE8\xEA: \xF0\xE0\xE7\xF0\xE0\xE1\xEE\xF2\xF7\xE8\xEA\xE8 Morvane"},
+    {1016, "Tarnwell Incorporation, 2026 \xE3."},
+    {1017, "Free of charge, without any warranty."},
+    {1018, "\xC4\xEE\xEC\xE0\xF8\xED\xFF\xFF \xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0:"},
+    {1021, "&\xCD\xE0\xF1\xF2\xF0\xEE\xE9\xEA\xE8"},
+    {IDOK, "OK"},
+    {1000, "www.example.org"},
+    {1001, "mv@example.org"},
+};
+const Texts kEnglishAbout = {
+    {0, "About"},
+    {1013, "Program: Morvane"},
+    {1014, "Version: 1.0.0 Final (build 300)"},
+    {1015, "Developer: Morvane developers"},
+    {1016, "Tarnwell Incorporation, 2026"},
+    {1017, "Free of charge, without any warranty."},
+    {1018, "Home page:"},
+    {1021, "&Settings"},
+    {IDOK, "OK"},
+    {1000, "www.example.org"},
+    {1001, "mv@example.org"},
+};
+
+void ExpectTexts(const WindowState& window, const Texts& texts) {
+    for (const auto& [id, text] : texts) {
+        if (id == 0) {
+            EXPECT_EQ(window.caption, text);
+            continue;
+        }
+        const uidriver::ControlState* control = window.Control(id);
+        ASSERT_NE(control, nullptr) << id;
+        EXPECT_EQ(control->text, text) << id;
+    }
+}
+
+class AboutDialog : public CleanRegistryTest {
+protected:
+    void TearDown() override {
+        for (const std::string& name : written_) DeleteFileA(LanguageFile(name).c_str());
+        CleanRegistryTest::TearDown();
+    }
+
+    static std::string LanguageFile(const std::string& name) { return TestProgramDirectory() + "Language\\" + name; }
+    void WriteLanguage(const std::string& name, const std::string& bytes) {
+        ASSERT_TRUE(WriteFileBytes(LanguageFile(name), bytes));
+        written_.push_back(name);
+    }
+
+    // Loads the plug-in with `setting` as the language choice and opens the
+    // About dialog with the steps; every window and snapshot, in order.
+    std::vector<WindowState> OpenAbout(const std::string& setting, std::vector<Step> steps,
+                                       uidriver::Session::Observer observer = nullptr) {
+        StoreLangSetting(REG_SZ, setting + '\0');
+        LoadedPlugin plugin;
+        EXPECT_TRUE(plugin.IsLoaded());
+        std::vector<WindowState> states;
+        if (!plugin.IsLoaded()) return states;
+        uidriver::Session session(std::move(steps), GetCurrentThreadId(), observer);
+        std::string root = "\\", verb = "properties";
+        EXPECT_EQ(plugin.Fs().FsExecuteFile(nullptr, root.data(), verb.data()), 0);
+        for (const uidriver::Event& event : session.Transcript())
+            if (event.kind == uidriver::EventKind::Appeared || event.kind == uidriver::EventKind::Snapshot)
+                states.push_back(event.state);
+        EXPECT_TRUE(session.StepsLeft().empty()) << "steps not taken";
+        return states;
+    }
+
+    static std::string StoredSetting() {
+        win32::RegKey key;
+        char value[MAX_PATH] = {};
+        DWORD type = 0, size = sizeof value;
+        if (key.Open(HKEY_CURRENT_USER, "Software\\Tarnwell Incorporation\\Morvane\\Settings", KEY_READ) !=
+                ERROR_SUCCESS ||
+            key.QueryValue("LangFile", &type, value, &size) != ERROR_SUCCESS)
+            return std::string();
+        return value;
+    }
+
+    std::vector<std::string> written_;
+};
+
+}  // namespace
+
+TEST_F(AboutDialog, TextsOfTheLanguageInForce) {
+    Texts developerOnly = kRussianAbout;
+    developerOnly[1015] = "Developer: Morvane developers";
+    developerOnly[1016] = "Tarnwell Incorporation, 2026";
+    WriteLanguage("developer.lng", "53=Developer:\r\n");
+    struct Case {
+        const char* setting;
+        const Texts* texts;
+    };
+    const Case cases[] = {
+        {"<main> (Russian)", &kRussianAbout},
+        {"MV_eng.lng", &kEnglishAbout},
+        // The developer label alone makes both lines English.
+        {"developer.lng", &developerOnly},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.setting);
+        const auto windows = OpenAbout(c.setting, {Step::Press(IDOK)});
+        ASSERT_EQ(windows.size(), 1u);
+        ExpectTexts(windows[0], *c.texts);
+    }
+}
+
+TEST_F(AboutDialog, SettingsListTheLanguagesAndPreselectTheChoice) {
+    WriteLanguage("b.lng", "100=B\r\n");
+    WriteLanguage("A.lng", "100=A\r\n");
+    const std::vector<std::string> all = {"<main> (Russian)", "A.lng", "b.lng", "MV_eng.lng"};
+    struct Case {
+        const char* setting;
+        const char* selected;
+    };
+    const Case cases[] = {
+        {"MV_eng.lng", "MV_eng.lng"},
+        {"mv_ENG.LNG", "MV_eng.lng"},  // by its beginning, in any case
+        {"<main>", "<main> (Russian)"},
+        {"gone.lng", "<main> (Russian)"},  // the first of the list
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.setting);
+        const auto windows = OpenAbout(c.setting, {Step::Press(kSettings), Step::Press(IDCANCEL), Step::Press(IDOK)});
+        ASSERT_EQ(windows.size(), 2u);
+        const uidriver::ControlState* list = windows[1].Control(kLanguage);
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->items, all);
+        EXPECT_EQ(list->text, c.selected);
+        EXPECT_EQ(StoredSetting(), c.setting) << "Cancel changes nothing";
+    }
+}
+
+TEST_F(AboutDialog, OkStoresTheChoiceAndTheOpenAboutDialogChangesAtOnce) {
+    const auto windows = OpenAbout("MV_eng.lng", {Step::Press(kSettings), Step::Pick(kLanguage, "<main> (Russian)"),
+                                                  Step::Press(IDOK), Step::Snapshot(), Step::Press(kSettings),
+                                                  Step::Press(IDCANCEL), Step::Snapshot(), Step::Press(IDOK)});
+    ASSERT_EQ(windows.size(), 5u);
+    ExpectTexts(windows[0], kEnglishAbout);
+    ExpectTexts(windows[2], kRussianAbout);
+    // The settings dialog now speaks Russian too; Cancel changes nothing.
+    EXPECT_EQ(windows[3].caption, "\xCD\xE0\xF1\xF2\xF0\xEE\xE9\xEA\xE8");
+    ExpectTexts(windows[4], kRussianAbout);
+    EXPECT_EQ(StoredSetting(), "<main> (Russian)");
+}
+
+TEST_F(AboutDialog, ChoiceDeletedMeanwhileIsStoredWithOneWarningAndTheLanguageStays) {
+    WriteLanguage("temp.lng", "50=Temporary\r\n");
+    // The file goes while the settings dialog is open.
+    const auto deleteWhenSettingsOpen = [](const uidriver::Event& event) {
+        if (event.kind == uidriver::EventKind::Appeared && event.window == 1) DeleteFileA(LanguageFile("temp.lng").c_str());
+    };
+    const auto windows =
+        OpenAbout("MV_eng.lng",
+                  {Step::Press(kSettings), Step::Pick(kLanguage, "temp.lng"), Step::Press(IDOK), Step::Answer(IDOK),
+                   Step::Snapshot(), Step::Press(IDOK)},
+                  deleteWhenSettingsOpen);
+    ASSERT_EQ(windows.size(), 4u);
+    EXPECT_EQ(windows[2].text, kTextLanguageFileMissing);
+    ExpectTexts(windows[3], kEnglishAbout);
+    EXPECT_EQ(StoredSetting(), "temp.lng");
+}
