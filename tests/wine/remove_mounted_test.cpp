@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "catalogue/StoreKey.h"
 #include "plugin/MorvaneApp.h"
@@ -37,6 +39,22 @@ protected:
         mounted_ = *mounted;
     }
 
+    // Deletes `name` through a freshly loaded plug-in whose dismounts answer
+    // as on Windows, answering its boxes with `answers`; the boxes it showed.
+    std::vector<SeenMessageBox> DeleteThroughPlugin(const std::string& name, std::initializer_list<int> answers,
+                                                    bool removed) {
+        LoadedPlugin plugin;
+        EXPECT_TRUE(plugin.IsLoaded());
+        if (!plugin.IsLoaded()) return {};
+        DriverRequestRecorder recorder(plugin.Handle());
+        EXPECT_TRUE(recorder.IsActive()) << recorder.Why();
+        plugin.Fs().FsInit(1, nullptr, nullptr, nullptr);
+        MessageBoxWatcher watcher(answers);
+        std::string remote = name;
+        EXPECT_EQ(plugin.Fs().FsDeleteFile(remote.data()) != FALSE, removed);
+        return watcher.Seen();
+    }
+
     static MvStandInState Device() {
         MvStandInState state;
         EXPECT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
@@ -50,18 +68,7 @@ protected:
 }  // namespace
 
 TEST_F(RemoveMountedImage, YesUnmountsThroughTheDriverAndRemovesTheValue) {
-    LoadedPlugin plugin;
-    ASSERT_TRUE(plugin.IsLoaded());
-    // Makes a dismount that reached the driver succeed, as on Windows.
-    DriverRequestRecorder recorder(plugin.Handle());
-    ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
-    plugin.Fs().FsInit(1, nullptr, nullptr, nullptr);
-
-    MessageBoxWatcher watcher({IDYES});
-    char name[] = "\\disk.ISO";
-    EXPECT_TRUE(plugin.Fs().FsDeleteFile(name));
-
-    const auto seen = watcher.Seen();
+    const auto seen = DeleteThroughPlugin("\\disk.ISO", {IDYES}, true);
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_NE(seen[0].text.find(image_.Path()), std::string::npos) << seen[0].text;
     EXPECT_NE(seen[0].text.find(std::string(" ") + letter_ + ":"), std::string::npos) << seen[0].text;
@@ -126,14 +133,7 @@ TEST_F(RemoveMountedImage, UnmountWritesBackToTheValueThatWasDeleted) {
     ASSERT_EQ(StoreRecord("evil.iso", evil), ERROR_SUCCESS);
     ASSERT_EQ(RegDeleteKeyValueA(HKEY_CURRENT_USER, kFilesListKey, "Disk.iso"), ERROR_SUCCESS);
 
-    LoadedPlugin plugin;
-    ASSERT_TRUE(plugin.IsLoaded());
-    DriverRequestRecorder recorder(plugin.Handle());
-    ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
-    plugin.Fs().FsInit(1, nullptr, nullptr, nullptr);
-    MessageBoxWatcher watcher({IDYES});
-    char name[] = "\\evil.iso";
-    EXPECT_TRUE(plugin.Fs().FsDeleteFile(name));
+    DeleteThroughPlugin("\\evil.iso", {IDYES}, true);
     EXPECT_FALSE(DriveListed(letter_));
     const auto values = StoredValues();
     ASSERT_EQ(values.size(), 1u);
