@@ -1,6 +1,7 @@
 // The log-on restore of the 32-bit plug-in: the command line it leaves in the
-// Run key, started as the system's log-on starter starts it, runs it in the
-// 32-bit rundll32, and its requests reach the 64-bit stand-in driver.
+// Run key, started by a 64-bit program as the system's log-on starter is one,
+// runs it in the 32-bit rundll32, and its requests reach the 64-bit stand-in
+// driver.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -13,6 +14,7 @@
 #include "support/ActivityLogFile.h"
 #include "support/CleanRegistry.h"
 #include "support/DriveLetters.h"
+#include "support/FileBytes.h"
 #include "support/Plugin.h"
 #include "support/Rundll32.h"
 #include "support/ScratchFolder.h"
@@ -78,10 +80,15 @@ TEST_F(LogonRestore32, MissingImagesAreLoggedAndStoredUnmounted) {
         ASSERT_TRUE(plugin.IsLoaded()) << "error " << GetLastError();
         plugin.Fs().FsInit(1, nullptr, nullptr, nullptr);
     }
+    // To a 64-bit starter plain "rundll32" is the 64-bit one, which cannot
+    // load this plug-in.
     const std::string command = RunValue();
-    ASSERT_EQ(command, "rundll32 \"" + TestPluginPath() + "\",MountAfterReboot");
+    ASSERT_EQ(command, "\"C:\\windows\\syswow64\\rundll32.exe\" \"" + TestPluginPath() + "\",MountAfterReboot");
 
-    LogonProcess logon(command);
+    // The 64-bit command processor runs it as it stands from a batch file.
+    const std::string batch = folder.Path() + "logon.bat";
+    ASSERT_TRUE(WriteFileBytes(batch, "@" + command + "\r\n"));
+    LogonProcess logon("C:\\windows\\sysnative\\cmd.exe /c \"" + batch + "\"");
     const LogonRunResult run = logon.Wait();
     ASSERT_TRUE(run.started) << "error " << run.startError;
     EXPECT_TRUE(run.finished) << "still running: waiting for someone?";
