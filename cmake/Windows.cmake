@@ -32,14 +32,33 @@ configure_file(${CMAKE_SOURCE_DIR}/cmake/ExportNames.h.in ${MORVANE_GENERATED_DI
 add_library(Morvane SHARED src/plugin/Exports.cpp ${MORVANE_DEF_FILE} ${MORVANE_RESOURCES})
 target_link_libraries(Morvane PRIVATE morvane_core)
 target_link_options(Morvane PRIVATE ${MORVANE_STATIC_LINK})
-set_target_properties(Morvane PROPERTIES PREFIX "" OUTPUT_NAME "Morvane" SUFFIX ".wfx64")
+set_target_properties(Morvane PROPERTIES PREFIX "" OUTPUT_NAME "Morvane" SUFFIX ${MORVANE_PLUGIN_SUFFIX})
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  # A 32-bit __stdcall symbol carries its argument size (FsInit@16); the
+  # file manager and rundll32 look the exports up by the .def file's plain
+  # names, which the fix-up links to those symbols.
+  target_link_options(Morvane PRIVATE -Wl,--kill-at -Wl,--enable-stdcall-fixup)
+endif()
+
+# Language files shipped beside the plug-in.
+include(${CMAKE_SOURCE_DIR}/lang/lang.cmake)
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  # The 32-bit build: the plug-in for the 32-bit file manager, its host and
+  # the Wine tests that need 32-bit code. The 64-bit build's CTest run runs
+  # them, in its Wine prefix.
+  include(${CMAKE_SOURCE_DIR}/tools/tools.cmake)
+  include(${CMAKE_SOURCE_DIR}/tests/wine32/program.cmake)
+  return()
+endif()
 
 enable_testing()
 include(${CMAKE_SOURCE_DIR}/cmake/WineTests.cmake)
 
 include(${CMAKE_SOURCE_DIR}/tools/tools.cmake)
-# Language files shipped beside the plug-in.
-include(${CMAKE_SOURCE_DIR}/lang/lang.cmake)
 
 include(${CMAKE_SOURCE_DIR}/tests/wine/tests.cmake)
+include(${CMAKE_SOURCE_DIR}/tests/host/host.cmake)
 include(${CMAKE_SOURCE_DIR}/tests/binary/binary.cmake)
+include(${CMAKE_SOURCE_DIR}/tests/wine32/tests.cmake)
+include(${CMAKE_SOURCE_DIR}/cmake/Package.cmake)

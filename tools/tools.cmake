@@ -4,5 +4,8 @@
 include(${CMAKE_SOURCE_DIR}/tools/uidriver/uidriver.cmake)
 include(${CMAKE_SOURCE_DIR}/tools/winpatch/winpatch.cmake)
 include(${CMAKE_SOURCE_DIR}/tools/host/host.cmake)
-include(${CMAKE_SOURCE_DIR}/tools/standin-driver/driver.cmake)
-include(${CMAKE_SOURCE_DIR}/tools/drives/drives.cmake)
+# The stand-in is a 64-bit kernel image; mvdrives reads what it serves.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  include(${CMAKE_SOURCE_DIR}/tools/standin-driver/driver.cmake)
+  include(${CMAKE_SOURCE_DIR}/tools/drives/drives.cmake)
+endif()

@@ -10,8 +10,10 @@
 
 namespace morvane {
 
-// Same layout as a 64-bit WIN32_FIND_DATAA, declared here so that the record
-// builds and is tested without the Windows headers.
+// Same layout as WIN32_FIND_DATAA, which no member's size changes between
+// 32-bit and 64-bit Windows: both plug-ins read the records either wrote.
+// Declared here so that the record builds and is tested without the Windows
+// headers; the plug-in checks it against them.
 struct FindData {
     uint32_t dwFileAttributes;
     uint32_t ftCreationTime[2];

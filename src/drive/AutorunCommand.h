@@ -9,9 +9,10 @@ namespace morvane {
 constexpr const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr const char kAutorunValueName[] = "MorvaneAutomount";
 
-// rundll32 "C:\Tools\Morvane.wfx64",MountAfterReboot
-inline std::string AutorunCommandLine(std::string_view modulePath) {
-    return "rundll32 \"" + std::string(modulePath) + "\",MountAfterReboot";
+// rundll32 "C:\Tools\Morvane.wfx64",MountAfterReboot, with `rundll32` as the
+// program that runs it (a name, or a quoted path).
+inline std::string AutorunCommandLine(std::string_view rundll32, std::string_view modulePath) {
+    return std::string(rundll32) + " \"" + std::string(modulePath) + "\",MountAfterReboot";
 }
 
 }  // namespace morvane

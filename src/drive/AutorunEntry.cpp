@@ -1,6 +1,7 @@
 #include "drive/AutorunEntry.h"
 
 #include "drive/AutorunCommand.h"
+#include "drive/Rundll32Program.h"
 #include "win32/OwnModule.h"
 #include "win32/RegKey.h"
 #include "win32/RegistryString.h"
@@ -21,7 +22,7 @@ void EnsureAutorunEntry() {
 
     const std::string modulePath = win32::OwnModulePath();
     if (modulePath.empty()) return;
-    const std::string command = AutorunCommandLine(modulePath);
+    const std::string command = AutorunCommandLine(Rundll32Program(), modulePath);
     run.SetValue(kAutorunValueName, REG_SZ, command.c_str(), static_cast<DWORD>(command.size() + 1));
 }
 

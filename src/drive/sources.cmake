@@ -17,5 +17,6 @@ list(APPEND MORVANE_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MountImage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RefreshCatalogue.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RestoreMounts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Rundll32Program.cpp
   ${CMAKE_CURRENT_LIST_DIR}/UnmountImage.cpp
 )

@@ -2,6 +2,7 @@
 // is a thin shell around an operation of the application object.
 #include <windows.h>
 
+#include <cstddef>
 #include <cstring>
 #include <string>
 
@@ -25,13 +26,20 @@ void TerminateWithin(char (&field)[N]) {
     if (!std::memchr(field, '\0', N)) field[N - 1] = '\0';
 }
 
+// The stored find data is handed over as the host's own record, in the 32-bit
+// build as in the 64-bit one.
+static_assert(sizeof(WIN32_FIND_DATAA) == kFindDataSize, "find data layout");
+static_assert(offsetof(WIN32_FIND_DATAA, nFileSizeLow) == offsetof(FindData, nFileSizeLow), "find data layout");
+static_assert(offsetof(WIN32_FIND_DATAA, cFileName) == offsetof(FindData, cFileName), "find data layout");
+static_assert(offsetof(WIN32_FIND_DATAA, cAlternateFileName) == offsetof(FindData, cAlternateFileName),
+              "find data layout");
+
 // The host receives the first 320 bytes of a record: its stored find data.
 // A damaged or foreign record may lack the terminator of a name field; the
 // host reads those as strings, so its copy always ends inside the field. A
 // record whose name field names another image is listed under its own
 // value's name, the only name by which the host can reach it.
 void CopyFindData(const StoredImage& image, WIN32_FIND_DATAA* out) {
-    static_assert(sizeof(WIN32_FIND_DATAA) == kFindDataSize, "find data layout");
     std::memcpy(out, &image.record.findData, kFindDataSize);
     TerminateWithin(out->cFileName);
     TerminateWithin(out->cAlternateFileName);

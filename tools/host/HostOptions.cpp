@@ -33,10 +33,11 @@ const char kUsage[] =
     "  --shot FILE                save a picture of the window as a BMP file\n"
     "--stand-in: the virtual-disk driver is the stand-in, whose dismounts Wine\n"
     "answers with an error: give the plug-in the success Windows would give.\n"
-    "The plug-in (default: Morvane.wfx64 beside mvhost.exe) is loaded and\n"
-    "initialised as the file manager does it. Every window is printed when it\n"
-    "appears. A window without a step left, or one on which a step cannot be\n"
-    "taken, is answered No, Cancel or OK (a dialog: Cancel).\n"
+    "The plug-in (default: the one built beside mvhost.exe, Morvane.wfx64 or,\n"
+    "for the 32-bit host, Morvane.wfx) is loaded and initialised as the file\n"
+    "manager does it. Every window is printed when it appears. A window\n"
+    "without a step left, or one on which a step cannot be taken, is answered\n"
+    "No, Cancel or OK (a dialog: Cancel).\n"
     "Exit code: 0 done, 1 the plug-in answered a failure, 2 usage, 3 no plug-in.\n";
 
 namespace {

@@ -10,7 +10,7 @@
 namespace mvhost {
 
 struct HostOptions {
-    std::string pluginPath;              // empty: Morvane.wfx64 beside the host
+    std::string pluginPath;              // empty: the plug-in built beside the host
     std::vector<uidriver::Step> steps;   // for the windows shown, in command-line order
     bool overwrite = false;              // put: the copy flag that allows replacing
     bool move = false;                   // put: the copy flag of a move

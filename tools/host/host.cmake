@@ -21,6 +21,3 @@ target_link_options(mvhost PRIVATE ${MORVANE_STATIC_LINK})
 # Its default plug-in is the one built beside it.
 add_dependencies(mvhost Morvane)
 
-# The host against the real plug-in, driven as a script drives it.
-add_test(NAME Host.Scenario COMMAND ${CMAKE_SOURCE_DIR}/tests/host/host-scenario $<TARGET_FILE:mvhost>)
-morvane_wine_tests(Host.Scenario)

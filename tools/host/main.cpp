@@ -9,6 +9,7 @@
 #include "ConsoleText.h"
 #include "HostOptions.h"
 #include "PluginLibrary.h"
+#include "plugin/ExportNames.h"
 #include "uidriver/Session.h"
 #include "winpatch/StandInDismount.h"
 
@@ -70,7 +71,7 @@ int main(int argc, char** argv) {
     // Started before the plug-in is loaded: its initialisation may already
     // ask something.
     const uidriver::Session session(options.steps, GetCurrentThreadId(), PrintEvent);
-    const std::string path = options.pluginPath.empty() ? HostDirectory() + "Morvane.wfx64" : options.pluginPath;
+    const std::string path = options.pluginPath.empty() ? HostDirectory() + morvane::kPluginFileName : options.pluginPath;
     PluginLibrary plugin(path);
     if (!plugin.IsReady()) {
         Print("mvhost: " + plugin.Error() + "\n");

@@ -6,15 +6,16 @@
 namespace winpatch {
 namespace {
 
-// A loaded PE image, read only within its SizeOfImage.
+// A loaded PE image of this program's own architecture (the only kind it can
+// load), read only within its SizeOfImage; its import slots are pointers.
 class LoadedImage {
 public:
     explicit LoadedImage(HMODULE module) : base_(reinterpret_cast<const uint8_t*>(module)) {
         if (!base_) return;
         const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base_);
         if (dos->e_magic != IMAGE_DOS_SIGNATURE || dos->e_lfanew <= 0) return;
-        const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(base_ + dos->e_lfanew);
-        if (nt->Signature != IMAGE_NT_SIGNATURE || nt->OptionalHeader.Magic != IMAGE_NT_OPTIONAL_HDR64_MAGIC) return;
+        const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base_ + dos->e_lfanew);
+        if (nt->Signature != IMAGE_NT_SIGNATURE || nt->OptionalHeader.Magic != IMAGE_NT_OPTIONAL_HDR_MAGIC) return;
         size_ = nt->OptionalHeader.SizeOfImage;
         if (nt->OptionalHeader.NumberOfRvaAndSizes > IMAGE_DIRECTORY_ENTRY_IMPORT)
             imports_ = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
@@ -64,19 +65,19 @@ ImportPatch::ImportPatch(HMODULE module, const char* dllName, const char* functi
         if (!descriptor || descriptor->Name == 0) break;
         const char* name = image.TextAt(descriptor->Name);
         if (!name || lstrcmpiA(name, dllName) != 0) continue;
-        const auto* addresses = image.At<ULONGLONG>(descriptor->FirstThunk);
+        const auto* addresses = image.At<ULONG_PTR>(descriptor->FirstThunk);
         const DWORD lookupRva = descriptor->OriginalFirstThunk;
-        for (DWORD i = 0; addresses && image.At<ULONGLONG>(descriptor->FirstThunk, i + 1) && addresses[i]; ++i) {
+        for (DWORD i = 0; addresses && image.At<ULONG_PTR>(descriptor->FirstThunk, i + 1) && addresses[i]; ++i) {
             bool match = false;
-            const auto* lookup = lookupRva ? image.At<ULONGLONG>(lookupRva, i + 1) : nullptr;
-            if (lookup && !(lookup[i] & IMAGE_ORDINAL_FLAG64)) {
+            const auto* lookup = lookupRva ? image.At<ULONG_PTR>(lookupRva, i + 1) : nullptr;
+            if (lookup && !(lookup[i] & IMAGE_ORDINAL_FLAG)) {
                 const char* imported = image.TextAt(static_cast<DWORD>(lookup[i]) + 2);
                 match = imported && std::strcmp(imported, functionName) == 0;
             } else if (!lookupRva) {
                 match = resolved && reinterpret_cast<const void*>(addresses[i]) == resolved;
             }
             if (!match) continue;
-            auto** entry = reinterpret_cast<const void**>(const_cast<ULONGLONG*>(&addresses[i]));
+            auto** entry = reinterpret_cast<const void**>(const_cast<ULONG_PTR*>(&addresses[i]));
             const void* previous = *entry;
             if (!Write(entry, replacement)) continue;
             if (!original_) original_ = previous;

@@ -1,5 +1,7 @@
 #include "support/Plugin.h"
 
+#include "plugin/ExportNames.h"
+
 namespace morvane::test {
 
 std::string TestProgramDirectory() {
@@ -9,7 +11,7 @@ std::string TestProgramDirectory() {
     return dir.substr(0, dir.rfind('\\') + 1);
 }
 
-std::string TestPluginPath() { return TestProgramDirectory() + "Morvane.wfx64"; }
+std::string TestPluginPath() { return TestProgramDirectory() + kPluginFileName; }
 
 LoadedPlugin::LoadedPlugin(const std::string& path) : module_(LoadLibraryA(path.c_str())) {
     if (module_) exports_ = mvhost::ResolvePluginCalls(module_.Get());
