@@ -6,3 +6,5 @@ include(${CMAKE_SOURCE_DIR}/tools/winpatch/winpatch.cmake)
 include(${CMAKE_SOURCE_DIR}/tools/host/host.cmake)
 include(${CMAKE_SOURCE_DIR}/tools/standin-driver/driver.cmake)
 include(${CMAKE_SOURCE_DIR}/tools/drives/drives.cmake)
+# Benchmarks of listing, loading and the log-on restore.
+include(${CMAKE_SOURCE_DIR}/tools/bench/bench.cmake)
