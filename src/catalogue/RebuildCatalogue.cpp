@@ -1,5 +1,8 @@
 #include "catalogue/RebuildCatalogue.h"
 
+#include <string>
+#include <utility>
+
 #include "catalogue/CatalogueKey.h"
 #include "catalogue/StoreSnapshot.h"
 #include "win32/AnsiText.h"
@@ -12,9 +15,11 @@ bool RebuildCatalogue(ImageTables tables, const std::function<void(StoredImage& 
 
     tables.catalogue.Clear();
     tables.drives.Clear();
+    tables.catalogue.Reserve(images->size());
     for (StoredImage& image : *images) {
         visit(image);
-        tables.catalogue.Set(CatalogueKey(image.valueName), image);
+        std::string key = CatalogueKey(image.valueName);
+        tables.catalogue.Set(std::move(key), std::move(image));
     }
     return true;
 }
