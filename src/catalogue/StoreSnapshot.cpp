@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <set>
 
 #include "catalogue/StoreKey.h"
@@ -20,19 +21,21 @@ constexpr int kMaxPasses = 4;
 
 // The name in the ANSI code page, or nothing when the code page cannot spell
 // it exactly: writing back under a substitute such as "?mega.iso" would make
-// a new value instead of touching the one that was read.
+// a new value instead of touching the one that was read. A name whose
+// spelling does not fit the record's name field is nothing too; such a name is
+// never addressable.
 std::optional<std::string> ExactAnsiName(const wchar_t* name, DWORD length) {
     if (length == 0) return std::string();
     const int wide = static_cast<int>(length);
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, name, wide, nullptr, 0, nullptr, nullptr);
+    char ansi[kTextFieldSize];
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, name, wide, ansi, sizeof ansi, nullptr, nullptr);
     if (bytes <= 0) return std::nullopt;
-    std::string ansi(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, name, wide, ansi.data(), bytes, nullptr, nullptr);
-    std::wstring back(length, L'\0');
-    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, ansi.data(), bytes, back.data(), wide) != wide ||
-        back.compare(0, length, name, length) != 0)
+    // Every character takes at least one byte: the spelling back fits too.
+    wchar_t back[kTextFieldSize];
+    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, ansi, bytes, back, kTextFieldSize) != wide ||
+        std::wmemcmp(back, name, length) != 0)
         return std::nullopt;
-    return ansi;
+    return std::string(ansi, static_cast<size_t>(bytes));
 }
 
 struct KeyState {
@@ -58,6 +61,9 @@ public:
     // repeat one; repeats are dropped here, skips are the caller's concern.
     std::vector<StoredImage> Pass(DWORD count, bool backwards) {
         std::vector<StoredImage> images;
+        // Records are large: growing the vector step by step would copy them
+        // over and over.
+        images.reserve(count);
         std::set<std::string> seen;
         for (DWORD step = 0; !backwards || step < count; ++step) {
             const DWORD index = backwards ? count - 1 - step : step;
