@@ -16,19 +16,20 @@ intptr_t Catalogue::Position::AsHandle() const {
     return static_cast<intptr_t>(bucket_) + 1;
 }
 
+Catalogue::Catalogue() : buckets_(kCatalogueBuckets, &pool_), index_(&pool_) {}
+
 void Catalogue::Set(std::string key, StoredImage image) {
     if (const auto found = index_.find(key); found != index_.end()) {
         found->second->image = std::move(image);
         return;
     }
     const uint32_t hash = CatalogueHash(key);
-    if (!buckets_) buckets_ = std::make_unique<std::array<Chain, kCatalogueBuckets>>();
     // Indexed before it joins its chain, so that a failure leaves both as they
     // were; splicing keeps the node, and with it the index's view and iterator.
-    Chain entry;
+    Chain entry(&pool_);
     entry.push_back(Entry{std::move(key), hash, std::move(image)});
     index_.emplace(entry.front().key, entry.begin());
-    Chain& chain = (*buckets_)[hash % kCatalogueBuckets];
+    Chain& chain = buckets_[hash % kCatalogueBuckets];
     chain.splice(chain.begin(), entry);
 }
 
@@ -43,23 +44,21 @@ bool Catalogue::Remove(std::string_view key) {
     const Chain::iterator entry = found->second;
     // The index's key views the entry: it goes first.
     index_.erase(found);
-    (*buckets_)[entry->hash % kCatalogueBuckets].erase(entry);
+    buckets_[entry->hash % kCatalogueBuckets].erase(entry);
     ++epoch_;
-    if (index_.empty()) buckets_.reset();
     return true;
 }
 
 void Catalogue::Clear() {
     index_.clear();
-    buckets_.reset();
+    for (Chain& chain : buckets_) chain.clear();
     ++epoch_;
 }
 
 Catalogue::Position Catalogue::FirstFrom(uint32_t bucket) const {
     Position pos;
-    if (!buckets_) return pos;
     for (uint32_t b = bucket; b < kCatalogueBuckets; ++b) {
-        Chain& chain = (*buckets_)[b];
+        const Chain& chain = buckets_[b];
         if (!chain.empty()) {
             pos.kind_ = Position::Kind::AtEntry;
             pos.bucket_ = b;
@@ -80,7 +79,7 @@ Catalogue::Position Catalogue::BeforeFirst() const {
 }
 
 bool Catalogue::Step(Position& pos, std::string* key, StoredImage* image) const {
-    if (pos.kind_ == Position::Kind::None || pos.epoch_ != epoch_ || !buckets_) {
+    if (pos.kind_ == Position::Kind::None || pos.epoch_ != epoch_) {
         pos = Position::None();
         return false;
     }
@@ -93,7 +92,7 @@ bool Catalogue::Step(Position& pos, std::string* key, StoredImage* image) const 
     if (image) *image = e.image;
 
     auto next = std::next(pos.entry_);
-    if (next != (*buckets_)[pos.bucket_].end()) {
+    if (next != buckets_[pos.bucket_].end()) {
         pos.entry_ = next;
     } else {
         pos = FirstFrom(pos.bucket_ + 1);

@@ -5,13 +5,13 @@
 // beside the chains finds an entry without walking its chain.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <list>
-#include <memory>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "catalogue/StoredImage.h"
 
@@ -28,7 +28,7 @@ class Catalogue {
         uint32_t hash;
         StoredImage image;
     };
-    using Chain = std::list<Entry>;
+    using Chain = std::pmr::list<Entry>;
 
 public:
     // Where an enumeration continues. It refers into the catalogue and goes
@@ -47,11 +47,11 @@ public:
         enum class Kind { None, BeforeFirst, AtEntry };
         Kind kind_ = Kind::None;
         uint32_t bucket_ = 0;
-        Chain::iterator entry_{};
+        Chain::const_iterator entry_{};
         uint64_t epoch_ = 0;
     };
 
-    Catalogue() = default;
+    Catalogue();
     Catalogue(const Catalogue&) = delete;
     Catalogue& operator=(const Catalogue&) = delete;
 
@@ -73,11 +73,15 @@ public:
 private:
     Position FirstFrom(uint32_t bucket) const;
 
-    // Created at the first insertion, freed when the catalogue is emptied.
-    std::unique_ptr<std::array<Chain, kCatalogueBuckets>> buckets_;
+    // Every rebuild frees and makes again thousands of entries. The pool keeps
+    // their memory for the next one: handed back to the system, it would be
+    // faulted in again page by page, which under Wine costs more than the
+    // rest of the rebuild.
+    std::pmr::unsynchronized_pool_resource pool_;
+    std::pmr::vector<Chain> buckets_;
     // Every entry by its key, which the entry itself holds: chain nodes never
     // move, so the view stays valid until the entry is erased.
-    std::unordered_map<std::string_view, Chain::iterator> index_;
+    std::pmr::unordered_map<std::string_view, Chain::iterator> index_;
     uint64_t epoch_ = 1;
 };
 
