@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <optional>
 #include <set>
 
+#include "catalogue/DropRepeats.h"
 #include "catalogue/StoreKey.h"
 #include "catalogue/ValueName.h"
 #include "win32/RegKey.h"
@@ -56,27 +58,27 @@ public:
                                 nullptr, nullptr, nullptr, &state.lastWrite);
     }
 
-    // One walk over the indices. A value that another process deletes or
-    // adds meanwhile shifts the indices of the others, so a walk may skip or
-    // repeat one; repeats are dropped here, skips are the caller's concern.
-    std::vector<StoredImage> Pass(DWORD count, bool backwards) {
-        std::vector<StoredImage> images;
+    // One walk over the indices into `images`. A value that another process
+    // deletes or adds meanwhile shifts the indices of the others, so a walk
+    // may skip or repeat one; repeats are dropped here, skips are the
+    // caller's concern.
+    void Pass(DWORD count, bool backwards, std::vector<StoredImage>& images) {
+        images.clear();
         // Records are large: growing the vector step by step would copy them
         // over and over.
         images.reserve(count);
-        std::set<std::string> seen;
         for (DWORD step = 0; !backwards || step < count; ++step) {
             const DWORD index = backwards ? count - 1 - step : step;
             StoredImage image;
             const LONG rc = Read(index, image);
             if (rc == ERROR_SUCCESS) {
-                if (seen.insert(image.valueName).second) images.push_back(std::move(image));
+                images.push_back(std::move(image));
             } else if (rc != ERROR_MORE_DATA && rc != ERROR_INVALID_DATA && !backwards) {
                 break;  // past the last value, or the key is gone
             }
         }
+        DropRepeats(images);
         if (backwards) std::reverse(images.begin(), images.end());
-        return images;
     }
 
 private:
@@ -103,39 +105,41 @@ private:
 
 }  // namespace
 
-std::optional<std::vector<StoredImage>> ReadStoreSnapshot() {
+bool ReadStoreSnapshot(std::vector<StoredImage>& images) {
+    images.clear();
     StoreReader reader;
-    if (reader.Open() != ERROR_SUCCESS) return std::nullopt;
     KeyState before;
-    if (reader.State(before) != ERROR_SUCCESS) return std::nullopt;
+    if (reader.Open() != ERROR_SUCCESS || reader.State(before) != ERROR_SUCCESS) return false;
 
     // A walk during which the key did not change saw every value. Walks in
     // both directions, because an insertion skips values in one direction
     // and a deletion in the other.
-    std::vector<std::vector<StoredImage>> passes;
+    std::vector<std::vector<StoredImage>> earlier;
     for (int pass = 0; pass < kMaxPasses; ++pass) {
-        passes.push_back(reader.Pass(before.values, pass % 2 == 1));
+        if (pass > 0) earlier.push_back(images);
+        reader.Pass(before.values, pass % 2 == 1, images);
         KeyState after;
-        if (reader.State(after) != ERROR_SUCCESS) return std::nullopt;
-        if (after == before) return std::move(passes.back());
+        if (reader.State(after) != ERROR_SUCCESS) {
+            images.clear();
+            return false;
+        }
+        if (after == before) return true;
         before = after;
     }
 
     // The key never stood still: the last walk, and whatever an earlier one
     // saw that it missed and the store still holds.
-    std::vector<StoredImage> images = std::move(passes.back());
-    passes.pop_back();
     std::set<std::string> names;
     for (const StoredImage& image : images) names.insert(image.valueName);
-    for (const auto& pass : passes) {
-        for (const StoredImage& earlier : pass) {
+    for (const auto& pass : earlier) {
+        for (const StoredImage& seen : pass) {
             StoredImage image;
-            if (names.count(earlier.valueName) || !ReadStoredImage(earlier.valueName, image)) continue;
+            if (names.count(seen.valueName) || !ReadStoredImage(seen.valueName, image)) continue;
             names.insert(image.valueName);
             images.push_back(std::move(image));
         }
     }
-    return images;
+    return true;
 }
 
 bool ReadStoredImage(const std::string& valueName, StoredImage& image) {
