@@ -31,7 +31,7 @@ configure_file(${CMAKE_SOURCE_DIR}/cmake/ExportNames.h.in ${MORVANE_GENERATED_DI
 
 add_library(Morvane SHARED src/plugin/Exports.cpp ${MORVANE_DEF_FILE} ${MORVANE_RESOURCES})
 target_link_libraries(Morvane PRIVATE morvane_core)
-target_link_options(Morvane PRIVATE ${MORVANE_STATIC_LINK})
+target_link_options(Morvane PRIVATE ${MORVANE_STATIC_LINK} -s -Wl,--file-alignment,4096)
 set_target_properties(Morvane PROPERTIES PREFIX "" OUTPUT_NAME "Morvane" SUFFIX ".wfx64")
 
 enable_testing()
