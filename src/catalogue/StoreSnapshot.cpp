@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <cwchar>
 #include <optional>
 #include <set>
@@ -15,8 +16,10 @@
 namespace morvane {
 namespace {
 
-// The registry's own limit for a value name, terminator included.
-constexpr DWORD kMaxValueNameChars = 16384;
+// Room for the longest name that can be addressable, terminator included: a
+// longer one reads as ERROR_MORE_DATA and is skipped, as a record that does
+// not fit is. (The registry allows 16383 characters.)
+constexpr DWORD kNameBufferChars = kTextFieldSize;
 // Passes made while other processes keep changing the key; after the last,
 // the values seen by earlier passes are looked up by name.
 constexpr int kMaxPasses = 4;
@@ -85,7 +88,7 @@ private:
     // ERROR_SUCCESS only for a record with an addressable name.
     LONG Read(DWORD index, StoredImage& image) {
         CFileInfo buffer = EmptyFileInfo();
-        DWORD nameLength = kMaxValueNameChars;
+        DWORD nameLength = kNameBufferChars;
         DWORD type = REG_NONE;
         DWORD size = sizeof buffer;
         const LONG rc = RegEnumValueW(key_.Get(), index, name_.data(), &nameLength, nullptr, &type,
@@ -100,7 +103,7 @@ private:
     }
 
     win32::RegKey key_;
-    std::vector<wchar_t> name_ = std::vector<wchar_t>(kMaxValueNameChars);
+    std::array<wchar_t, kNameBufferChars> name_{};
 };
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <vector>
 
 #include "catalogue/StoreKey.h"
 #include "support/StoredRecords.h"
@@ -12,9 +11,9 @@
 namespace morvane::bench {
 namespace {
 
-// The registry's own limit for a value name, terminator included: the
-// plug-in reads with a buffer of this size too.
-constexpr DWORD kMaxValueNameChars = 16384;
+// Every name the benchmarks write fits; so does every name the plug-in can
+// address, which reads with a buffer of this size too.
+constexpr DWORD kNameBufferChars = kTextFieldSize;
 
 }  // namespace
 
@@ -54,14 +53,14 @@ void RemoveStore() { RegDeleteTreeA(HKEY_CURRENT_USER, kFilesListKey); }
 size_t EnumerateStore() {
     win32::RegKey key;
     if (key.Open(HKEY_CURRENT_USER, kFilesListKey, KEY_READ) != ERROR_SUCCESS) return 0;
-    std::vector<wchar_t> name(kMaxValueNameChars);
+    wchar_t name[kNameBufferChars];
     CFileInfo data;
     size_t values = 0;
     for (DWORD index = 0;; ++index) {
-        DWORD nameLength = kMaxValueNameChars;
+        DWORD nameLength = kNameBufferChars;
         DWORD type = REG_NONE;
         DWORD size = sizeof data;
-        const LONG rc = RegEnumValueW(key.Get(), index, name.data(), &nameLength, nullptr, &type,
+        const LONG rc = RegEnumValueW(key.Get(), index, name, &nameLength, nullptr, &type,
                                       reinterpret_cast<BYTE*>(&data), &size);
         if (rc != ERROR_SUCCESS) break;
         ++values;
