@@ -14,18 +14,22 @@ struct ListingRuns {
     size_t images = 0;
     // Records that the driver serves as the store says, each costing a query.
     size_t mounted = 0;
-    // Paired runs, in the same order.
+    // Runs in threes, in the same order: the bare enumeration, the
+    // plug-in's reading of the store alone (its core, linked into this
+    // program), the listing through the exports.
     std::vector<double> enumerationMs;
+    std::vector<double> snapshotMs;
     std::vector<double> listingMs;
-    // What the last runs saw; both equal `images` when nothing was lost.
+    // What the last runs saw; all equal `images` when nothing was lost.
     size_t enumerated = 0;
+    size_t snapshotted = 0;
     size_t listed = 0;
 };
 
 // FsFindFirst to the last FsFindNext; the number of entries listed.
 size_t ListThroughExports(const mvhost::PluginCalls& fs);
 
-// `runs` paired runs over the store as it is, taking turns at going first.
+// `runs` runs of each over the store as it is, taking turns at going first.
 ListingRuns MeasureListing(const mvhost::PluginCalls& fs, size_t images, int runs);
 
 // A store of `images` records, listed as it is and again with `mounted` of

@@ -36,17 +36,21 @@ struct Options {
 };
 
 void PrintListing(const std::vector<ListingRuns>& all) {
-    std::printf("\nListing: FsFindFirst to the last FsFindNext, against RegEnumValueW of every value with its data\n");
-    std::printf("%8s %8s %6s %12s %12s %7s %13s %12s\n", "images", "mounted", "runs", "enumerate ms", "listing ms",
-                "ratio", "pair ratios", "own ms");
+    std::printf("\nListing: FsFindFirst to the last FsFindNext, and the store snapshot alone, against RegEnumValueW of "
+                "every value with its data\n");
+    std::printf("%8s %8s %5s %10s %10s %10s %9s %8s %13s %9s\n", "images", "mounted", "runs", "enumerate",
+                "snapshot", "listing", "snapshot", "listing", "listing pair", "own");
+    std::printf("%8s %8s %5s %10s %10s %10s %9s %8s %13s %9s\n", "", "", "", "ms", "ms", "ms", "ratio", "ratio",
+                "ratios", "ms");
     for (const ListingRuns& runs : all) {
-        const double floor = Median(runs.enumerationMs);
-        const double listing = Median(runs.listingMs);
-        const Ratios ratios = PairRatios(runs.listingMs, runs.enumerationMs);
-        std::printf("%8zu %8zu %6zu %12.2f %12.2f %7.3f %6.3f-%-6.3f %12.2f%s\n", runs.images, runs.mounted,
-                    runs.listingMs.size(), floor, listing, ratios.median, ratios.low, ratios.high,
-                    MedianExcess(runs.listingMs, runs.enumerationMs),
-                    runs.listed == runs.images && runs.enumerated == runs.images ? "" : "  (entries lost!)");
+        const Ratios snapshot = PairRatios(runs.snapshotMs, runs.enumerationMs);
+        const Ratios listing = PairRatios(runs.listingMs, runs.enumerationMs);
+        const bool complete =
+            runs.listed == runs.images && runs.snapshotted == runs.images && runs.enumerated == runs.images;
+        std::printf("%8zu %8zu %5zu %10.2f %10.2f %10.2f %9.3f %8.3f %6.3f-%-6.3f %9.2f%s\n", runs.images,
+                    runs.mounted, runs.listingMs.size(), Median(runs.enumerationMs), Median(runs.snapshotMs),
+                    Median(runs.listingMs), snapshot.median, listing.median, listing.low, listing.high,
+                    MedianExcess(runs.listingMs, runs.enumerationMs), complete ? "" : "  (entries lost!)");
     }
     // Entries come in pairs per size: without, then with mounted records.
     for (size_t i = 0; i + 1 < all.size(); i += 2) {
