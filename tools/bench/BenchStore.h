@@ -1,5 +1,5 @@
 // The catalogue's registry store as the benchmarks fill it, written straight
-// to the key as earlier sessions of the plug-in would have left it.
+// to the key as the plug-in itself would have left it.
 #pragma once
 
 #include <cstddef>

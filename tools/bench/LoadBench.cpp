@@ -28,24 +28,21 @@ std::vector<HMODULE> LoadedModules() {
 // unless the file is gone from the process afterwards.
 bool LoadAndFree(const std::string& path, double* ms, std::vector<win32::Module>* keep = nullptr) {
     const std::vector<HMODULE> before = keep ? LoadedModules() : std::vector<HMODULE>();
-    HMODULE module = nullptr;
-    {
-        const Stopwatch watch;
-        module = LoadLibraryA(path.c_str());
-        if (!module) return false;
-        if (const auto init = reinterpret_cast<FsInitCall>(reinterpret_cast<void*>(GetProcAddress(module, "FsInit"))))
-            init(1, nullptr, nullptr, nullptr);
-        if (ms) *ms = watch.Ms();
-    }
+    const Stopwatch watch;
+    win32::Module module(LoadLibraryA(path.c_str()));
+    if (!module) return false;
+    if (const auto init = reinterpret_cast<FsInitCall>(reinterpret_cast<void*>(GetProcAddress(module.Get(), "FsInit"))))
+        init(1, nullptr, nullptr, nullptr);
+    if (ms) *ms = watch.Ms();
     if (keep) {
         for (HMODULE loaded : LoadedModules()) {
-            if (loaded == module || std::find(before.begin(), before.end(), loaded) != before.end()) continue;
+            if (loaded == module.Get() || std::find(before.begin(), before.end(), loaded) != before.end()) continue;
             char name[MAX_PATH] = {};
             const DWORD length = GetModuleFileNameA(loaded, name, MAX_PATH);
             if (length > 0 && length < MAX_PATH) keep->emplace_back(LoadLibraryA(name));
         }
     }
-    FreeLibrary(module);
+    module.Reset();
     return GetModuleHandleA(path.c_str()) == nullptr;
 }
 

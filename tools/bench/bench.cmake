@@ -1,5 +1,5 @@
 # mvbench.exe times the real plug-in under Wine (scripts/bench runs it); it
-# drives the plug-in and the stand-in driver with the Wine tests' helpers.
+# drives the plug-in and the stand-in driver with the Wine tests' support code.
 # mvempty.dll is the floor of a load.
 add_library(mvempty SHARED ${CMAKE_CURRENT_LIST_DIR}/EmptyDll.c)
 set_target_properties(mvempty PROPERTIES PREFIX "")
