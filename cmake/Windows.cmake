@@ -31,7 +31,9 @@ configure_file(${CMAKE_SOURCE_DIR}/cmake/ExportNames.h.in ${MORVANE_GENERATED_DI
 
 add_library(Morvane SHARED src/plugin/Exports.cpp ${MORVANE_DEF_FILE} ${MORVANE_RESOURCES})
 target_link_libraries(Morvane PRIVATE morvane_core)
-target_link_options(Morvane PRIVATE ${MORVANE_STATIC_LINK})
+# Stripped of the debug sections the static runtimes bring, and with its
+# sections page-aligned in the file, which Wine maps instead of copying.
+target_link_options(Morvane PRIVATE ${MORVANE_STATIC_LINK} -s -Wl,--file-alignment,4096)
 set_target_properties(Morvane PROPERTIES PREFIX "" OUTPUT_NAME "Morvane" SUFFIX ${MORVANE_PLUGIN_SUFFIX})
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   # A 32-bit __stdcall symbol carries its argument size (FsInit@16); the

@@ -1,5 +1,7 @@
 #include "catalogue/Catalogue.h"
 
+#include <utility>
+
 namespace morvane {
 
 uint32_t CatalogueHash(std::string_view key) {
@@ -14,54 +16,49 @@ intptr_t Catalogue::Position::AsHandle() const {
     return static_cast<intptr_t>(bucket_) + 1;
 }
 
-void Catalogue::Set(const std::string& key, const StoredImage& image) {
-    const uint32_t hash = CatalogueHash(key);
-    if (!buckets_) buckets_ = std::make_unique<std::array<Chain, kCatalogueBuckets>>();
-    Chain& chain = (*buckets_)[hash % kCatalogueBuckets];
-    for (Entry& e : chain) {
-        if (e.hash == hash && e.key == key) {
-            e.image = image;
-            return;
-        }
+Catalogue::Catalogue() : buckets_(kCatalogueBuckets, &pool_), index_(&pool_) {}
+
+void Catalogue::Set(std::string key, StoredImage image) {
+    if (const auto found = index_.find(key); found != index_.end()) {
+        found->second->image = std::move(image);
+        return;
     }
-    chain.push_front(Entry{key, hash, image});
-    ++count_;
+    const uint32_t hash = CatalogueHash(key);
+    // Indexed before it joins its chain, so that a failure leaves both as they
+    // were; splicing keeps the node, and with it the index's view and iterator.
+    Chain entry(&pool_);
+    entry.push_back(Entry{std::move(key), hash, std::move(image)});
+    index_.emplace(entry.front().key, entry.begin());
+    Chain& chain = buckets_[hash % kCatalogueBuckets];
+    chain.splice(chain.begin(), entry);
 }
 
 const StoredImage* Catalogue::Find(std::string_view key) const {
-    if (!buckets_) return nullptr;
-    const uint32_t hash = CatalogueHash(key);
-    for (const Entry& e : (*buckets_)[hash % kCatalogueBuckets])
-        if (e.hash == hash && e.key == key) return &e.image;
-    return nullptr;
+    const auto found = index_.find(key);
+    return found == index_.end() ? nullptr : &found->second->image;
 }
 
 bool Catalogue::Remove(std::string_view key) {
-    if (!buckets_) return false;
-    const uint32_t hash = CatalogueHash(key);
-    Chain& chain = (*buckets_)[hash % kCatalogueBuckets];
-    for (auto it = chain.begin(); it != chain.end(); ++it) {
-        if (it->hash == hash && it->key == key) {
-            chain.erase(it);
-            ++epoch_;
-            if (--count_ == 0) buckets_.reset();
-            return true;
-        }
-    }
-    return false;
+    const auto found = index_.find(key);
+    if (found == index_.end()) return false;
+    const Chain::iterator entry = found->second;
+    // The index's key views the entry: it goes first.
+    index_.erase(found);
+    buckets_[entry->hash % kCatalogueBuckets].erase(entry);
+    ++epoch_;
+    return true;
 }
 
 void Catalogue::Clear() {
-    buckets_.reset();
-    count_ = 0;
+    index_.clear();
+    for (Chain& chain : buckets_) chain.clear();
     ++epoch_;
 }
 
 Catalogue::Position Catalogue::FirstFrom(uint32_t bucket) const {
     Position pos;
-    if (!buckets_) return pos;
     for (uint32_t b = bucket; b < kCatalogueBuckets; ++b) {
-        Chain& chain = (*buckets_)[b];
+        const Chain& chain = buckets_[b];
         if (!chain.empty()) {
             pos.kind_ = Position::Kind::AtEntry;
             pos.bucket_ = b;
@@ -75,14 +72,14 @@ Catalogue::Position Catalogue::FirstFrom(uint32_t bucket) const {
 
 Catalogue::Position Catalogue::BeforeFirst() const {
     Position pos;
-    if (count_ == 0) return pos;
+    if (index_.empty()) return pos;
     pos.kind_ = Position::Kind::BeforeFirst;
     pos.epoch_ = epoch_;
     return pos;
 }
 
 bool Catalogue::Step(Position& pos, std::string* key, StoredImage* image) const {
-    if (pos.kind_ == Position::Kind::None || pos.epoch_ != epoch_ || !buckets_) {
+    if (pos.kind_ == Position::Kind::None || pos.epoch_ != epoch_) {
         pos = Position::None();
         return false;
     }
@@ -95,7 +92,7 @@ bool Catalogue::Step(Position& pos, std::string* key, StoredImage* image) const 
     if (image) *image = e.image;
 
     auto next = std::next(pos.entry_);
-    if (next != (*buckets_)[pos.bucket_].end()) {
+    if (next != buckets_[pos.bucket_].end()) {
         pos.entry_ = next;
     } else {
         pos = FirstFrom(pos.bucket_ + 1);

@@ -1,14 +1,17 @@
 // The image catalogue: lower-case display name to record, kept in a hash table
 // of 17 buckets whose layout decides the order in which the folder is listed.
 // Earlier versions listed in exactly this order, so it is part of the product.
+// With so few buckets a chain holds a seventeenth of the catalogue: an index
+// beside the chains finds an entry without walking its chain.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <list>
-#include <memory>
+#include <memory_resource>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "catalogue/StoredImage.h"
 
@@ -25,7 +28,7 @@ class Catalogue {
         uint32_t hash;
         StoredImage image;
     };
-    using Chain = std::list<Entry>;
+    using Chain = std::pmr::list<Entry>;
 
 public:
     // Where an enumeration continues. It refers into the catalogue and goes
@@ -44,20 +47,23 @@ public:
         enum class Kind { None, BeforeFirst, AtEntry };
         Kind kind_ = Kind::None;
         uint32_t bucket_ = 0;
-        Chain::iterator entry_{};
+        Chain::const_iterator entry_{};
         uint64_t epoch_ = 0;
     };
 
-    Catalogue() = default;
+    Catalogue();
     Catalogue(const Catalogue&) = delete;
     Catalogue& operator=(const Catalogue&) = delete;
 
     // Inserts the image, or replaces the image of an existing key in place.
-    void Set(const std::string& key, const StoredImage& image);
+    void Set(std::string key, StoredImage image);
     const StoredImage* Find(std::string_view key) const;
     bool Remove(std::string_view key);
     void Clear();
-    size_t Count() const { return count_; }
+    // Room for `count` entries in all, so that filling the catalogue does not
+    // grow the index step by step.
+    void Reserve(size_t count) { index_.reserve(count); }
+    size_t Count() const { return index_.size(); }
 
     Position BeforeFirst() const;
     // Yields the entry at `pos` and advances it; false (and `pos` none) when
@@ -67,9 +73,15 @@ public:
 private:
     Position FirstFrom(uint32_t bucket) const;
 
-    // Created at the first insertion, freed when the catalogue is emptied.
-    std::unique_ptr<std::array<Chain, kCatalogueBuckets>> buckets_;
-    size_t count_ = 0;
+    // Every rebuild frees and makes again thousands of entries. The pool keeps
+    // their memory for the next one: handed back to the system, it would be
+    // faulted in again page by page, which under Wine costs more than the
+    // rest of the rebuild.
+    std::pmr::unsynchronized_pool_resource pool_;
+    std::pmr::vector<Chain> buckets_;
+    // Every entry by its key, which the entry itself holds: chain nodes never
+    // move, so the view stays valid until the entry is erased.
+    std::pmr::unordered_map<std::string_view, Chain::iterator> index_;
     uint64_t epoch_ = 1;
 };
 

@@ -1,5 +1,8 @@
 #include "catalogue/RebuildCatalogue.h"
 
+#include <string>
+#include <utility>
+
 #include "catalogue/CatalogueKey.h"
 #include "catalogue/StoreSnapshot.h"
 #include "win32/AnsiText.h"
@@ -7,15 +10,23 @@
 namespace morvane {
 
 bool RebuildCatalogue(ImageTables tables, const std::function<void(StoredImage& image)>& visit) {
-    std::optional<std::vector<StoredImage>> images = ReadStoreSnapshot();
-    if (!images) return false;
-
+    // Borrowed rather than shared: a rebuild started from within a visit
+    // would read into a vector of its own instead of the one being walked.
+    std::vector<StoredImage> images = std::move(tables.storeReading);
+    if (!ReadStoreSnapshot(images)) {
+        tables.storeReading = std::move(images);
+        return false;
+    }
     tables.catalogue.Clear();
     tables.drives.Clear();
-    for (StoredImage& image : *images) {
+    tables.catalogue.Reserve(images.size());
+    for (StoredImage& image : images) {
         visit(image);
-        tables.catalogue.Set(CatalogueKey(image.valueName), image);
+        std::string key = CatalogueKey(image.valueName);
+        tables.catalogue.Set(std::move(key), std::move(image));
     }
+    images.clear();
+    tables.storeReading = std::move(images);
     return true;
 }
 

@@ -3,8 +3,12 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
+#include <cwchar>
+#include <optional>
 #include <set>
 
+#include "catalogue/DropRepeats.h"
 #include "catalogue/StoreKey.h"
 #include "catalogue/ValueName.h"
 #include "win32/RegKey.h"
@@ -12,27 +16,31 @@
 namespace morvane {
 namespace {
 
-// The registry's own limit for a value name, terminator included.
-constexpr DWORD kMaxValueNameChars = 16384;
+// Room for the longest name that can be addressable, terminator included: a
+// longer one reads as ERROR_MORE_DATA and is skipped, as a record that does
+// not fit is. (The registry allows 16383 characters.)
+constexpr DWORD kNameBufferChars = kTextFieldSize;
 // Passes made while other processes keep changing the key; after the last,
 // the values seen by earlier passes are looked up by name.
 constexpr int kMaxPasses = 4;
 
 // The name in the ANSI code page, or nothing when the code page cannot spell
 // it exactly: writing back under a substitute such as "?mega.iso" would make
-// a new value instead of touching the one that was read.
+// a new value instead of touching the one that was read. A name whose
+// spelling does not fit the record's name field is nothing too; such a name is
+// never addressable.
 std::optional<std::string> ExactAnsiName(const wchar_t* name, DWORD length) {
     if (length == 0) return std::string();
     const int wide = static_cast<int>(length);
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, name, wide, nullptr, 0, nullptr, nullptr);
+    char ansi[kTextFieldSize];
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, name, wide, ansi, sizeof ansi, nullptr, nullptr);
     if (bytes <= 0) return std::nullopt;
-    std::string ansi(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, name, wide, ansi.data(), bytes, nullptr, nullptr);
-    std::wstring back(length, L'\0');
-    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, ansi.data(), bytes, back.data(), wide) != wide ||
-        back.compare(0, length, name, length) != 0)
+    // Every character takes at least one byte: the spelling back fits too.
+    wchar_t back[kTextFieldSize];
+    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, ansi, bytes, back, kTextFieldSize) != wide ||
+        std::wmemcmp(back, name, length) != 0)
         return std::nullopt;
-    return ansi;
+    return std::string(ansi, static_cast<size_t>(bytes));
 }
 
 struct KeyState {
@@ -53,31 +61,34 @@ public:
                                 nullptr, nullptr, nullptr, &state.lastWrite);
     }
 
-    // One walk over the indices. A value that another process deletes or
-    // adds meanwhile shifts the indices of the others, so a walk may skip or
-    // repeat one; repeats are dropped here, skips are the caller's concern.
-    std::vector<StoredImage> Pass(DWORD count, bool backwards) {
-        std::vector<StoredImage> images;
-        std::set<std::string> seen;
+    // One walk over the indices into `images`. A value that another process
+    // deletes or adds meanwhile shifts the indices of the others, so a walk
+    // may skip or repeat one; repeats are dropped here, skips are the
+    // caller's concern.
+    void Pass(DWORD count, bool backwards, std::vector<StoredImage>& images) {
+        images.clear();
+        // Records are large: growing the vector step by step would copy them
+        // over and over.
+        images.reserve(count);
         for (DWORD step = 0; !backwards || step < count; ++step) {
             const DWORD index = backwards ? count - 1 - step : step;
             StoredImage image;
             const LONG rc = Read(index, image);
             if (rc == ERROR_SUCCESS) {
-                if (seen.insert(image.valueName).second) images.push_back(std::move(image));
+                images.push_back(std::move(image));
             } else if (rc != ERROR_MORE_DATA && rc != ERROR_INVALID_DATA && !backwards) {
                 break;  // past the last value, or the key is gone
             }
         }
+        DropRepeats(images);
         if (backwards) std::reverse(images.begin(), images.end());
-        return images;
     }
 
 private:
     // ERROR_SUCCESS only for a record with an addressable name.
     LONG Read(DWORD index, StoredImage& image) {
         CFileInfo buffer = EmptyFileInfo();
-        DWORD nameLength = kMaxValueNameChars;
+        DWORD nameLength = kNameBufferChars;
         DWORD type = REG_NONE;
         DWORD size = sizeof buffer;
         const LONG rc = RegEnumValueW(key_.Get(), index, name_.data(), &nameLength, nullptr, &type,
@@ -92,44 +103,46 @@ private:
     }
 
     win32::RegKey key_;
-    std::vector<wchar_t> name_ = std::vector<wchar_t>(kMaxValueNameChars);
+    std::array<wchar_t, kNameBufferChars> name_{};
 };
 
 }  // namespace
 
-std::optional<std::vector<StoredImage>> ReadStoreSnapshot() {
+bool ReadStoreSnapshot(std::vector<StoredImage>& images) {
+    images.clear();
     StoreReader reader;
-    if (reader.Open() != ERROR_SUCCESS) return std::nullopt;
     KeyState before;
-    if (reader.State(before) != ERROR_SUCCESS) return std::nullopt;
+    if (reader.Open() != ERROR_SUCCESS || reader.State(before) != ERROR_SUCCESS) return false;
 
     // A walk during which the key did not change saw every value. Walks in
     // both directions, because an insertion skips values in one direction
     // and a deletion in the other.
-    std::vector<std::vector<StoredImage>> passes;
+    std::vector<std::vector<StoredImage>> earlier;
     for (int pass = 0; pass < kMaxPasses; ++pass) {
-        passes.push_back(reader.Pass(before.values, pass % 2 == 1));
+        if (pass > 0) earlier.push_back(images);
+        reader.Pass(before.values, pass % 2 == 1, images);
         KeyState after;
-        if (reader.State(after) != ERROR_SUCCESS) return std::nullopt;
-        if (after == before) return std::move(passes.back());
+        if (reader.State(after) != ERROR_SUCCESS) {
+            images.clear();
+            return false;
+        }
+        if (after == before) return true;
         before = after;
     }
 
     // The key never stood still: the last walk, and whatever an earlier one
     // saw that it missed and the store still holds.
-    std::vector<StoredImage> images = std::move(passes.back());
-    passes.pop_back();
     std::set<std::string> names;
     for (const StoredImage& image : images) names.insert(image.valueName);
-    for (const auto& pass : passes) {
-        for (const StoredImage& earlier : pass) {
+    for (const auto& pass : earlier) {
+        for (const StoredImage& seen : pass) {
             StoredImage image;
-            if (names.count(earlier.valueName) || !ReadStoredImage(earlier.valueName, image)) continue;
+            if (names.count(seen.valueName) || !ReadStoredImage(seen.valueName, image)) continue;
             names.insert(image.valueName);
             images.push_back(std::move(image));
         }
     }
-    return images;
+    return true;
 }
 
 bool ReadStoredImage(const std::string& valueName, StoredImage& image) {

@@ -4,7 +4,6 @@
 // the key by index while mounting or listing would skip records.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,11 +11,13 @@
 
 namespace morvane {
 
-// Every REG_BINARY value of at most 596 bytes whose name the plug-in can
-// address (see IsAddressableValueName), in the registry's enumeration order;
-// a shorter value is a record whose remaining bytes are zero. Nothing when
-// the key cannot be opened or queried.
-std::optional<std::vector<StoredImage>> ReadStoreSnapshot();
+// Fills `images` with every REG_BINARY value of at most 596 bytes whose name
+// the plug-in can address (see IsAddressableValueName), in the registry's
+// enumeration order; a shorter value is a record whose remaining bytes are
+// zero. False, with `images` empty, when the key cannot be opened or queried.
+// The vector's memory is used again: a caller that keeps it between readings
+// spares the system faulting in fresh pages for every record.
+bool ReadStoreSnapshot(std::vector<StoredImage>& images);
 
 // The record stored under exactly `valueName` (any case), looked up by name
 // rather than by index; false when there is no such record.

@@ -13,14 +13,18 @@ constexpr char kCtrlZ = '\x1A';
 constexpr uint32_t kMaxIdentifier = 2147483647;
 
 // What a text-mode stream hands over: CR LF becomes LF, Ctrl-Z ends the file.
+// Copied a run at a time, up to each CR.
 std::string TextModeBytes(std::string_view bytes) {
-    const size_t end = std::min(bytes.find(kCtrlZ), bytes.size());
+    bytes = bytes.substr(0, bytes.find(kCtrlZ));
     std::string text;
-    text.reserve(end);
-    for (size_t i = 0; i < end; ++i) {
-        if (bytes[i] == '\r' && i + 1 < end && bytes[i + 1] == '\n') continue;
-        text.push_back(bytes[i]);
+    text.reserve(bytes.size());
+    size_t start = 0;
+    for (size_t cr = bytes.find('\r'); cr != std::string_view::npos; cr = bytes.find('\r', start)) {
+        const bool beforeLineFeed = cr + 1 < bytes.size() && bytes[cr + 1] == '\n';
+        text.append(bytes.substr(start, cr - start + (beforeLineFeed ? 0 : 1)));
+        start = cr + 1;
     }
+    text.append(bytes.substr(start));
     return text;
 }
 
@@ -37,18 +41,17 @@ uint32_t LeadingNumber(std::string_view line) {
 }
 
 // "\n" (backslash, letter n) becomes CR LF, scanning left to right; every
-// other backslash is an ordinary byte.
+// other backslash is an ordinary byte. Copied a run at a time.
 std::string Unescape(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
-            out += "\r\n";
-            ++i;
-        } else {
-            out.push_back(text[i]);
-        }
+    size_t start = 0;
+    for (size_t at = text.find("\\n"); at != std::string_view::npos; at = text.find("\\n", start)) {
+        out.append(text.substr(start, at - start));
+        out += "\r\n";
+        start = at + 2;
     }
+    out.append(text.substr(start));
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/DriveTable.h"
@@ -56,10 +57,11 @@ public:
     const std::string& DriveName(char letter) const { return m_driveNames.Name(letter); }
     void SetDriveName(char letter, const std::string& displayName) { m_driveNames.Set(letter, displayName); }
 
-    ImageTables Tables() { return ImageTables{m_catalogue, m_driveNames}; }
+    ImageTables Tables() { return ImageTables{m_catalogue, m_driveNames, m_storeReading}; }
 
     DriveTable m_driveNames;
     Catalogue m_catalogue;
+    std::vector<StoredImage> m_storeReading;
     std::string m_strLangFile;
     int m_nPluginNr = 0;
     void* m_pProgressProc = nullptr;

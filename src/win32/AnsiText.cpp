@@ -38,6 +38,9 @@ std::string AnsiLowerCase(std::string_view text) {
     return lower;
 }
 
-bool AnsiEqualNoCase(std::string_view a, std::string_view b) { return AnsiLowerCase(a) == AnsiLowerCase(b); }
+bool AnsiEqualNoCase(std::string_view a, std::string_view b) {
+    // Equal bytes are equal in any case, and spare lowering both texts.
+    return a == b || AnsiLowerCase(a) == AnsiLowerCase(b);
+}
 
 }  // namespace morvane::win32

@@ -10,10 +10,10 @@ LONG RegKey::Open(HKEY parent, const char* path, REGSAM access) {
     return rc;
 }
 
-LONG RegKey::Create(HKEY parent, const char* path, REGSAM access) {
+LONG RegKey::Create(HKEY parent, const char* path, REGSAM access, DWORD options) {
     Close();
     HKEY key = nullptr;
-    const LONG rc = RegCreateKeyExA(parent, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr);
+    const LONG rc = RegCreateKeyExA(parent, path, 0, nullptr, options, access, nullptr, &key, nullptr);
     if (rc == ERROR_SUCCESS) key_ = key;
     return rc;
 }

@@ -26,8 +26,9 @@ public:
     }
 
     LONG Open(HKEY parent, const char* path, REGSAM access);
-    // Opens the key, creating it and the keys above it when missing.
-    LONG Create(HKEY parent, const char* path, REGSAM access);
+    // Opens the key, creating it and the keys above it when missing, with
+    // `options` (REG_OPTION_VOLATILE: never saved to disk).
+    LONG Create(HKEY parent, const char* path, REGSAM access, DWORD options = REG_OPTION_NON_VOLATILE);
     void Close();
 
     bool IsOpen() const { return key_ != nullptr; }

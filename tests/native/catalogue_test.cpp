@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -105,4 +107,48 @@ TEST(Catalogue, RemovingTheLastEntryEmptiesIt) {
     EXPECT_TRUE(catalogue.Remove("x"));
     EXPECT_EQ(catalogue.Count(), 0u);
     EXPECT_TRUE(catalogue.BeforeFirst().IsNone());
+}
+
+TEST(Catalogue, FindsExactlyWhatItListsAfterRemovalsAndRebuilds) {
+    enum class Action { Set, Remove, Clear };
+    struct Step {
+        Action action;
+        const char* key;
+        std::vector<std::string> listing;
+    };
+    // "a" and "r" share a bucket; "b" has the next one.
+    const Step steps[] = {
+        {Action::Set, "a", {"a"}},
+        {Action::Set, "r", {"r", "a"}},
+        {Action::Set, "b", {"r", "a", "b"}},
+        {Action::Remove, "r", {"a", "b"}},
+        {Action::Set, "r", {"r", "a", "b"}},
+        {Action::Set, "a", {"r", "a", "b"}},
+        {Action::Remove, "a", {"r", "b"}},
+        {Action::Remove, "b", {"r"}},
+        {Action::Remove, "r", {}},
+        {Action::Set, "b", {"b"}},
+        {Action::Clear, "", {}},
+        {Action::Set, "a", {"a"}},
+    };
+    Catalogue catalogue;
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        const Step& step = steps[i];
+        SCOPED_TRACE("step " + std::to_string(i));
+        if (step.action == Action::Set) {
+            catalogue.Set(step.key, ImageNamed(step.key));
+        } else if (step.action == Action::Remove) {
+            EXPECT_TRUE(catalogue.Remove(step.key));
+        } else {
+            catalogue.Clear();
+        }
+        EXPECT_EQ(ListingOrder(catalogue), step.listing);
+        EXPECT_EQ(catalogue.Count(), step.listing.size());
+        for (const std::string key : {"a", "r", "b"}) {
+            const bool listed = std::find(step.listing.begin(), step.listing.end(), key) != step.listing.end();
+            const StoredImage* found = catalogue.Find(key);
+            EXPECT_EQ(found != nullptr, listed) << key;
+            EXPECT_EQ(found ? found->valueName : key, key);
+        }
+    }
 }

@@ -277,6 +277,8 @@ TEST_F(CatalogueListing, NamesTheHostCannotAddressAreNotListed) {
     ASSERT_EQ(StoreRecord("dir\\good1.iso", record), ERROR_SUCCESS);
     ASSERT_EQ(StoreRecord("", record), ERROR_SUCCESS);
     ASSERT_EQ(StoreRecord(std::string(300, 'n'), record), ERROR_SUCCESS);
+    // The longest name that fits the record's name field still is addressable.
+    ASSERT_EQ(StoreRecord(std::string(259, 'n'), record), ERROR_SUCCESS);
     win32::RegKey key;
     ASSERT_EQ(key.Open(HKEY_CURRENT_USER, kFilesListKey, KEY_WRITE), ERROR_SUCCESS);
     // Greek capital omega: no letter of code page 1251.
@@ -284,8 +286,8 @@ TEST_F(CatalogueListing, NamesTheHostCannotAddressAreNotListed) {
                              sizeof record),
               ERROR_SUCCESS);
 
-    EXPECT_EQ(NamesOf(ListFolder(Fs())), std::vector<std::string>{"good1.iso"});
+    EXPECT_EQ(NamesOf(ListFolder(Fs())), (std::vector<std::string>{std::string(259, 'n'), "good1.iso"}));
     std::string other = "\\?mega.iso";
     EXPECT_FALSE(Fs().FsDeleteFile(other.data()));
-    EXPECT_EQ(StoredValues().size(), 5u);
+    EXPECT_EQ(StoredValues().size(), 6u);
 }
