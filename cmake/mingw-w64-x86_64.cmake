@@ -1,17 +1,4 @@
-# Cross-compiles for 64-bit Windows with Debian's MinGW-w64. The -posix
-# compilers carry std::thread and std::mutex, which GoogleTest and the tests use.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiles for 64-bit Windows.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(MINGW_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER   ${MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER  ${MINGW_PREFIX}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# ctest runs the Windows test programs through Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-exec)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
