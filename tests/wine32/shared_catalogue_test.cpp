@@ -14,9 +14,9 @@
 #include "support/FileBytes.h"
 #include "support/FolderListing.h"
 #include "support/Plugin.h"
+#include "support/Rundll32.h"
 #include "support/ScratchFolder.h"
 #include "support/StoredRecords.h"
-#include "win32/UniqueHandle.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -24,24 +24,6 @@ using namespace morvane::test;
 namespace {
 
 class SharedCatalogue : public CleanRegistryTest {};
-
-// Runs the command line to its end; its exit code, or -1 when it did not
-// start or end within a minute.
-long RunToEnd(const std::string& commandLine) {
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-        return -1;
-    const win32::FileHandle thread(info.hThread);
-    const win32::FileHandle process(info.hProcess);
-    DWORD code = 0;
-    if (WaitForSingleObject(process.Get(), 60000) != WAIT_OBJECT_0 || !GetExitCodeProcess(process.Get(), &code))
-        return -1;
-    return static_cast<long>(code);
-}
 
 }  // namespace
 
@@ -57,7 +39,10 @@ TEST_F(SharedCatalogue, ListsWhatThe64BitPluginStoredByteForByte) {
     for (const auto& image : images) {
         const std::string path = folder.Path() + image.name;
         ASSERT_TRUE(WriteFileBytes(path, std::string(image.size, '\0')));
-        ASSERT_EQ(RunToEnd("\"" + std::string(host64) + "\" put \"" + path + "\" " + image.name), 0) << image.name;
+        LogonProcess put("\"" + std::string(host64) + "\" put \"" + path + "\" " + image.name);
+        const LogonRunResult run = put.Wait();
+        ASSERT_TRUE(run.finished) << image.name;
+        ASSERT_EQ(run.exitCode, 0u) << image.name;
     }
 
     LoadedPlugin plugin;
