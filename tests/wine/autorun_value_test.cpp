@@ -162,7 +162,7 @@ TEST_F(AutorunValue, CommandLineStartsTheRestore) {
     const RunValue value = ReadRunValue();
     ASSERT_TRUE(value.exists);
     const std::string command(value.data.begin(), value.data.end() - 1);
-    DeleteActivityLog();
+    const FreshActivityLog log;
     LogonProcess process(command);
     const LogonRunResult run = process.Wait();
     ASSERT_TRUE(run.started) << "error " << run.startError;
@@ -170,5 +170,4 @@ TEST_F(AutorunValue, CommandLineStartsTheRestore) {
     const auto record = ReadRecord("disk.iso");
     ASSERT_TRUE(record);
     EXPECT_EQ(record->mounted, 0);
-    DeleteActivityLog();
 }

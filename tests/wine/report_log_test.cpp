@@ -58,12 +58,10 @@ class ReportInLog : public BuiltinTextsTest {
 protected:
     void SetUp() override {
         BuiltinTextsTest::SetUp();
-        DeleteActivityLog();
         App().m_bLogOnly = true;
     }
     void TearDown() override {
         App().m_bLogOnly = false;
-        DeleteActivityLog();
         BuiltinTextsTest::TearDown();
     }
 
@@ -71,6 +69,8 @@ protected:
         SetLastError(error);
         App().ReportDriveError(text, context);
     }
+
+    FreshActivityLog log_;
 };
 
 }  // namespace

@@ -26,14 +26,7 @@ namespace {
 
 class ReportInHost : public BuiltinTextsTest {
 protected:
-    void SetUp() override {
-        BuiltinTextsTest::SetUp();
-        DeleteActivityLog();
-    }
-    void TearDown() override {
-        DeleteActivityLog();
-        BuiltinTextsTest::TearDown();
-    }
+    FreshActivityLog log_;
 };
 
 // A system error that has no text.

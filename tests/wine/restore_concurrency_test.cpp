@@ -83,14 +83,10 @@ class TwoProcesses : public CleanRegistryTest {
 protected:
     void SetUp() override {
         CleanRegistryTest::SetUp();
-        DeleteActivityLog();
         ASSERT_TRUE(plugin_.IsLoaded());
     }
-    void TearDown() override {
-        DeleteActivityLog();
-        CleanRegistryTest::TearDown();
-    }
 
+    FreshActivityLog log_;
     LoadedPlugin plugin_;
 };
 

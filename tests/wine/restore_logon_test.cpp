@@ -23,14 +23,7 @@ namespace {
 
 class LogonRestore : public CleanRegistryTest {
 protected:
-    void SetUp() override {
-        CleanRegistryTest::SetUp();
-        DeleteActivityLog();
-    }
-    void TearDown() override {
-        DeleteActivityLog();
-        CleanRegistryTest::TearDown();
-    }
+    FreshActivityLog log_;
 };
 
 bool RunValueExists() {

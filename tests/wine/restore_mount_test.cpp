@@ -50,14 +50,8 @@ class LogonRestoreWithDriver : public StandInTest {
 protected:
     void SetUp() override {
         StandInTest::SetUp();
-        DeleteActivityLog();
         letters_ = FreeLetters(5);
         ASSERT_EQ(letters_.size(), 5u) << "not enough free drive letters";
-    }
-
-    void TearDown() override {
-        DeleteActivityLog();
-        StandInTest::TearDown();
     }
 
     static CFileInfo Stored(const std::string& name) {
@@ -66,6 +60,7 @@ protected:
         return record.value_or(EmptyFileInfo());
     }
 
+    FreshActivityLog log_;
     std::vector<char> letters_;
 };
 

@@ -27,14 +27,7 @@ namespace {
 
 class LogonRestore32 : public CleanRegistryTest {
 protected:
-    void SetUp() override {
-        CleanRegistryTest::SetUp();
-        DeleteActivityLog();
-    }
-    void TearDown() override {
-        DeleteActivityLog();
-        CleanRegistryTest::TearDown();
-    }
+    FreshActivityLog log_;
 };
 
 std::string RunValue() {

@@ -12,4 +12,13 @@ std::string ActivityLogPath();
 std::string ReadActivityLog();
 void DeleteActivityLog();
 
+// Each test starts without a log and leaves none behind for the next.
+class FreshActivityLog {
+public:
+    FreshActivityLog() { DeleteActivityLog(); }
+    ~FreshActivityLog() { DeleteActivityLog(); }
+    FreshActivityLog(const FreshActivityLog&) = delete;
+    FreshActivityLog& operator=(const FreshActivityLog&) = delete;
+};
+
 }  // namespace morvane::test
