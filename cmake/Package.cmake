@@ -30,7 +30,10 @@ add_custom_target(dist DEPENDS ${MORVANE_PACKAGE})
 # The package as a user gets it, made afresh for the check.
 add_test(NAME Package.Make COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target dist)
 add_test(NAME Package.Contents COMMAND ${CMAKE_SOURCE_DIR}/tests/package/check-package ${MORVANE_PACKAGE}
-  ${PROJECT_VERSION} $<TARGET_FILE:mvhost> ${MORVANE_WIN32_DIR}/mvhost.exe)
+  ${PROJECT_VERSION} $<TARGET_FILE:mvhost>)
+add_test(NAME Package.Loads32Bit COMMAND ${CMAKE_SOURCE_DIR}/tests/package/check-package --32bit ${MORVANE_PACKAGE}
+  ${MORVANE_WIN32_DIR}/mvhost.exe)
 set_tests_properties(Package.Make PROPERTIES FIXTURES_SETUP Package)
-morvane_wine_tests(Package.Contents)
-set_property(TEST Package.Contents APPEND PROPERTY FIXTURES_REQUIRED Package)
+morvane_wine_tests(Package.Contents Package.Loads32Bit)
+morvane_32bit_tests(Package.Loads32Bit)
+set_property(TEST Package.Contents Package.Loads32Bit APPEND PROPERTY FIXTURES_REQUIRED Package)

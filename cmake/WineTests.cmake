@@ -19,3 +19,9 @@ function(morvane_wine_tests)
     ENVIRONMENT "${MORVANE_WINE_TEST_ENVIRONMENT}")
 endfunction()
 
+
+# Marks tests that must run 32-bit code: where the host cannot execute it,
+# they end with the code that CTest reports as skipped (scripts/wine-env).
+function(morvane_32bit_tests)
+  set_tests_properties(${ARGN} PROPERTIES SKIP_RETURN_CODE 77)
+endfunction()

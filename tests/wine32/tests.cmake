@@ -9,10 +9,11 @@ add_test(NAME PluginBinary32.ExportsAndImports COMMAND ${CMAKE_SOURCE_DIR}/tests
 
 add_executable(wine_tests32 IMPORTED)
 set_target_properties(wine_tests32 PROPERTIES IMPORTED_LOCATION ${MORVANE_WIN32_DIR}/wine_tests32.exe
-  CROSSCOMPILING_EMULATOR ${CMAKE_CROSSCOMPILING_EMULATOR})
+  CROSSCOMPILING_EMULATOR "${CMAKE_CROSSCOMPILING_EMULATOR};--32bit")
 file(GLOB _wine32_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
 gtest_add_tests(TARGET wine_tests32 SOURCES ${_wine32_sources} TEST_LIST MORVANE_WINE32_TESTS)
 morvane_wine_tests(${MORVANE_WINE32_TESTS})
+morvane_32bit_tests(${MORVANE_WINE32_TESTS})
 
 # The 64-bit host stores records for the 32-bit plug-in to list.
 string(REPLACE "/" "\\" _host64 "Z:${CMAKE_BINARY_DIR}/mvhost.exe")
