@@ -56,6 +56,8 @@ uint32_t OfferedDriveMask(const CMorvaneApp& app) {
 
 std::string LetterEntry(char letter) { return std::string{letter, ':'}; }
 
+char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 }  // namespace
 
 CPropDlg::CPropDlg(CMorvaneApp& app, const std::string& name, HWND parent)
@@ -101,8 +103,8 @@ BOOL CPropDlg::OnInitDialog() {
     const uint32_t offered = OfferedDriveMask(m_app);
     for (char letter = 'A'; letter <= 'Z'; ++letter)
         if (offered & (1u << (letter - 'A'))) m_cbLetter.AddString(LetterEntry(letter));
-    // The stored letter, or else the last one offered.
-    const char stored = m_image.record.driveLetter;
+    // The stored letter in either case, or else the last one offered.
+    const char stored = AsciiUpper(m_image.record.driveLetter);
     int selection = IsDriveLetter(stored) ? m_cbLetter.FindString(-1, LetterEntry(stored)) : CB_ERR;
     if (selection == CB_ERR) selection = m_cbLetter.GetCount() - 1;
     if (selection >= 0) m_cbLetter.SetCurSel(selection);
@@ -160,8 +162,12 @@ uint32_t CPropDlg::GetMountMode() const {
 
 void CPropDlg::TakeSettings() {
     CFileInfo& record = m_image.record;
-    record.mountMode = GetMountMode();
     record.restoreAtLogon = m_nRestore ? 1 : 0;
+    // A mounted image keeps the letter and mode it is mounted with: its
+    // letter may not be in the list at all (in use by the system after a
+    // crash), and the list's selection would then name another drive.
+    if (record.mounted) return;
+    record.mountMode = GetMountMode();
     // With no letter left to offer there is no selection: the stored letter stays.
     const std::string entry = m_nLetterIndex >= 0 ? m_cbLetter.GetLBText(m_nLetterIndex) : std::string();
     if (!entry.empty()) record.driveLetter = entry[0];

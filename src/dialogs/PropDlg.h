@@ -40,7 +40,8 @@ private:
     void OnModeCd();
     void OnModeDiskOrFloppy();
     void ShowMountState(bool mounted);
-    // The mode, restore flag and chosen letter into the record.
+    // The restore flag into the record, and while it is not mounted the mode
+    // and the chosen letter.
     void TakeSettings();
     uint32_t GetMountMode() const;
     // Mounts the record after a successful save; true when the dialog ends.

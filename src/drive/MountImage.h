@@ -20,7 +20,8 @@ int FindFreeDeviceNumber(const Catalogue& catalogue, int family);
 bool MountImage(ImageTables tables, Reporter& reporter, CFileInfo& record, const std::string& valueName);
 
 // Unmounts the record's drive, by force only on an explicit Yes to the
-// question about open files. On success the record is marked unmounted, its
+// question about open files. Nothing is detached, and the user is told so,
+// unless the driver confirms that the letter serves the record's image. On success the record is marked unmounted, its
 // letter's drive-table entry cleared and the record saved under `valueName`.
 bool UnmountImage(ImageTables tables, Reporter& reporter, CFileInfo& record, const std::string& valueName);
 

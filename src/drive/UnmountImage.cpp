@@ -3,11 +3,21 @@
 #include "catalogue/SaveFileInfo.h"
 #include "drive/DriveMessages.h"
 #include "drive/Driver.h"
+#include "drive/DriverServesImage.h"
 #include "drive/MountImage.h"
+#include "lang/TextFormat.h"
 
 namespace morvane {
 
 bool UnmountImage(ImageTables tables, Reporter& reporter, CFileInfo& record, const std::string& valueName) {
+    // A record marked mounted by mistake may name a letter that now serves
+    // another image, or no image of the driver's: only a drive the driver
+    // confirms as this image's is detached. The switch corrects the record.
+    if (!DriverServesImage(record)) {
+        reporter.ShowOrLogMessage(FormatText(reporter.Text(TextId::NotThisImagesDrive),
+                                             {TextArg(DisplayLetter(record.driveLetter)), TextArg(ImagePathOf(record))}));
+        return false;
+    }
     int result = DriverUnmount(record.driveLetter, false, reporter);
     if (result == -2) {
         // Files on the drive are open. A forced dismount can lose data, so No

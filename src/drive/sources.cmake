@@ -12,6 +12,7 @@ list(APPEND MORVANE_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/AutorunEntry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DriverMount.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DriverQuery.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DriverServesImage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DriverUnmount.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ErrorReport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MountImage.cpp

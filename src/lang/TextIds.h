@@ -56,6 +56,7 @@ enum class TextId : uint32_t {
     SeeReadMe = 1014,
     ImageNotAccessible = 1015,
     NoFreeLetter = 1016,
+    NotThisImagesDrive = 1017,
 };
 
 constexpr uint32_t Number(TextId id) { return static_cast<uint32_t>(id); }

@@ -64,6 +64,10 @@ static constexpr TextEntry kTextTable[] = {
     {TextId::SeeReadMe, "Подробнее см. в файле ReadMe.", false},
     {TextId::ImageNotAccessible, "Ошибка при подключении образа!\nФайл образа недоступен.", false},
     {TextId::NoFreeLetter, "Нет свободной буквы диска!", false},
+    {TextId::NotThisImagesDrive,
+     "Диск %c: сейчас не связан с образом %s, поэтому ничего не отключено.\nЕсли образ на самом деле не подключён, "
+     "исправьте его состояние кнопкой «Переключить» в свойствах образа.",
+     true},
 };
 
 }  // namespace morvane

@@ -94,9 +94,10 @@ TEST_F(MountImage, EachFamilyMountsOnItsLetterAndUnmountsAgain) {
         const auto unmounted = ReadRecord(c.name);
         ASSERT_TRUE(unmounted);
         EXPECT_EQ(unmounted->mounted, 0);
+        // The driver confirms the image before anything is detached.
         EXPECT_EQ(recorder_->ControlCodes(),
-                  (std::vector<DWORD>{FSCTL_LOCK_VOLUME, MV_IOCTL_DETACH_IMAGE, FSCTL_DISMOUNT_VOLUME,
-                                      FSCTL_UNLOCK_VOLUME}));
+                  (std::vector<DWORD>{MV_IOCTL_QUERY_IMAGE, FSCTL_LOCK_VOLUME, MV_IOCTL_DETACH_IMAGE,
+                                      FSCTL_DISMOUNT_VOLUME, FSCTL_UNLOCK_VOLUME}));
         ASSERT_TRUE(App().RefreshCatalogue());
         EXPECT_EQ(App().DriveName(letter_), "");
     }

@@ -75,7 +75,7 @@ TEST_F(OpenFiles, NoLeavesDriveRecordAndDriveTableAsTheyWere) {
             ASSERT_EQ(seen.size(), 1u);
             ExpectQuestion(seen[0], mode, kTestProgramCaption);
         }
-        EXPECT_EQ(recorder_->ControlCodes(), std::vector<DWORD>{FSCTL_LOCK_VOLUME});
+        EXPECT_EQ(recorder_->ControlCodes(), (std::vector<DWORD>{MV_IOCTL_QUERY_IMAGE, FSCTL_LOCK_VOLUME}));
         EXPECT_EQ(record_.mounted, 1);
         EXPECT_TRUE(DriveListed(letter));
         EXPECT_EQ(App().DriveName(letter), DisplayNameOf(record_));
@@ -107,9 +107,10 @@ TEST_F(OpenFiles, YesDismountsByForceWithoutLockOrUnlock) {
     ASSERT_EQ(seen.size(), 1u);
     ExpectQuestion(seen[0], kModeFloppy, kTestProgramCaption);
 
-    // The refused lock, then the forced pass: detach before dismount.
-    EXPECT_EQ(recorder_->ControlCodes(),
-              (std::vector<DWORD>{FSCTL_LOCK_VOLUME, MV_IOCTL_DETACH_IMAGE, FSCTL_DISMOUNT_VOLUME}));
+    // The driver's confirmation, the refused lock, then the forced pass:
+    // detach before dismount.
+    EXPECT_EQ(recorder_->ControlCodes(), (std::vector<DWORD>{MV_IOCTL_QUERY_IMAGE, FSCTL_LOCK_VOLUME,
+                                                             MV_IOCTL_DETACH_IMAGE, FSCTL_DISMOUNT_VOLUME}));
     MvStandInState state;
     ASSERT_TRUE(ReadStandInState(kFloppyFamily, 0, &state));
     EXPECT_FALSE(state.attached);
@@ -138,7 +139,7 @@ TEST_F(OpenFiles, QuestionThatCannotBeShownIsNoConsent) {
                       reinterpret_cast<const void*>(&MessageBoxThatCannotShow));
     ASSERT_TRUE(noBox.IsApplied());
     EXPECT_FALSE(App().UnmountImage(record_, DisplayNameOf(record_)));
-    EXPECT_EQ(recorder_->ControlCodes(), std::vector<DWORD>{FSCTL_LOCK_VOLUME});
+    EXPECT_EQ(recorder_->ControlCodes(), (std::vector<DWORD>{MV_IOCTL_QUERY_IMAGE, FSCTL_LOCK_VOLUME}));
     EXPECT_TRUE(DriveListed(record_.driveLetter));
     const auto stored = ReadRecord(DisplayNameOf(record_));
     ASSERT_TRUE(stored);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,8 +11,9 @@
 #include "plugin/MorvaneApp.h"
 #include "support/DialogScript.h"
 #include "support/DriveLetters.h"
-#include "support/FileBytes.h"
 #include "support/DriverRequestRecorder.h"
+#include "support/FileBytes.h"
+#include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
 #include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
@@ -372,4 +374,54 @@ TEST_F(PropertiesDialogMounting, WithoutAFreeLetterTheDialogSaysSoAndCloseKeepsT
     EXPECT_EQ(record.driveLetter, 'Q');
     EXPECT_EQ(record.restoreAtLogon, 1);
     EXPECT_EQ(record.mounted, 0);
+}
+
+TEST_F(PropertiesDialogMounting, UnmountLeavesAnotherImagesDriveAlone) {
+    // After a crash x.iso is still marked mounted, on the system's C: (the
+    // list then selects its last entry, the other image's drive) or on the
+    // letter that serves the other image.
+    ScratchImage other("other.iso");
+    ASSERT_TRUE(other.IsReady());
+    CFileInfo held = MakeRecord({"other.iso", other.Path(), letter_, 3, false, false});
+    ASSERT_TRUE(App().SaveNewFileInfo(held));
+    ASSERT_TRUE(App().MountImage(held, "other.iso"));
+    const CFileInfo heldStored = Stored("other.iso");
+    struct Case {
+        const char* what;
+        char letter;
+        bool removal;
+    };
+    const Case cases[] = {{"Unmount, marked on C:", 'C', false},
+                          {"Unmount, marked on the other's letter", letter_, false},
+                          {"removal, marked on the other's letter", letter_, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Store(c.letter, 3, true);
+        std::string said;
+        if (c.removal) {
+            MessageBoxWatcher watcher({IDYES, IDOK});
+            std::string name = "\\x.iso";
+            EXPECT_FALSE(plugin_->Fs().FsDeleteFile(name.data()));
+            const auto seen = watcher.Seen();
+            ASSERT_EQ(seen.size(), 2u);
+            said = seen[1].text;
+        } else {
+            const auto windows = Open({Step::Press(kMount), Step::Answer(IDOK), Step::Press(kClose)});
+            ASSERT_EQ(windows.size(), 2u);
+            EXPECT_EQ(Text(windows[0], kLetter), Entry());
+            said = windows[1].text;
+        }
+        EXPECT_EQ(said, std::string("Drive ") + c.letter + ": does not serve the image " + image_->Path() +
+                            ", so nothing was unmounted.\r\nIf the image is not actually mounted, correct its state "
+                            "with Switch in its properties.");
+        const CFileInfo record = Stored();
+        EXPECT_EQ(record.driveLetter, c.letter);
+        EXPECT_EQ(record.mounted, 1);
+        const CFileInfo otherAfter = Stored("other.iso");
+        EXPECT_EQ(std::memcmp(&otherAfter, &heldStored, sizeof otherAfter), 0);
+        MvStandInState device;
+        ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &device));
+        EXPECT_EQ(device.attached, 1);
+        EXPECT_TRUE(DriveListed(letter_));
+    }
 }

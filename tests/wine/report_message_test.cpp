@@ -87,15 +87,15 @@ TEST_F(ReportInHost, PluginShowsItsFailuresCaptionedMorvane) {
     LoadedPlugin plugin;
     ASSERT_TRUE(plugin.IsLoaded()) << GetLastError();
     plugin.Fs().FsInit(1, nullptr, nullptr, nullptr);
-    // Yes to unmounting before the removal; the unmount then fails at the
-    // first open of Q:, which names no drive.
+    // Yes to unmounting before the removal; Q: names no drive, so the
+    // driver confirms nothing there and nothing is unmounted.
     MessageBoxWatcher watcher({IDYES});
     char remote[] = "\\gone.iso";
     EXPECT_FALSE(plugin.Fs().FsDeleteFile(remote));
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[1].caption, "Morvane");
-    EXPECT_EQ(seen[1].text, "Q: " + SystemText(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(seen[1].text, NotThisImagesDriveMessage('Q', "C:\\gone.iso"));
     EXPECT_TRUE(seen[1].hasOk && !seen[1].hasYes && !seen[1].hasNo && !seen[1].hasCancel);
     EXPECT_EQ(seen[1].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
 }

@@ -53,6 +53,17 @@ inline constexpr char kTextSeeReadMe[] =
 inline constexpr char kTextImageNotAccessible[] =
     "\xCE\xF8\xE8\xE1\xEA\xE0 \xEF\xF0\xE8 \xEF\xEE\xE4\xEA\xEB\xFE\xF7\xE5\xED\xE8\xE8 \xEE\xE1\xF0\xE0\xE7\xE0!\n"
     "\xD4\xE0\xE9\xEB \xEE\xE1\xF0\xE0\xE7\xE0 \xED\xE5\xE4\xEE\xF1\xF2\xF3\xEF\xE5\xED.";
+// 1017: "Drive %c: is not serving image %s now, so nothing was unmounted.\nIf
+// the image is in fact not mounted, correct its state with the "Switch"
+// button of the image's properties."
+inline constexpr char kTextNotThisImagesDrive[] =
+    "\xC4\xE8\xF1\xEA %c: \xF1\xE5\xE9\xF7\xE0\xF1 \xED\xE5 \xF1\xE2\xFF\xE7\xE0\xED \xF1 "
+    "\xEE\xE1\xF0\xE0\xE7\xEE\xEC %s, \xEF\xEE\xFD\xF2\xEE\xEC\xF3 \xED\xE8\xF7\xE5\xE3\xEE \xED\xE5 "
+    "\xEE\xF2\xEA\xEB\xFE\xF7\xE5\xED\xEE.\n\xC5\xF1\xEB\xE8 \xEE\xE1\xF0\xE0\xE7 \xED\xE0 "
+    "\xF1\xE0\xEC\xEE\xEC \xE4\xE5\xEB\xE5 \xED\xE5 \xEF\xEE\xE4\xEA\xEB\xFE\xF7\xB8\xED, "
+    "\xE8\xF1\xEF\xF0\xE0\xE2\xFC\xF2\xE5 \xE5\xE3\xEE \xF1\xEE\xF1\xF2\xEE\xFF\xED\xE8\xE5 "
+    "\xEA\xED\xEE\xEF\xEA\xEE\xE9 \xAB\xCF\xE5\xF0\xE5\xEA\xEB\xFE\xF7\xE8\xF2\xFC\xBB \xE2 "
+    "\xF1\xE2\xEE\xE9\xF1\xF2\xE2\xE0\xF5 \xEE\xE1\xF0\xE0\xE7\xE0.";
 // Shown when a chosen language file is missing, in both languages: "Language
 // file is missing!"
 inline constexpr char kTextLanguageFileMissing[] =
@@ -61,6 +72,13 @@ inline constexpr char kTextLanguageFileMissing[] =
 // The messages of a missing driver and of too many devices, with the pointer
 // to the ReadMe after a blank line.
 inline std::string DriverMissingMessage() { return std::string(kTextDriverMissing) + "\n\n" + kTextSeeReadMe; }
+// 1017 about the drive `letter` and the image file `path`.
+inline std::string NotThisImagesDriveMessage(char letter, const std::string& path) {
+    std::string text = kTextNotThisImagesDrive;
+    text.replace(text.find("%s"), 2, path);
+    text.replace(text.find("%c"), 2, 1, letter);
+    return text;
+}
 inline std::string TooManyDevicesMessage() { return std::string(kTextTooManyDevices) + "\n\n" + kTextSeeReadMe; }
 
 }  // namespace morvane::test

@@ -1,0 +1,17 @@
+#include "drive/DriverServesImage.h"
+
+#include "drive/Driver.h"
+#include "drive/ImageInfo.h"
+#include "drive/KernelPath.h"
+
+namespace morvane {
+
+bool DriverServesImage(const CFileInfo& record) {
+    if (!IsDriveLetter(record.driveLetter)) return false;
+    uint8_t answer[kQueryAnswerSize] = {};
+    size_t returned = 0;
+    if (DriverQuery(record.driveLetter, answer, &returned) != 0) return false;
+    return AnswerNamesImage(answer, returned, KernelImagePath(ImagePathOf(record)));
+}
+
+}  // namespace morvane
