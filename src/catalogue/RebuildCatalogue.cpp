@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "catalogue/CatalogueKey.h"
+#include "catalogue/EntryName.h"
 #include "catalogue/StoreSnapshot.h"
-#include "win32/AnsiText.h"
 
 namespace morvane {
 
@@ -31,7 +31,9 @@ bool RebuildCatalogue(ImageTables tables, const std::function<void(StoredImage& 
 }
 
 bool FindImage(const Catalogue& catalogue, std::string_view name, StoredImage& image) {
-    const std::string displayName = win32::AfterLastBackslash(name);
+    const std::optional<std::string> entryName = EntryNameOf(name);
+    if (!entryName) return false;
+    const std::string& displayName = *entryName;
     if (const StoredImage* found = catalogue.Find(CatalogueKey(displayName))) {
         image = *found;
         return true;

@@ -15,9 +15,9 @@ namespace morvane {
 // entered. False, with nothing changed, when the store cannot be read.
 bool RebuildCatalogue(ImageTables tables, const std::function<void(StoredImage& image)>& visit);
 
-// The entry of a host name (the part after its last backslash, any case):
-// from the catalogue, or from the store when the catalogue lacks it. `image`
-// is only written on success.
+// The entry a host name addresses (see EntryNameOf), in any case: from the
+// catalogue, or from the store when the catalogue lacks it. `image` is only
+// written on success.
 bool FindImage(const Catalogue& catalogue, std::string_view name, StoredImage& image);
 
 }  // namespace morvane

@@ -4,13 +4,13 @@
 
 #include <algorithm>
 #include <array>
-#include <cwchar>
 #include <optional>
 #include <set>
 
 #include "catalogue/DropRepeats.h"
 #include "catalogue/StoreKey.h"
 #include "catalogue/ValueName.h"
+#include "win32/AnsiText.h"
 #include "win32/RegKey.h"
 
 namespace morvane {
@@ -23,25 +23,6 @@ constexpr DWORD kNameBufferChars = kTextFieldSize;
 // Passes made while other processes keep changing the key; after the last,
 // the values seen by earlier passes are looked up by name.
 constexpr int kMaxPasses = 4;
-
-// The name in the ANSI code page, or nothing when the code page cannot spell
-// it exactly: writing back under a substitute such as "?mega.iso" would make
-// a new value instead of touching the one that was read. A name whose
-// spelling does not fit the record's name field is nothing too; such a name is
-// never addressable.
-std::optional<std::string> ExactAnsiName(const wchar_t* name, DWORD length) {
-    if (length == 0) return std::string();
-    const int wide = static_cast<int>(length);
-    char ansi[kTextFieldSize];
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, name, wide, ansi, sizeof ansi, nullptr, nullptr);
-    if (bytes <= 0) return std::nullopt;
-    // Every character takes at least one byte: the spelling back fits too.
-    wchar_t back[kTextFieldSize];
-    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, ansi, bytes, back, kTextFieldSize) != wide ||
-        std::wmemcmp(back, name, length) != 0)
-        return std::nullopt;
-    return std::string(ansi, static_cast<size_t>(bytes));
-}
 
 struct KeyState {
     DWORD values = 0;
@@ -95,7 +76,7 @@ private:
                                       reinterpret_cast<BYTE*>(&buffer), &size);
         if (rc != ERROR_SUCCESS) return rc;
         if (type != REG_BINARY) return ERROR_INVALID_DATA;
-        std::optional<std::string> name = ExactAnsiName(name_.data(), nameLength);
+        std::optional<std::string> name = win32::ExactAnsiName(std::wstring_view(name_.data(), nameLength));
         if (!name || !IsAddressableValueName(*name)) return ERROR_INVALID_DATA;
         image.valueName = std::move(*name);
         image.record = buffer;

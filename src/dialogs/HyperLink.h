@@ -29,13 +29,6 @@ protected:
     bool OnReflectedCommand(WORD code) override;
 
 private:
-    struct CursorTraits {
-        using Type = HCURSOR;
-        static Type Invalid() { return nullptr; }
-        static bool IsValid(Type h) { return h != nullptr; }
-        static void Close(Type h) { DestroyCursor(h); }
-    };
-
     void LoadHandCursor();
     void OnMouseMove(WPARAM flags, LPARAM point);
     void OnClicked();
@@ -46,7 +39,8 @@ private:
     const CMLangApp& m_app;
     bool m_bTracking = false;
     win32::GdiObject m_font;
-    win32::UniqueHandle<CursorTraits> m_hHandCursor;
+    // A copy made by CopyIcon, which DestroyIcon releases.
+    win32::IconHandle m_hHandCursor;
 };
 
 }  // namespace morvane

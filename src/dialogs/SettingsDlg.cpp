@@ -1,9 +1,8 @@
 #include "dialogs/SettingsDlg.h"
 
+#include "lang/LanguageFolder.h"
 #include "res/ResourceIds.h"
 #include "ui/DataExchange.h"
-#include "win32/OwnModule.h"
-#include "win32/UniqueHandle.h"
 
 namespace morvane {
 namespace {
@@ -27,15 +26,7 @@ BOOL CSettingsDlg::OnInitDialog() {
     if (!CMLangDlg::OnInitDialog()) return FALSE;
     TranslateControls(kSettingsControls);
 
-    const std::string folder = win32::OwnModuleDirectory();
-    WIN32_FIND_DATAA found;
-    const win32::FindHandle search(folder.empty() ? INVALID_HANDLE_VALUE
-                                                  : FindFirstFileA((folder + "Language\\*.lng").c_str(), &found));
-    if (search) {
-        do {
-            m_cbLanguage.AddString(found.cFileName);
-        } while (FindNextFileA(search.Get(), &found));
-    }
+    for (const std::string& name : ListLanguageFiles()) m_cbLanguage.AddString(name);
     // The list is sorted; the current choice is found by its beginning, in
     // any case, so "<main>" finds the built-in language's entry.
     const int current = m_cbLanguage.FindString(-1, m_app.m_strLangFile);

@@ -1,10 +1,10 @@
 #include "imageops/AddImage.h"
 
+#include "catalogue/EntryName.h"
 #include "catalogue/SaveFileInfo.h"
 #include "imageops/ImageClass.h"
 #include "imageops/ImageFile.h"
 #include "imageops/RemoveImage.h"
-#include "win32/AnsiText.h"
 
 namespace morvane {
 
@@ -12,7 +12,9 @@ bool AddImage(ImageTables tables, Reporter& reporter, const std::string& localPa
     CFileInfo record = EmptyFileInfo();
     if (!ReadImageFileEntry(localPath, record.findData)) return false;
 
-    const std::string displayName = win32::AfterLastBackslash(remoteName);
+    const std::optional<std::string> entryName = EntryNameOf(remoteName);
+    if (!entryName) return false;
+    const std::string& displayName = *entryName;
     const ImageDefaults defaults =
         ClassifyImage(displayName, record.findData.nFileSizeHigh, record.findData.nFileSizeLow);
     record.driveLetter = defaults.driveLetter;

@@ -10,9 +10,9 @@
 namespace morvane {
 
 // True when the record was stored under the display name of `remoteName`.
-// False, with nothing new stored, for what is no image file, for names and
-// paths that do not fit their fields, and when an entry of that name is
-// mounted and stays so.
+// False, with nothing new stored, for what is no image file, for a name
+// below the folder's root, for names and paths that do not fit their fields,
+// and when an entry of that name is mounted and stays so.
 bool AddImage(ImageTables tables, Reporter& reporter, const std::string& localPath, const std::string& remoteName);
 
 }  // namespace morvane

@@ -1,18 +1,25 @@
 // Where language files are: the Language folder beside the plug-in's own
-// file, never beside the program that loaded it.
+// file, never beside the program that loaded it, and nothing outside it.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace morvane {
 
 // Whether a language setting selects the built-in texts.
 bool IsBuiltinLanguage(const std::string& langFile);
 
-// The full path of a language file; nothing when the plug-in cannot tell its
+// The full path of a language file. Nothing when the plug-in cannot tell its
 // own folder, which then has no language folder either (the current
-// directory is never searched).
+// directory is never searched), and for a setting that is not a plain file
+// name: a folder part or a drive would reach a file outside the folder.
 std::optional<std::string> LanguageFilePath(const std::string& langFile);
+
+// The language files the user may choose, in the folder's order: every file
+// named *.lng that can be opened by the name listed, so no folder, and no
+// name the code page cannot spell.
+std::vector<std::string> ListLanguageFiles();
 
 }  // namespace morvane

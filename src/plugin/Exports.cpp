@@ -139,18 +139,20 @@ BOOL __stdcall FsDeleteFile(char* remoteName) {
 
 int __stdcall FsExecuteFile(HWND mainWin, char* remoteName, char* verb) {
     if (!remoteName || remoteName[0] == '\0' || IsHostNotice(verb)) return kFsExecOk;
-    win32::NoThrow([=] {
-        const win32::CWinApp::HostWindowScope host(App(), mainWin);
-        if (std::strcmp(remoteName, "\\") == 0 && verb && _stricmp(verb, "properties") == 0) {
-            CAboutDlg about(App(), nullptr);
-            about.DoModal();
-            return;
-        }
-        App().RefreshCatalogue();
-        CPropDlg dialog(App(), remoteName, mainWin);
-        dialog.DoModal();
-    });
-    return kFsExecOk;
+    return win32::NoThrow(
+        [=] {
+            const win32::CWinApp::HostWindowScope host(App(), mainWin);
+            if (std::strcmp(remoteName, "\\") == 0 && verb && _stricmp(verb, "properties") == 0) {
+                CAboutDlg about(App(), nullptr);
+                about.DoModal();
+                return kFsExecOk;
+            }
+            App().RefreshCatalogue();
+            CPropDlg dialog(App(), remoteName, mainWin);
+            dialog.DoModal();
+            return kFsExecOk;
+        },
+        [] { return kFsExecError; });
 }
 
 int __stdcall FsExtractCustomIcon(char* remoteName, int, HICON* icon) {

@@ -27,8 +27,9 @@ constexpr int kFsFileReadError = 3;
 constexpr int kFsCopyFlagOverwrite = 1;
 constexpr int kFsCopyFlagMove = 4;
 
-// FsExecuteFile result: the command was carried out.
+// FsExecuteFile results: the command was carried out, or it failed.
 constexpr int kFsExecOk = 0;
+constexpr int kFsExecError = 1;
 
 // FsExtractCustomIcon results: the host's default icon, or one the plug-in
 // keeps (the host must not destroy it).

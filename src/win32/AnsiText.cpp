@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cwchar>
+
 namespace morvane::win32 {
 namespace {
 
@@ -41,6 +43,31 @@ std::string AnsiLowerCase(std::string_view text) {
 bool AnsiEqualNoCase(std::string_view a, std::string_view b) {
     // Equal bytes are equal in any case, and spare lowering both texts.
     return a == b || AnsiLowerCase(a) == AnsiLowerCase(b);
+}
+
+std::optional<std::string> ExactAnsiName(std::wstring_view name) {
+    if (name.empty()) return std::string();
+    if (name.size() >= MAX_PATH) return std::nullopt;
+    const int wide = static_cast<int>(name.size());
+    char ansi[MAX_PATH];
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, name.data(), wide, ansi, sizeof ansi - 1, nullptr, nullptr);
+    if (bytes <= 0) return std::nullopt;
+    // Every character takes at least one byte: the spelling back fits too.
+    wchar_t back[MAX_PATH];
+    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, ansi, bytes, back, MAX_PATH) != wide ||
+        std::wmemcmp(back, name.data(), name.size()) != 0)
+        return std::nullopt;
+    return std::string(ansi, static_cast<size_t>(bytes));
+}
+
+std::wstring WideText(std::string_view text) {
+    if (text.empty()) return std::wstring();
+    const int length = static_cast<int>(text.size());
+    const int wide = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+    if (wide <= 0) return std::wstring();
+    std::wstring out(static_cast<size_t>(wide), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), length, out.data(), wide);
+    return out;
 }
 
 }  // namespace morvane::win32

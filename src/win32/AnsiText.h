@@ -2,6 +2,7 @@
 // character may equal a backslash.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,5 +16,12 @@ std::string UpToLastBackslash(std::string_view text);
 std::string AnsiLowerCase(std::string_view text);
 // Case-insensitive comparison by the code page's mapping.
 bool AnsiEqualNoCase(std::string_view a, std::string_view b);
+// A name the system gives in UTF-16 (a registry value, a file), spelled in
+// the code page; nothing when the code page cannot spell it exactly (using
+// a substitute such as "?mega.iso" would reach another name, or none) or the
+// spelling takes MAX_PATH bytes or more.
+std::optional<std::string> ExactAnsiName(std::wstring_view name);
+// The text in UTF-16, by the code page's mapping.
+std::wstring WideText(std::string_view text);
 
 }  // namespace morvane::win32

@@ -15,6 +15,7 @@
 #include "support/Plugin.h"
 #include "support/StoredLangSetting.h"
 #include "uidriver/Session.h"
+#include "win32/AnsiText.h"
 #include "win32/RegKey.h"
 
 using namespace morvane;
@@ -142,6 +143,21 @@ TEST_F(AboutDialog, TextsOfTheLanguageInForce) {
 TEST_F(AboutDialog, SettingsListTheLanguagesAndPreselectTheChoice) {
     WriteLanguage("b.lng", "100=B\r\n");
     WriteLanguage("A.lng", "100=A\r\n");
+    // Neither opens as a language file by the name a list would show: a
+    // folder, and a name that Windows-1251 cannot spell.
+    struct Unlisted {
+        const std::string folder = LanguageFile("folder.lng");
+        const std::wstring greek = win32::WideText(LanguageFile("")) + L"\u03A9mega.lng";
+        Unlisted() {
+            CreateDirectoryA(folder.c_str(), nullptr);
+            CloseHandle(CreateFileW(greek.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        }
+        ~Unlisted() {
+            RemoveDirectoryA(folder.c_str());
+            DeleteFileW(greek.c_str());
+        }
+    } unlisted;
+    ASSERT_NE(GetFileAttributesW(unlisted.greek.c_str()), INVALID_FILE_ATTRIBUTES);
     const std::vector<std::string> all = {"<main> (Russian)", "A.lng", "b.lng", "MV_eng.lng"};
     struct Case {
         const char* setting;

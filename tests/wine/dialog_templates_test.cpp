@@ -94,3 +94,19 @@ TEST(DialogTemplates, ListTheirControlsInTabOrderWithRussianTexts) {
                             MAKEINTRESOURCEA(ui::kDialogInitResourceType)),
               nullptr);
 }
+
+TEST(DialogTemplates, TabReachesEveryGroupOfThePropertiesDialog) {
+    LoadedPlugin plugin;
+    ASSERT_TRUE(plugin.IsLoaded());
+    HWND dialog = CreateDialogParamW(plugin.Handle(), MAKEINTRESOURCEW(IDD_PROPERTIES), nullptr, LeaveAllToTheSystem, 0);
+    ASSERT_NE(dialog, nullptr);
+    std::vector<int> stops;
+    HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
+    for (HWND item = first; item && stops.size() < 20;) {
+        stops.push_back(GetDlgCtrlID(item));
+        item = GetNextDlgTabItem(dialog, item, FALSE);
+        if (item == first) break;
+    }
+    EXPECT_EQ(stops, (std::vector<int>{IDOK, IDCANCEL, IDC_PATH, IDC_LETTER, IDC_RESTORE, IDC_MODE_HDD, IDC_READ_ONLY}));
+    DestroyWindow(dialog);
+}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "plugin/ExportNames.h"
@@ -154,6 +155,34 @@ TEST_F(Exports, OpeningTheRootOrAnUnknownNameSaysNotFound) {
     }
 }
 
+TEST_F(Exports, NameBelowTheRootNamesNoEntry) {
+    // The folder has no subfolders: \\dir\\good1.iso is not good1.iso.
+    ScratchImage image("good1.iso");
+    ASSERT_TRUE(image.IsReady());
+    ASSERT_EQ(StoreRecord({"good1.iso", image.Path(), 'Q', 3, false, false}), ERROR_SUCCESS);
+    const std::optional<CFileInfo> before = ReadRecord("good1.iso");
+    LoadedPlugin plugin;
+    ASSERT_TRUE(plugin.IsLoaded());
+    const PluginExports& fs = plugin.Fs();
+    fs.FsInit(1, nullptr, nullptr, nullptr);
+    std::string below = "\\dir\\good1.iso", local = image.Path();
+    MessageBoxWatcher watcher;
+    EXPECT_FALSE(fs.FsDeleteFile(below.data()));
+    for (const char* verb : {"open", "properties"}) {
+        std::string v = verb;
+        EXPECT_EQ(fs.FsExecuteFile(nullptr, below.data(), v.data()), 0) << verb;
+    }
+    EXPECT_EQ(fs.FsPutFile(local.data(), below.data(), 0), 2) << "the host's file not found";
+    EXPECT_EQ(fs.FsPutFile(local.data(), below.data(), 1), 2) << "overwriting";
+    const auto seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 2u);
+    for (const SeenMessageBox& box : seen) EXPECT_EQ(box.text, "File not found!");
+    EXPECT_EQ(StoredValues().size(), 1u);
+    const std::optional<CFileInfo> after = ReadRecord("good1.iso");
+    ASSERT_TRUE(before && after);
+    EXPECT_EQ(std::memcmp(&*after, &*before, sizeof *after), 0);
+}
+
 namespace {
 
 // The plug-in's own malloc fails for blocks of 512 bytes or more; the C++
@@ -185,7 +214,7 @@ TEST_F(Exports, OutOfMemoryAnswersFailureInsteadOfEndingTheHost) {
         EXPECT_FALSE(fs.FsFindNext(nullptr, &fd));
         EXPECT_EQ(fs.FsPutFile(local.data(), added.data(), 0), 3) << "the host's read error";
         EXPECT_FALSE(fs.FsDeleteFile(disk.data()));
-        EXPECT_EQ(fs.FsExecuteFile(nullptr, disk.data(), open.data()), 0);
+        EXPECT_EQ(fs.FsExecuteFile(nullptr, disk.data(), open.data()), 1) << "the interface's error";
         fs.MountAfterReboot(nullptr, nullptr, nullptr, 0);
     }
     // Nothing was left half done: the next calls work.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <optional>
 #include <string>
@@ -30,6 +31,13 @@ std::atomic<int> gBeeps{0};
 BOOL WINAPI CountBeep(UINT type) {
     if (type == MB_ICONEXCLAMATION) ++gBeeps;
     return TRUE;
+}
+
+// The command lines the fallback ran; each fails as a missing program would.
+std::vector<std::string> gRun;
+UINT WINAPI RecordWinExec(LPCSTR commandLine, UINT) {
+    gRun.push_back(commandLine);
+    return ERROR_FILE_NOT_FOUND;
 }
 
 // A default value of the classes root set for the test and put back after.
@@ -123,6 +131,11 @@ TEST_F(Hyperlinks, ClickOpensTheTargetThroughTheShellOrTheWebPageHandler) {
         {"neither", kHomeLink, std::nullopt, std::nullopt, "", "Failed to execute the command.\r\nError code: 2."},
         {"too long to run", kHomeLink, std::nullopt, Recorder() + " " + tooLong + " \"%1\"", "",
          "Failed to execute the command.\r\nError code: 2."},
+        // Nothing to run but the address itself.
+        {"web-page handler, empty", kHomeLink, std::nullopt, std::string(), "",
+         "Failed to execute the command.\r\nError code: 2."},
+        {"web-page handler, the file alone", kHomeLink, std::nullopt, std::string(" \"%1\""), "",
+         "Failed to execute the command.\r\nError code: 2."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -138,6 +151,13 @@ TEST_F(Hyperlinks, ClickOpensTheTargetThroughTheShellOrTheWebPageHandler) {
         winpatch::ImportPatch beep(plugin.Handle(), "user32.dll", "MessageBeep", reinterpret_cast<const void*>(CountBeep));
         ASSERT_TRUE(beep.IsApplied());
         gBeeps = 0;
+        // Only the failing cases watch the fallback: the others must run it.
+        gRun.clear();
+        std::optional<winpatch::ImportPatch> winExec;
+        if (!c.message.empty()) {
+            winExec.emplace(plugin.Handle(), "kernel32.dll", "WinExec", reinterpret_cast<const void*>(RecordWinExec));
+            ASSERT_TRUE(winExec->IsApplied());
+        }
         std::vector<Step> steps = {Step::Press(c.link)};
         if (!c.message.empty()) steps.push_back(Step::Answer(IDOK));
         steps.push_back(Step::Press(IDOK));
@@ -156,6 +176,55 @@ TEST_F(Hyperlinks, ClickOpensTheTargetThroughTheShellOrTheWebPageHandler) {
             EXPECT_EQ(windows[1].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
             EXPECT_EQ(gBeeps, 1);
             EXPECT_FALSE(FileBytes(Marker())) << "nothing ran";
+            EXPECT_TRUE(gRun.empty()) << "ran " << gRun.front();
         }
     }
+}
+
+namespace {
+
+std::vector<HICON> gCopied, gDestroyedAsIcons, gDestroyedAsCursors;
+const void* gCopyIcon = nullptr;
+const void* gDestroyIcon = nullptr;
+HICON WINAPI RecordCopyIcon(HICON icon) {
+    const HICON copy = reinterpret_cast<HICON(WINAPI*)(HICON)>(const_cast<void*>(gCopyIcon))(icon);
+    gCopied.push_back(copy);
+    return copy;
+}
+BOOL WINAPI RecordDestroyIcon(HICON icon) {
+    gDestroyedAsIcons.push_back(icon);
+    return reinterpret_cast<BOOL(WINAPI*)(HICON)>(const_cast<void*>(gDestroyIcon))(icon);
+}
+BOOL WINAPI RecordDestroyCursor(HCURSOR cursor) {
+    gDestroyedAsCursors.push_back(cursor);
+    return TRUE;
+}
+
+}  // namespace
+
+TEST_F(Hyperlinks, HandCursorCopiesAreReleasedAsIcons) {
+    LoadedPlugin plugin;
+    ASSERT_TRUE(plugin.IsLoaded());
+    winpatch::ImportPatch copy(plugin.Handle(), "user32.dll", "CopyIcon", reinterpret_cast<const void*>(RecordCopyIcon));
+    winpatch::ImportPatch destroy(plugin.Handle(), "user32.dll", "DestroyIcon",
+                                  reinterpret_cast<const void*>(RecordDestroyIcon));
+    // Absent from the imports when nothing is released as a cursor.
+    winpatch::ImportPatch destroyCursor(plugin.Handle(), "user32.dll", "DestroyCursor",
+                                        reinterpret_cast<const void*>(RecordDestroyCursor));
+    ASSERT_TRUE(copy.IsApplied() && destroy.IsApplied());
+    gCopyIcon = copy.Original();
+    gDestroyIcon = destroy.Original();
+    gCopied.clear();
+    gDestroyedAsIcons.clear();
+    gDestroyedAsCursors.clear();
+    {
+        DialogScript script({Step::Press(IDOK)});
+        std::string root = "\\", verb = "properties";
+        plugin.Fs().FsExecuteFile(nullptr, root.data(), verb.data());
+    }
+    EXPECT_EQ(gCopied.size(), 2u) << "one for each link";
+    std::sort(gCopied.begin(), gCopied.end());
+    std::sort(gDestroyedAsIcons.begin(), gDestroyedAsIcons.end());
+    EXPECT_EQ(gDestroyedAsIcons, gCopied);
+    EXPECT_TRUE(gDestroyedAsCursors.empty());
 }

@@ -95,6 +95,17 @@ TEST_F(LangPluginFolder, MissingEnglishFileLeavesTheBuiltinTexts) {
     EXPECT_EQ(seen[0].text, kTextFileNotFound);
 }
 
+TEST_F(LangPluginFolder, SettingOutsideTheLanguageFolderLoadsNothing) {
+    for (const std::string& setting : {std::string("..\\..\\elsewhere\\Language\\other.lng"),
+                                       folder_.Path() + "elsewhere\\Language\\other.lng"}) {
+        SCOPED_TRACE(setting);
+        ASSERT_EQ(StoreLangSetting(REG_SZ, setting + '\0'), ERROR_SUCCESS);
+        const auto seen = NotFoundMessages(PluginPath());
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].text, kTextFileNotFound);
+    }
+}
+
 TEST_F(LangPluginFolder, SettingOfAWrongTypeFallsBackToEnglish) {
     ASSERT_EQ(StoreLangSetting(REG_DWORD, std::string("\x01\x00\x00\x00", 4)), ERROR_SUCCESS);
     const auto seen = NotFoundMessages(PluginPath());

@@ -158,6 +158,7 @@ TEST_F(PropertiesDialog, OffersTheFreeLettersWithTheStoredOneOrElseTheLast) {
     };
     const Case cases[] = {
         {free.front()[0], free.front()},
+        {static_cast<char>(free.front()[0] - 'A' + 'a'), free.front()},
         {'C', free.back()},  // the system's own drive: not offered
         {'\0', free.back()},
     };
