@@ -12,7 +12,8 @@ uint32_t CatalogueHash(std::string_view key) {
 
 intptr_t Catalogue::Position::AsHandle() const {
     if (kind_ != Kind::AtEntry) return 0;
-    // Bucket and rank are enough to tell positions apart; never -1.
+    // The host only needs a value other than its "nothing" (-1): the bucket
+    // plus one is never that, nor 0.
     return static_cast<intptr_t>(bucket_) + 1;
 }
 

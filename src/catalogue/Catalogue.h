@@ -1,6 +1,7 @@
 // The image catalogue: lower-case display name to record, kept in a hash table
 // of 17 buckets whose layout decides the order in which the folder is listed.
-// Earlier versions listed in exactly this order, so it is part of the product.
+// Users of a catalogue find its images in this order, whichever build of the
+// plug-in lists it, so the order is part of the product.
 // With so few buckets a chain holds a seventeenth of the catalogue: an index
 // beside the chains finds an entry without walking its chain.
 #pragma once

@@ -1,5 +1,6 @@
 // The per-image record: the catalogue entry in memory and, byte for byte, the
-// REG_BINARY value that earlier versions wrote. Its layout must never change.
+// REG_BINARY value of the store, which both builds of the plug-in and every
+// catalogue already stored share. Its layout must never change.
 #pragma once
 
 #include <cstddef>
@@ -108,10 +109,12 @@ inline std::string ImagePathOf(const CFileInfo& info) { return FieldText(info.im
 inline int FamilyOfMode(uint32_t mode) { return static_cast<int>(mode >> 1); }
 
 // CD/DVD images are always attached writable: the medium itself is read-only.
-inline bool RequestsReadOnly(uint32_t mode) { return (mode & kModeReadOnly) != 0 && mode != 3; }
+inline bool RequestsReadOnly(uint32_t mode) {
+    return (mode & kModeReadOnly) != 0 && mode != (kModeCdDvd | kModeReadOnly);
+}
 
 // Whether a forced dismount can lose data written to the image.
-inline bool IsWritableMode(uint32_t mode) { return (mode & kModeReadOnly) == 0 && mode != 2; }
+inline bool IsWritableMode(uint32_t mode) { return (mode & kModeReadOnly) == 0 && mode != kModeCdDvd; }
 
 inline bool IsDriveLetter(char letter) { return letter >= 'A' && letter <= 'Z'; }
 

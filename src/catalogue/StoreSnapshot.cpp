@@ -8,6 +8,7 @@
 #include <set>
 
 #include "catalogue/DropRepeats.h"
+#include "catalogue/RecordOfValue.h"
 #include "catalogue/StoreKey.h"
 #include "catalogue/ValueName.h"
 #include "win32/AnsiText.h"
@@ -68,18 +69,19 @@ public:
 private:
     // ERROR_SUCCESS only for a record with an addressable name.
     LONG Read(DWORD index, StoredImage& image) {
-        CFileInfo buffer = EmptyFileInfo();
+        // A longer value answers ERROR_MORE_DATA: it is no record.
+        uint8_t data[kFileInfoSize];
         DWORD nameLength = kNameBufferChars;
         DWORD type = REG_NONE;
-        DWORD size = sizeof buffer;
-        const LONG rc = RegEnumValueW(key_.Get(), index, name_.data(), &nameLength, nullptr, &type,
-                                      reinterpret_cast<BYTE*>(&buffer), &size);
+        DWORD size = sizeof data;
+        const LONG rc = RegEnumValueW(key_.Get(), index, name_.data(), &nameLength, nullptr, &type, data, &size);
         if (rc != ERROR_SUCCESS) return rc;
-        if (type != REG_BINARY) return ERROR_INVALID_DATA;
+        const std::optional<CFileInfo> record = RecordOfValue(type, data, size);
+        if (!record) return ERROR_INVALID_DATA;
         std::optional<std::string> name = win32::ExactAnsiName(std::wstring_view(name_.data(), nameLength));
         if (!name || !IsAddressableValueName(*name)) return ERROR_INVALID_DATA;
         image.valueName = std::move(*name);
-        image.record = buffer;
+        image.record = *record;
         return ERROR_SUCCESS;
     }
 
@@ -130,12 +132,14 @@ bool ReadStoredImage(const std::string& valueName, StoredImage& image) {
     if (!IsAddressableValueName(valueName)) return false;
     win32::RegKey key;
     if (key.Open(HKEY_CURRENT_USER, kFilesListKey, KEY_READ) != ERROR_SUCCESS) return false;
-    CFileInfo buffer = EmptyFileInfo();
+    uint8_t data[kFileInfoSize];
     DWORD type = REG_NONE;
-    DWORD size = sizeof buffer;
-    if (key.QueryValue(valueName.c_str(), &type, &buffer, &size) != ERROR_SUCCESS || type != REG_BINARY) return false;
+    DWORD size = sizeof data;
+    if (key.QueryValue(valueName.c_str(), &type, data, &size) != ERROR_SUCCESS) return false;
+    const std::optional<CFileInfo> record = RecordOfValue(type, data, size);
+    if (!record) return false;
     image.valueName = valueName;
-    image.record = buffer;
+    image.record = *record;
     return true;
 }
 

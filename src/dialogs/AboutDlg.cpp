@@ -7,9 +7,25 @@
 #include "ui/DataExchange.h"
 
 namespace morvane {
+namespace {
 
-CAboutDlg::CAboutDlg(CMorvaneApp& app, HWND parent)
-    : CMLangDlg(IDD_ABOUT, parent, app), m_app(app), m_linkHome(app), m_linkMail(app) {}
+// The developer and organisation lines both follow the developer label: a
+// language file that names it is read as English, and without one both
+// lines are Russian.
+constexpr ControlText kAboutTexts[] = {
+    {IDC_PROGRAM, TextId::ProgramLabel},
+    {IDC_VERSION, TextId::VersionLabel},
+    {IDC_DEVELOPER, TextId::DeveloperLabel},
+    {IDC_ORGANISATION, TextId::DeveloperLabel},
+    {IDC_HOME_LABEL, TextId::HomePageLabel},
+    {IDC_SETTINGS, TextId::SettingsButton},
+    {IDOK, TextId::AboutOk},
+};
+
+}  // namespace
+
+CAboutDlg::CAboutDlg(DialogHost& host, HWND parent)
+    : CMLangDlg(IDD_ABOUT, parent, host), m_host(host), m_linkHome(host), m_linkMail(host) {}
 
 void CAboutDlg::DoDataExchange(ui::CDataExchange& dx) {
     ui::DDX_Control(dx, IDC_MAIL_LINK, m_linkMail);
@@ -21,27 +37,29 @@ BOOL CAboutDlg::OnInitDialog() {
     // The shown texts are short forms; the targets are the full addresses.
     m_linkHome.m_url = MORVANE_HOME_PAGE;
     m_linkMail.m_url = "mailto:" MORVANE_SUPPORT_MAIL;
-    UpdateTexts();
+    TranslateTexts();
     return TRUE;
 }
 
-void CAboutDlg::UpdateTexts() {
-    auto setText = [this](int id, const std::string& text) {
-        if (HWND control = GetDlgItem(id)) ::SetWindowTextA(control, text.c_str());
-    };
-    setText(IDC_PROGRAM, m_app.LangText(TextId::ProgramLabel) + " " MORVANE_PRODUCT_NAME);
-    setText(IDC_VERSION, m_app.LangText(TextId::VersionLabel) + " " + m_app.GetVersionString());
-    // A language file that names the developer label is read as English.
-    std::string developerLabel;
-    const ProductLines lines = m_app.GetLangString(Number(TextId::DeveloperLabel), developerLabel)
-                                   ? EnglishProductLines(developerLabel)
-                                   : RussianProductLines();
-    setText(IDC_DEVELOPER, lines.developer);
-    setText(IDC_ORGANISATION, lines.organisation);
-    setText(IDC_HOME_LABEL, m_app.LangText(TextId::HomePageLabel));
-    setText(IDC_SETTINGS, m_app.LangText(TextId::SettingsButton));
-    setText(IDOK, m_app.LangText(TextId::AboutOk));
-    SetWindowText(m_app.LangText(TextId::AboutCaption));
+void CAboutDlg::TranslateTexts() { TranslateDialog(TextId::AboutCaption, kAboutTexts); }
+
+std::string CAboutDlg::ShownText(int controlId, const std::string& text) const {
+    switch (controlId) {
+    case IDC_PROGRAM:
+        return text + " " MORVANE_PRODUCT_NAME;
+    case IDC_VERSION:
+        return text + " " + m_host.GetVersionString();
+    case IDC_DEVELOPER:
+    case IDC_ORGANISATION: {
+        std::string developerLabel;
+        const ProductLines lines = m_host.GetLangString(Number(TextId::DeveloperLabel), developerLabel)
+                                       ? EnglishProductLines(developerLabel)
+                                       : RussianProductLines();
+        return controlId == IDC_DEVELOPER ? lines.developer : lines.organisation;
+    }
+    default:
+        return text;
+    }
 }
 
 bool CAboutDlg::OnCommand(WORD id, WORD code, HWND) {
@@ -51,8 +69,8 @@ bool CAboutDlg::OnCommand(WORD id, WORD code, HWND) {
 }
 
 void CAboutDlg::OnSettings() {
-    CSettingsDlg settings(m_app, nullptr);
-    if (settings.DoModal() == IDOK) UpdateTexts();
+    CSettingsDlg settings(m_host, nullptr);
+    if (settings.DoModal() == IDOK) TranslateTexts();
 }
 
 }  // namespace morvane

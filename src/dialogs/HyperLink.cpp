@@ -124,8 +124,8 @@ INT_PTR CHyperLink::OpenLink(const std::string& url, int showCommand) const {
 }
 
 void CHyperLink::ReportLinkError(INT_PTR code) const {
-    const std::string text = FormatText(m_app.LangText(TextId::CommandFailed), {TextArg(static_cast<int>(code))});
-    m_app.ShowMessage(text, MB_OK | MB_ICONEXCLAMATION);
+    const std::string text = FormatText(m_host.Text(TextId::CommandFailed), {TextArg(static_cast<int>(code))});
+    m_host.ShowMessage(text, MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace morvane

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "lang/MLangApp.h"
+#include "dialogs/DialogHost.h"
 #include "ui/Static.h"
 #include "win32/UniqueHandle.h"
 
@@ -15,8 +15,8 @@ namespace morvane {
 
 class CHyperLink : public ui::CStatic {
 public:
-    // `app` tells the user when the target cannot be opened.
-    explicit CHyperLink(const CMLangApp& app) : m_app(app) {}
+    // `host` tells the user when the target cannot be opened.
+    explicit CHyperLink(const DialogHost& host) : m_host(host) {}
 
     // The target handed to the system; the window text when it is still
     // empty at attaching. Owners may change it at any time.
@@ -36,7 +36,7 @@ private:
     INT_PTR OpenLink(const std::string& url, int showCommand) const;
     void ReportLinkError(INT_PTR code) const;
 
-    const CMLangApp& m_app;
+    const DialogHost& m_host;
     bool m_bTracking = false;
     win32::GdiObject m_font;
     // A copy made by CopyIcon, which DestroyIcon releases.

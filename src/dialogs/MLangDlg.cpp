@@ -1,19 +1,13 @@
 #include "dialogs/MLangDlg.h"
 
-#include <string>
-
 namespace morvane {
 
-void CMLangDlg::TranslateControls(const LangControl* table) {
-    if (!table) return;
-    std::string text;
-    for (const LangControl* entry = table; entry->controlId != 0; ++entry) {
-        if (!m_lang.GetLangString(entry->textId, text)) continue;
-        if (entry->controlId == kCaptionControl) SetWindowText(text);
-        // Looked up for the caption's entry too: a template with a child of
-        // that identifier would get the text as well.
-        if (HWND control = GetDlgItem(entry->controlId)) ::SetWindowTextA(control, text.c_str());
-    }
+std::string CMLangDlg::ShownText(int, const std::string& text) const { return text; }
+
+void CMLangDlg::TranslateDialog(TextId caption, const ControlText* controls, size_t count) {
+    SetWindowText(m_host.Text(caption));
+    for (size_t i = 0; i < count; ++i)
+        SetItemText(controls[i].controlId, ShownText(controls[i].controlId, m_host.Text(controls[i].textId)));
 }
 
 }  // namespace morvane

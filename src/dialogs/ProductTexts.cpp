@@ -14,7 +14,7 @@ ProductLines EnglishProductLines(const std::string& developerLabel) {
 }
 
 ProductLines RussianProductLines() {
-    return {"Разработчик: " MORVANE_DEVELOPER_CYRILLIC, MORVANE_ORGANISATION_LINE_RUSSIAN};
+    return {MORVANE_DEVELOPER_LINE_RUSSIAN, MORVANE_ORGANISATION_LINE_RUSSIAN};
 }
 
 }  // namespace morvane

@@ -7,21 +7,22 @@
 namespace morvane {
 namespace {
 
-constexpr LangControl kPropertiesControls[] = {
-    {kCaptionControl, Number(TextId::PropertiesCaption)},
-    {IDCANCEL, Number(TextId::Close)},
-    {IDC_PATH_LABEL, Number(TextId::FullPathLabel)},
-    {IDC_LETTER_LABEL, Number(TextId::DriveLetterLabel)},
-    {IDC_MODE_GROUP, Number(TextId::MountModeGroup)},
-    {IDC_MODE_HDD, Number(TextId::ModeHardDisk)},
-    {IDC_MODE_FDD, Number(TextId::ModeFloppy)},
-    {IDC_MODE_CD, Number(TextId::ModeCdDvd)},
-    {IDC_READ_ONLY, Number(TextId::ReadOnly)},
-    {IDC_RESTORE, Number(TextId::RestoreAtLogon)},
-    {IDOK, Number(TextId::Mount)},
-    {IDC_SWITCH_STATE, Number(TextId::Switch)},
-    {0, 0},
+// The status line and the mount button follow the mounted state instead.
+constexpr ControlText kPropertiesTexts[] = {
+    {IDCANCEL, TextId::Close},
+    {IDC_PATH_LABEL, TextId::FullPathLabel},
+    {IDC_LETTER_LABEL, TextId::DriveLetterLabel},
+    {IDC_MODE_GROUP, TextId::MountModeGroup},
+    {IDC_MODE_HDD, TextId::ModeHardDisk},
+    {IDC_MODE_FDD, TextId::ModeFloppy},
+    {IDC_MODE_CD, TextId::ModeCdDvd},
+    {IDC_READ_ONLY, TextId::ReadOnly},
+    {IDC_RESTORE, TextId::RestoreAtLogon},
+    {IDC_SWITCH_STATE, TextId::Switch},
 };
+
+// The controls that settle how the image is mounted, locked while it is.
+constexpr int kMountSettings[] = {IDC_LETTER, IDC_LETTER_LABEL, IDC_MODE_GROUP, IDC_MODE_HDD, IDC_MODE_FDD, IDC_MODE_CD};
 
 // The radio buttons of the mode group, in template order.
 enum ModeRadio : int { kRadioHardDisk = 0, kRadioFloppy = 1, kRadioCdDvd = 2 };
@@ -47,10 +48,10 @@ void ShowMode(uint32_t mode, int& modeIndex, int& readOnly) {
 
 // Every letter the system does not use, and every letter a catalogued image
 // is mounted on.
-uint32_t OfferedDriveMask(const CMorvaneApp& app) {
+uint32_t OfferedDriveMask(const DialogHost& host) {
     uint32_t mask = ~GetLogicalDrives();
     for (char letter = 'A'; letter <= 'Z'; ++letter)
-        if (!app.DriveName(letter).empty()) mask |= 1u << (letter - 'A');
+        if (!host.DriveName(letter).empty()) mask |= 1u << (letter - 'A');
     return mask;
 }
 
@@ -60,9 +61,9 @@ char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a
 
 }  // namespace
 
-CPropDlg::CPropDlg(CMorvaneApp& app, const std::string& name, HWND parent)
-    : CMLangDlg(IDD_PROPERTIES, parent, app), m_app(app) {
-    if (!m_app.FindImage(name, m_image)) {
+CPropDlg::CPropDlg(DialogHost& host, const std::string& hostName, HWND parent)
+    : CMLangDlg(IDD_PROPERTIES, parent, host), m_host(host) {
+    if (!m_host.FindImage(hostName, m_image)) {
         m_bNotFound = true;
         return;
     }
@@ -73,7 +74,7 @@ CPropDlg::CPropDlg(CMorvaneApp& app, const std::string& name, HWND parent)
 }
 
 INT_PTR CPropDlg::DoModal() {
-    if (m_bNotFound) return ShowMessage(m_app.LangText(TextId::FileNotFound), MB_OK);
+    if (m_bNotFound) return m_host.ShowMessage(m_host.Text(TextId::FileNotFound), MB_OK);
     return CMLangDlg::DoModal();
 }
 
@@ -83,45 +84,32 @@ void CPropDlg::DoDataExchange(ui::CDataExchange& dx) {
     ui::DDX_Check(dx, IDC_RESTORE, m_nRestore);
     ui::DDX_Radio(dx, IDC_MODE_HDD, m_nMode);
     ui::DDX_Check(dx, IDC_READ_ONLY, m_nReadOnly);
-    ui::DDX_Control(dx, IDC_LETTER, m_cbLetter);
-    ui::DDX_Control(dx, IDC_RESTORE, m_btnRestore);
-    ui::DDX_Control(dx, IDC_MODE_HDD, m_btnHardDisk);
-    ui::DDX_Control(dx, IDC_MODE_FDD, m_btnFloppy);
-    ui::DDX_Control(dx, IDC_MODE_CD, m_btnCdDvd);
-    ui::DDX_Control(dx, IDC_READ_ONLY, m_btnReadOnly);
-    ui::DDX_Control(dx, IDOK, m_btnMount);
-    ui::DDX_Control(dx, IDC_MOUNT_STATE, m_stMountState);
-    ui::DDX_Control(dx, IDC_PATH, m_edPath);
-    ui::DDX_Control(dx, IDC_LETTER_LABEL, m_stLetterLabel);
-    ui::DDX_Control(dx, IDC_MODE_GROUP, m_btnModeGroup);
 }
 
 BOOL CPropDlg::OnInitDialog() {
     if (!CMLangDlg::OnInitDialog()) return FALSE;
-    TranslateControls(kPropertiesControls);
+    TranslateDialog(TextId::PropertiesCaption, kPropertiesTexts);
 
-    const uint32_t offered = OfferedDriveMask(m_app);
+    const ui::CComboBox letters = ComboBoxItem(IDC_LETTER);
+    const uint32_t offered = OfferedDriveMask(m_host);
     for (char letter = 'A'; letter <= 'Z'; ++letter)
-        if (offered & (1u << (letter - 'A'))) m_cbLetter.AddString(LetterEntry(letter));
+        if (offered & (1u << (letter - 'A'))) letters.AddString(LetterEntry(letter));
     // The stored letter in either case, or else the last one offered.
     const char stored = AsciiUpper(m_image.record.driveLetter);
-    int selection = IsDriveLetter(stored) ? m_cbLetter.FindString(-1, LetterEntry(stored)) : CB_ERR;
-    if (selection == CB_ERR) selection = m_cbLetter.GetCount() - 1;
-    if (selection >= 0) m_cbLetter.SetCurSel(selection);
+    int selection = IsDriveLetter(stored) ? letters.FindString(-1, LetterEntry(stored)) : CB_ERR;
+    if (selection == CB_ERR) selection = letters.GetCount() - 1;
+    if (selection >= 0) letters.SetCurSel(selection);
 
     ShowMountState(m_image.record.mounted != 0);
     return TRUE;
 }
 
 void CPropDlg::ShowMountState(bool mounted) {
-    m_stMountState.SetWindowText(m_app.LangText(mounted ? TextId::ImageMounted : TextId::ImageUnmounted));
-    for (ui::CWnd* control : {static_cast<ui::CWnd*>(&m_cbLetter), static_cast<ui::CWnd*>(&m_stLetterLabel),
-                              static_cast<ui::CWnd*>(&m_btnModeGroup), static_cast<ui::CWnd*>(&m_btnHardDisk),
-                              static_cast<ui::CWnd*>(&m_btnFloppy), static_cast<ui::CWnd*>(&m_btnCdDvd)})
-        control->EnableWindow(!mounted);
+    SetItemText(IDC_MOUNT_STATE, m_host.Text(mounted ? TextId::ImageMounted : TextId::ImageUnmounted));
+    for (int id : kMountSettings) EnableItem(id, !mounted);
     // A CD/DVD is always read-only.
-    m_btnReadOnly.EnableWindow(!mounted && m_btnCdDvd.GetCheck() != BST_CHECKED);
-    m_btnMount.SetWindowText(m_app.LangText(mounted ? TextId::Unmount : TextId::Mount));
+    EnableItem(IDC_READ_ONLY, !mounted && !IsItemChecked(IDC_MODE_CD));
+    SetItemText(IDOK, m_host.Text(mounted ? TextId::Unmount : TextId::Mount));
 }
 
 bool CPropDlg::OnCommand(WORD id, WORD code, HWND) {
@@ -143,15 +131,15 @@ bool CPropDlg::OnCommand(WORD id, WORD code, HWND) {
 }
 
 void CPropDlg::OnModeCd() {
-    m_btnReadOnly.EnableWindow(false);
-    m_btnReadOnly.SetCheck(BST_CHECKED);
+    EnableItem(IDC_READ_ONLY, false);
+    CheckItem(IDC_READ_ONLY, true);
 }
 
 // Leaving CD/DVD clears read-only; switching between hard disk and floppy
 // keeps what the user set.
 void CPropDlg::OnModeDiskOrFloppy() {
-    if (!m_btnReadOnly.IsWindowEnabled()) m_btnReadOnly.SetCheck(BST_UNCHECKED);
-    m_btnReadOnly.EnableWindow(true);
+    if (!IsItemEnabled(IDC_READ_ONLY)) CheckItem(IDC_READ_ONLY, false);
+    EnableItem(IDC_READ_ONLY, true);
 }
 
 uint32_t CPropDlg::GetMountMode() const {
@@ -169,23 +157,23 @@ void CPropDlg::TakeSettings() {
     if (record.mounted) return;
     record.mountMode = GetMountMode();
     // With no letter left to offer there is no selection: the stored letter stays.
-    const std::string entry = m_nLetterIndex >= 0 ? m_cbLetter.GetLBText(m_nLetterIndex) : std::string();
+    const std::string entry = m_nLetterIndex >= 0 ? ComboBoxItem(IDC_LETTER).GetLBText(m_nLetterIndex) : std::string();
     if (!entry.empty()) record.driveLetter = entry[0];
 }
 
 void CPropDlg::OnOK() {
     if (!UpdateData(true)) return;
     // The drive table as the drives are now, for the question below.
-    m_app.RefreshCatalogue();
+    m_host.RefreshCatalogue();
     TakeSettings();
     CFileInfo& record = m_image.record;
     if (record.mounted) {
-        if (m_app.UnmountImage(record, m_image.valueName)) {
+        if (m_host.UnmountImage(record, m_image.valueName)) {
             CMLangDlg::OnOK();
             return;
         }
-    } else if (!m_app.SaveFileInfo(record, m_image.valueName)) {
-        ShowMessage(m_app.LangText(TextId::SaveFailed), MB_OK);
+    } else if (!m_host.SaveFileInfo(record, m_image.valueName)) {
+        m_host.ShowMessage(m_host.Text(TextId::SaveFailed), MB_OK);
     } else if (MountSaved()) {
         CMLangDlg::OnOK();
         return;
@@ -195,24 +183,24 @@ void CPropDlg::OnOK() {
 
 bool CPropDlg::MountSaved() {
     if (m_nLetterIndex < 0) {
-        ShowMessage(m_app.LangText(TextId::NoFreeLetter), MB_OK);
+        m_host.ShowMessage(m_host.Text(TextId::NoFreeLetter), MB_OK);
         return false;
     }
     CFileInfo& record = m_image.record;
-    const std::string holder = m_app.DriveName(record.driveLetter);
-    if (holder.empty()) return m_app.MountImage(record, m_image.valueName);
+    const std::string holder = m_host.DriveName(record.driveLetter);
+    if (holder.empty()) return m_host.MountImage(record, m_image.valueName);
 
     StoredImage other;
-    if (!m_app.FindImage(holder, other)) {
-        ShowMessage(m_app.LangText(TextId::MountFailed), MB_OK);
+    if (!m_host.FindImage(holder, other)) {
+        m_host.ShowMessage(m_host.Text(TextId::MountFailed), MB_OK);
         return false;
     }
-    const std::string question = FormatText(m_app.LangText(TextId::UnmountOtherImage),
+    const std::string question = FormatText(m_host.Text(TextId::UnmountOtherImage),
                                             {TextArg(DisplayLetter(other.record.driveLetter)), TextArg(other.valueName)});
     // Unmounting someone else's drive needs an explicit Yes.
-    if (ShowMessage(question, MB_YESNO) != IDYES) return false;
-    if (!m_app.UnmountImage(other.record, other.valueName)) return false;
-    return m_app.MountImage(record, m_image.valueName);
+    if (m_host.ShowMessage(question, MB_YESNO) != IDYES) return false;
+    if (!m_host.UnmountImage(other.record, other.valueName)) return false;
+    return m_host.MountImage(record, m_image.valueName);
 }
 
 void CPropDlg::OnCancel() { OnCloseButton(); }
@@ -221,7 +209,7 @@ void CPropDlg::OnCancel() { OnCloseButton(); }
 void CPropDlg::OnCloseButton() {
     UpdateData(true);
     TakeSettings();
-    m_app.SaveFileInfo(m_image.record, m_image.valueName);
+    m_host.SaveFileInfo(m_image.record, m_image.valueName);
     EndDialog(IDCANCEL);
 }
 
@@ -230,16 +218,16 @@ void CPropDlg::OnSwitchState() {
     if (!UpdateData(true)) return;
     CFileInfo& record = m_image.record;
     const std::string question =
-        m_app.LangText(TextId::SwitchWarning) + "\n" +
-        FormatText(m_app.LangText(record.mounted ? TextId::ReallyNotMounted : TextId::ReallyMounted),
+        m_host.Text(TextId::SwitchWarning) + "\n" +
+        FormatText(m_host.Text(record.mounted ? TextId::ReallyNotMounted : TextId::ReallyMounted),
                    {TextArg(ImagePathOf(record)), TextArg(DisplayLetter(record.driveLetter))});
-    if (ShowMessage(question, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
+    if (m_host.ShowMessage(question, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
     record.mounted = record.mounted ? 0 : 1;
-    if (m_app.SaveFileInfo(record, m_image.valueName)) {
+    if (m_host.SaveFileInfo(record, m_image.valueName)) {
         EndDialog(IDOK);
         return;
     }
-    ShowMessage(m_app.LangText(TextId::SaveFailed), MB_OK);
+    m_host.ShowMessage(m_host.Text(TextId::SaveFailed), MB_OK);
     ShowMountState(record.mounted != 0);
 }
 

@@ -2,43 +2,36 @@
 
 #include "lang/LanguageFolder.h"
 #include "res/ResourceIds.h"
-#include "ui/DataExchange.h"
 
 namespace morvane {
 namespace {
 
-constexpr LangControl kSettingsControls[] = {
-    {IDC_LANGUAGE_LABEL, Number(TextId::LanguageLabel)},
-    {IDCANCEL, Number(TextId::SettingsCancel)},
-    {IDOK, Number(TextId::SettingsOk)},
-    {kCaptionControl, Number(TextId::SettingsCaption)},
-    {0, 0},
+constexpr ControlText kSettingsTexts[] = {
+    {IDC_LANGUAGE_LABEL, TextId::LanguageLabel},
+    {IDCANCEL, TextId::SettingsCancel},
+    {IDOK, TextId::SettingsOk},
 };
 
 }  // namespace
 
-CSettingsDlg::CSettingsDlg(CMorvaneApp& app, HWND parent) : CMLangDlg(IDD_SETTINGS, parent, app), m_app(app) {}
-
-void CSettingsDlg::DoDataExchange(ui::CDataExchange& dx) { ui::DDX_Control(dx, IDC_LANGUAGE, m_cbLanguage); }
+CSettingsDlg::CSettingsDlg(DialogHost& host, HWND parent) : CMLangDlg(IDD_SETTINGS, parent, host), m_host(host) {}
 
 BOOL CSettingsDlg::OnInitDialog() {
     // The built-in language comes with the template's initialisation data.
     if (!CMLangDlg::OnInitDialog()) return FALSE;
-    TranslateControls(kSettingsControls);
+    TranslateDialog(TextId::SettingsCaption, kSettingsTexts);
 
-    for (const std::string& name : ListLanguageFiles()) m_cbLanguage.AddString(name);
+    const ui::CComboBox languages = ComboBoxItem(IDC_LANGUAGE);
+    for (const std::string& name : ListLanguageFiles()) languages.AddString(name);
     // The list is sorted; the current choice is found by its beginning, in
     // any case, so "<main>" finds the built-in language's entry.
-    const int current = m_cbLanguage.FindString(-1, m_app.m_strLangFile);
-    m_cbLanguage.SetCurSel(current != CB_ERR ? current : 0);
+    const int current = languages.FindString(-1, m_host.LanguageSetting());
+    languages.SetCurSel(current != CB_ERR ? current : 0);
     return TRUE;
 }
 
 void CSettingsDlg::OnOK() {
-    m_app.m_strLangFile = m_cbLanguage.GetWindowText();
-    m_app.SaveLangSetting();
-    // A file gone meanwhile is reported now, and the language in force stays.
-    m_app.LoadLanguage(std::string(m_app.m_strLangFile), false);
+    m_host.ChooseLanguage(GetItemText(IDC_LANGUAGE));
     CMLangDlg::OnOK();
 }
 

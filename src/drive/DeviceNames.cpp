@@ -1,16 +1,16 @@
 #include "drive/DeviceNames.h"
 
-#include <cstdio>
+#include "drive/DriverProtocol.h"
 
 namespace morvane {
 
 std::string DeviceObjectName(int family, uint32_t deviceNumber) {
-    const char* pattern = family == 1   ? "\\Device\\MV_FileDisk\\MV_FileDiskCd%u"
-                          : family == 2 ? "\\Device\\MV_FileDisk\\MV_FileDiskFlp%u"
-                                        : "\\Device\\MV_FileDisk\\MV_FileDisk%u";
-    char name[256];
-    std::snprintf(name, sizeof name, pattern, static_cast<unsigned>(deviceNumber));
-    return name;
+    const char* stem = family == kFamilyCdDvd    ? MV_CD_DVD_DEVICE_STEM
+                       : family == kFamilyFloppy ? MV_FLOPPY_DEVICE_STEM
+                                                 : MV_HARD_DISK_DEVICE_STEM;
+    return stem + std::to_string(deviceNumber);
 }
+
+std::string DriverSubject() { return MV_DRIVER_NAME ":"; }
 
 }  // namespace morvane

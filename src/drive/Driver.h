@@ -11,21 +11,30 @@
 
 namespace morvane {
 
+// What a request to the driver came to.
+enum class DriverResult {
+    Done,
+    // DriverMount and DriverUnmount have reported it; DriverQuery leaves the
+    // cause in the thread's last error.
+    Failed,
+    // DriverUnmount only: the volume lock was refused because files on the
+    // drive are open; nothing was reported or changed.
+    LockRefused,
+};
+
 // Binds the request's drive letter to device `deviceNumber` of `family` and
 // attaches the image named in `request` (a FileDiskImageInfo of
-// AttachInputLength(nameLength) bytes). 0: the drive serves the image and the
-// shell was told; -1: failed, reported, no drive letter left behind.
-int DriverMount(uint32_t deviceNumber, const uint8_t* request, int family, Reporter& reporter);
+// AttachInputLength(nameLength) bytes). Done: the drive serves the image and
+// the shell was told; on failure no drive letter is left behind.
+DriverResult DriverMount(uint32_t deviceNumber, const uint8_t* request, int family, Reporter& reporter);
 
-// Detaches the image of `letter` and removes the letter. 0: done; -1: failed
-// and reported; -2: the volume lock was refused (files are open), nothing
-// reported or changed. `force` skips lock and unlock.
-int DriverUnmount(char letter, bool force, Reporter& reporter);
+// Detaches the image of `letter` and removes the letter. `force` skips lock
+// and unlock, and with them LockRefused.
+DriverResult DriverUnmount(char letter, bool force, Reporter& reporter);
 
-// Asks the volume of `letter` which image it serves. 0: `answer` (276 bytes)
-// holds at least 16 bytes, their count in `*returned`; -1: the letter cannot
-// be opened, refused the request, or answered too little. Reports nothing;
-// the thread's last error tells the cause.
-int DriverQuery(char letter, uint8_t* answer, size_t* returned);
+// Asks the volume of `letter` which image it serves. Done: `answer` (276
+// bytes) holds at least 16 bytes, their count in `*returned`. Failed: the
+// letter cannot be opened, refused the request, or answered too little.
+DriverResult DriverQuery(char letter, uint8_t* answer, size_t* returned);
 
 }  // namespace morvane

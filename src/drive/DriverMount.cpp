@@ -4,11 +4,11 @@
 #include <cstring>
 
 #include "catalogue/FileInfo.h"
-#include "drive/ControlCodes.h"
 #include "drive/DeviceNames.h"
 #include "drive/Driver.h"
-#include "drive/ImageInfo.h"
+#include "drive/DriverProtocol.h"
 #include "drive/ErrorReport.h"
+#include "drive/ImageInfo.h"
 #include "drive/Volume.h"
 
 namespace morvane {
@@ -26,47 +26,47 @@ bool IsLetterInUse(char letter) {
 
 }  // namespace
 
-int DriverMount(uint32_t deviceNumber, const uint8_t* request, int family, Reporter& reporter) {
+DriverResult DriverMount(uint32_t deviceNumber, const uint8_t* request, int family, Reporter& reporter) {
     const char letter = static_cast<char>(request[offsetof(FileDiskImageInfo, driveLetter)]);
     const std::string dosName = DosDeviceName(letter);
     // Anything else would bind a DOS name that is no drive.
     if (!IsDriveLetter(letter)) {
         SetLastError(ERROR_INVALID_DRIVE);
         ReportDriveError(reporter, dosName, ReportContext::General);
-        return -1;
+        return DriverResult::Failed;
     }
 
     if (IsLetterInUse(letter)) {
         SetLastError(ERROR_BUSY);
         ReportDriveError(reporter, dosName, ReportContext::General);
-        return -1;
+        return DriverResult::Failed;
     }
 
     const std::string deviceName = DeviceObjectName(family, deviceNumber);
     if (!DefineDosDeviceA(DDD_RAW_TARGET_PATH, dosName.c_str(), deviceName.c_str())) {
         ReportDriveError(reporter, dosName, ReportContext::General);
-        return -1;
+        return DriverResult::Failed;
     }
 
     win32::FileHandle volume = OpenVolume(letter, GENERIC_READ | GENERIC_WRITE);
     if (!volume) {
         ReportDriveError(reporter, dosName, ReportContext::CreateDevice);
         RemoveDosDevice(dosName);
-        return -1;
+        return DriverResult::Failed;
     }
 
     uint16_t nameLength = 0;
     std::memcpy(&nameLength, request + offsetof(FileDiskImageInfo, nameLength), sizeof nameLength);
     if (!SendVolumeRequest(volume.Get(), MV_IOCTL_ATTACH_IMAGE, request,
                            static_cast<DWORD>(AttachInputLength(nameLength)))) {
-        ReportDriveError(reporter, "MV_FileDisk:", ReportContext::AttachImage);
+        ReportDriveError(reporter, DriverSubject(), ReportContext::AttachImage);
         RemoveDosDevice(dosName);
-        return -1;
+        return DriverResult::Failed;
     }
     volume.Reset();
 
     SHChangeNotify(SHCNE_DRIVEADD, SHCNF_PATHA, ShellDrivePath(letter).c_str(), nullptr);
-    return 0;
+    return DriverResult::Done;
 }
 
 }  // namespace morvane

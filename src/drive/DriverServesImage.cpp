@@ -10,7 +10,7 @@ bool DriverServesImage(const CFileInfo& record) {
     if (!IsDriveLetter(record.driveLetter)) return false;
     uint8_t answer[kQueryAnswerSize] = {};
     size_t returned = 0;
-    if (DriverQuery(record.driveLetter, answer, &returned) != 0) return false;
+    if (DriverQuery(record.driveLetter, answer, &returned) != DriverResult::Done) return false;
     return AnswerNamesImage(answer, returned, KernelImagePath(ImagePathOf(record)));
 }
 

@@ -22,12 +22,12 @@ std::string SystemErrorText(DWORD error) {
 
 }  // namespace
 
-void ReportDriveError(Reporter& reporter, const std::string& text, ReportContext context) {
+void ReportDriveError(Reporter& reporter, const std::string& failedObject, ReportContext context) {
     // First, before any call can overwrite it.
     const DWORD error = GetLastError();
     const TextLookup lookup = [&reporter](TextId id) { return reporter.Text(id); };
     std::optional<std::string> special = SpecialDriveMessage(context, error, lookup);
-    reporter.ShowOrLogMessage(special ? *special : SystemErrorMessage(text, SystemErrorText(error)));
+    reporter.ShowOrLogMessage(special ? *special : SystemErrorMessage(failedObject, SystemErrorText(error)));
 }
 
 }  // namespace morvane

@@ -8,8 +8,9 @@
 
 namespace morvane {
 
-// The message for the thread's last error, read first, about `text` (a drive
-// such as "X:" or "MV_FileDisk:"), shown or logged through `reporter`.
-void ReportDriveError(Reporter& reporter, const std::string& text, ReportContext context);
+// The message for the thread's last error, read first, about `failedObject`
+// (a drive such as "X:", or the driver, "MV_FileDisk:"), shown or logged
+// through `reporter`.
+void ReportDriveError(Reporter& reporter, const std::string& failedObject, ReportContext context);
 
 }  // namespace morvane

@@ -31,7 +31,7 @@ bool MountImage(ImageTables tables, Reporter& reporter, CFileInfo& record, const
 
     const std::vector<uint8_t> request =
         BuildAttachRequest(KernelImagePath(imagePath), record.driveLetter, RequestsReadOnly(record.mountMode));
-    if (DriverMount(record.deviceNumber, request.data(), family, reporter) != 0) return false;
+    if (DriverMount(record.deviceNumber, request.data(), family, reporter) != DriverResult::Done) return false;
 
     record.mounted = 1;
     // The drive exists now whatever the store says; the next refresh shows

@@ -18,8 +18,8 @@ bool UnmountImage(ImageTables tables, Reporter& reporter, CFileInfo& record, con
                                              {TextArg(DisplayLetter(record.driveLetter)), TextArg(ImagePathOf(record))}));
         return false;
     }
-    int result = DriverUnmount(record.driveLetter, false, reporter);
-    if (result == -2) {
+    DriverResult result = DriverUnmount(record.driveLetter, false, reporter);
+    if (result == DriverResult::LockRefused) {
         // Files on the drive are open. A forced dismount can lose data, so No
         // is the default answer, and only an explicit Yes goes ahead: a box
         // that could not be shown is no consent.
@@ -28,7 +28,7 @@ bool UnmountImage(ImageTables tables, Reporter& reporter, CFileInfo& record, con
         if (reporter.Ask(question, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES) return false;
         result = DriverUnmount(record.driveLetter, true, reporter);
     }
-    if (result != 0) return false;
+    if (result != DriverResult::Done) return false;
 
     record.mounted = 0;
     tables.drives.Set(record.driveLetter, std::string());

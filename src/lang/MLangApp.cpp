@@ -5,13 +5,24 @@
 #include "lang/BuiltinTexts.h"
 #include "lang/LangFileParser.h"
 #include "lang/LanguageFileBytes.h"
+#include "lang/LanguageFolder.h"
 #include "lang/TranslationCheck.h"
 
 namespace morvane {
 
-bool CMLangApp::LoadLanguage(const std::string& fileName, bool quiet) {
-    if (fileName.empty()) return true;
-    const std::optional<std::string> bytes = ReadLanguageFileBytes(fileName);
+bool CMLangApp::LoadLanguage(const std::string& langFile, bool quiet) {
+    if (IsBuiltinLanguage(langFile)) {
+        m_langTable.clear();
+        return true;
+    }
+    const std::optional<std::string> path = LanguageFilePath(langFile);
+    if (!path) return ReportMissingLanguageFile(quiet);
+    return LoadLanguageFile(*path, quiet);
+}
+
+bool CMLangApp::LoadLanguageFile(const std::string& path, bool quiet) {
+    if (path.empty()) return true;
+    const std::optional<std::string> bytes = ReadLanguageFileBytes(path);
     if (!bytes) return ReportMissingLanguageFile(quiet);
     m_langTable = ParseLanguageFile(*bytes);
     return true;

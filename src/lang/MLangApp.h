@@ -15,11 +15,17 @@ class CMLangApp : public win32::CWinApp {
 public:
     CMLangApp() = default;
 
-    // Loads the language file at `fileName` (relative to the current
-    // directory unless absolute) in place of the whole table. An empty name
-    // loads nothing and succeeds. When the file cannot be opened the table is
-    // kept, the result is false and, unless `quiet`, a message says so.
-    virtual bool LoadLanguage(const std::string& fileName, bool quiet);
+    // Puts in force the language that a setting names: the built-in texts
+    // for a setting with the built-in language's mark, otherwise the file of
+    // that name in the Language folder beside the plug-in. A file that is
+    // missing (or a setting that is no plain file name) keeps the table and
+    // answers false; unless `quiet`, a message says so.
+    bool LoadLanguage(const std::string& langFile, bool quiet);
+    // Loads the language file at `path` (relative to the current directory
+    // unless absolute) in place of the whole table. An empty path loads
+    // nothing and succeeds. When the file cannot be opened the table is kept,
+    // the result is false and, unless `quiet`, a message says so.
+    bool LoadLanguageFile(const std::string& path, bool quiet);
     // Copies the table's text for `id` into `text`; false, with `text`
     // untouched, when the table has none.
     virtual bool GetLangString(uint32_t id, std::string& text) const;

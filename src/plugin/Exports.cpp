@@ -63,10 +63,8 @@ extern "C" {
 
 int __stdcall FsInit(int pluginNr, FsProgressProc progress, FsLogProc log, FsRequestProc request) {
     CMorvaneApp& app = App();
-    app.m_nPluginNr = pluginNr;
-    app.m_pProgressProc = reinterpret_cast<void*>(progress);
-    app.m_pLogProc = reinterpret_cast<void*>(log);
-    app.m_pRequestProc = reinterpret_cast<void*>(request);
+    app.Initialise(pluginNr, reinterpret_cast<void*>(progress), reinterpret_cast<void*>(log),
+                   reinterpret_cast<void*>(request));
     win32::NoThrow([&app] { app.RefreshCatalogue(); });
     return 0;
 }
@@ -80,15 +78,13 @@ HANDLE __stdcall FsFindFirst(char* path, WIN32_FIND_DATAA* findData) {
     return win32::NoThrow(
         [findData] {
             CMorvaneApp& app = App();
-            app.RefreshCatalogue();
-            app.m_findPos = app.m_catalogue.BeforeFirst();
             StoredImage image;
-            if (!app.m_catalogue.Step(app.m_findPos, nullptr, &image)) {
+            if (!app.ListFirst(image)) {
                 SetLastError(ERROR_NO_MORE_FILES);
                 return INVALID_HANDLE_VALUE;
             }
             CopyFindData(image, findData);
-            return reinterpret_cast<HANDLE>(app.m_findPos.AsHandle());
+            return reinterpret_cast<HANDLE>(app.ListHandle());
         },
         ReadError);
 }
@@ -97,9 +93,8 @@ BOOL __stdcall FsFindNext(HANDLE, WIN32_FIND_DATAA* findData) {
     std::memset(findData, 0, sizeof *findData);
     return win32::NoThrow(
         [findData] {
-            CMorvaneApp& app = App();
             StoredImage image;
-            if (!app.m_catalogue.Step(app.m_findPos, nullptr, &image)) return FALSE;
+            if (!App().ListNext(image)) return FALSE;
             CopyFindData(image, findData);
             return TRUE;
         },
@@ -107,7 +102,7 @@ BOOL __stdcall FsFindNext(HANDLE, WIN32_FIND_DATAA* findData) {
 }
 
 int __stdcall FsFindClose(HANDLE) {
-    App().m_findPos = Catalogue::Position::None();
+    App().ListClose();
     return 0;
 }
 

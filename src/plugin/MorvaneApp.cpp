@@ -11,7 +11,6 @@
 #include "drive/RestoreMounts.h"
 #include "imageops/AddImage.h"
 #include "lang/LangSetting.h"
-#include "lang/LanguageFolder.h"
 #include "plugin/VersionString.h"
 #include "win32/NoThrow.h"
 #include "win32/OwnModule.h"
@@ -23,26 +22,25 @@ CMorvaneApp::CMorvaneApp() {
     // Runs while the library is being loaded: a failure here must leave the
     // built-in texts in force, not end the process that loads the plug-in.
     win32::NoThrow([this] {
-        ReadLangSetting();
-        LoadLanguage(std::string(m_strLangFile), true);
+        m_strLangFile = ReadLangSetting();
+        LoadLanguage(m_strLangFile, true);
     });
 }
 
-bool CMorvaneApp::LoadLanguage(const std::string& fileName, bool quiet) {
-    if (IsBuiltinLanguage(fileName)) {
-        m_langTable.clear();
-        return true;
-    }
-    const std::optional<std::string> path = LanguageFilePath(fileName);
-    if (!path) return ReportMissingLanguageFile(quiet);
-    return CMLangApp::LoadLanguage(*path, quiet);
+void CMorvaneApp::Initialise(int pluginNr, void* progressProc, void* logProc, void* requestProc) {
+    m_nPluginNr = pluginNr;
+    m_pProgressProc = progressProc;
+    m_pLogProc = logProc;
+    m_pRequestProc = requestProc;
 }
 
-bool CMorvaneApp::ReloadLanguage(bool quiet) { return LoadLanguage(std::string(m_strLangFile), quiet); }
+bool CMorvaneApp::ReloadLanguage(bool quiet) { return LoadLanguage(m_strLangFile, quiet); }
 
-void CMorvaneApp::ReadLangSetting() { m_strLangFile = morvane::ReadLangSetting(); }
-
-bool CMorvaneApp::SaveLangSetting() { return morvane::SaveLangSetting(m_strLangFile); }
+void CMorvaneApp::ChooseLanguage(const std::string& langFile) {
+    m_strLangFile = langFile;
+    SaveLangSetting(m_strLangFile);
+    LoadLanguage(m_strLangFile, false);
+}
 
 std::string CMorvaneApp::GetVersionString() const {
     const std::optional<win32::ProductVersion> version = win32::ReadProductVersion(win32::OwnModulePath());
@@ -51,8 +49,8 @@ std::string CMorvaneApp::GetVersionString() const {
 
 bool CMorvaneApp::RefreshCatalogue() { return morvane::RefreshCatalogue(Tables()); }
 
-bool CMorvaneApp::FindImage(std::string_view name, StoredImage& image) const {
-    return morvane::FindImage(m_catalogue, name, image);
+bool CMorvaneApp::FindImage(std::string_view hostName, StoredImage& image) const {
+    return morvane::FindImage(m_catalogue, hostName, image);
 }
 
 bool CMorvaneApp::SaveFileInfo(const CFileInfo& record, const std::string& valueName) {
@@ -60,6 +58,14 @@ bool CMorvaneApp::SaveFileInfo(const CFileInfo& record, const std::string& value
 }
 
 bool CMorvaneApp::SaveNewFileInfo(const CFileInfo& record) { return morvane::SaveNewFileInfo(Tables(), record); }
+
+bool CMorvaneApp::ListFirst(StoredImage& image) {
+    RefreshCatalogue();
+    m_findPos = m_catalogue.BeforeFirst();
+    return ListNext(image);
+}
+
+bool CMorvaneApp::ListNext(StoredImage& image) { return m_catalogue.Step(m_findPos, nullptr, &image); }
 
 bool CMorvaneApp::AddImage(const std::string& localPath, const std::string& remoteName) {
     return morvane::AddImage(Tables(), *this, localPath, remoteName);
@@ -83,8 +89,8 @@ bool CMorvaneApp::RestoreMounts() {
     return morvane::RestoreMounts(Tables(), *this);
 }
 
-void CMorvaneApp::ReportDriveError(const std::string& text, ReportContext context) {
-    morvane::ReportDriveError(*this, text, context);
+void CMorvaneApp::ReportDriveError(const std::string& failedObject, ReportContext context) {
+    morvane::ReportDriveError(*this, failedObject, context);
 }
 
 void CMorvaneApp::ShowOrLogMessage(const std::string& message) {

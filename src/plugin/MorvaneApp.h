@@ -1,6 +1,7 @@
 // The one application object of the plug-in: it owns the catalogue, the drive
-// table, the language table and the values the file manager hands over. Its
-// operations hand these to the subsystems that do the work.
+// table, the language table and setting, and the values the file manager
+// hands over. Its operations hand these to the subsystems that do the work;
+// the subsystems see it as a Reporter, the dialogs as a DialogHost.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include "catalogue/DriveTable.h"
 #include "catalogue/ImageTables.h"
 #include "catalogue/StoredImage.h"
+#include "dialogs/DialogHost.h"
 #include "drive/ReportContext.h"
 #include "drive/Reporter.h"
 #include "imageops/RemoveImage.h"
@@ -19,44 +21,61 @@
 
 namespace morvane {
 
-class CMorvaneApp : public CMLangApp, public Reporter {
+class CMorvaneApp : public CMLangApp, public Reporter, public DialogHost {
 public:
+    // Reads the language setting and puts it in force, without any message.
     CMorvaneApp();
 
+    // What FsInit hands over: the plug-in's number and the host's callbacks,
+    // which are kept and never called.
+    void Initialise(int pluginNr, void* progressProc, void* logProc, void* requestProc);
+
     // Language.
-    bool LoadLanguage(const std::string& fileName, bool quiet) override;
-    virtual bool ReloadLanguage(bool quiet);
-    void ReadLangSetting();
-    bool SaveLangSetting();
-    // The plug-in's product version with its stage, as the About dialog shows
-    // it; empty when the module's version resource cannot be read.
-    std::string GetVersionString() const;
+    // Puts the stored setting in force again.
+    bool ReloadLanguage(bool quiet);
+    std::string LanguageSetting() const override { return m_strLangFile; }
+    void ChooseLanguage(const std::string& langFile) override;
+    std::string GetVersionString() const override;
 
     // Catalogue and its registry store.
-    bool RefreshCatalogue();
-    bool FindImage(std::string_view name, StoredImage& image) const;
-    bool SaveFileInfo(const CFileInfo& record, const std::string& valueName);
+    bool RefreshCatalogue() override;
+    bool FindImage(std::string_view hostName, StoredImage& image) const override;
+    bool SaveFileInfo(const CFileInfo& record, const std::string& valueName) override;
     bool SaveNewFileInfo(const CFileInfo& record);
+    const Catalogue& GetCatalogue() const { return m_catalogue; }
+
+    // The folder as the file manager lists it: the first entry after a
+    // refresh, then each next one; false when there is none (more). The
+    // handle is what the file manager holds meanwhile.
+    bool ListFirst(StoredImage& image);
+    bool ListNext(StoredImage& image);
+    void ListClose() { m_findPos = Catalogue::Position::None(); }
+    intptr_t ListHandle() const { return m_findPos.AsHandle(); }
 
     // Image operations.
     bool AddImage(const std::string& localPath, const std::string& remoteName);
     RemoveResult RemoveImage(const std::string& remoteName);
 
-    // Drive control. Every report goes to the log once RestoreMounts began.
-    bool MountImage(CFileInfo& record, const std::string& valueName);
-    bool UnmountImage(CFileInfo& record, const std::string& valueName);
+    // Drive control. Every report goes to the log once RestoreMounts began,
+    // or while the log-only mode is set.
+    bool MountImage(CFileInfo& record, const std::string& valueName) override;
+    bool UnmountImage(CFileInfo& record, const std::string& valueName) override;
     bool RestoreMounts();
-    void ReportDriveError(const std::string& text, ReportContext context);
+    void ReportDriveError(const std::string& failedObject, ReportContext context);
     void ShowOrLogMessage(const std::string& message) override;
+    void SetLogOnly(bool logOnly) { m_bLogOnly = logOnly; }
 
-    // Reporter.
+    // Texts and message boxes, for the subsystems and the dialogs.
     std::string Text(TextId id) const override { return LangText(id); }
+    bool GetLangString(uint32_t id, std::string& text) const override { return CMLangApp::GetLangString(id, text); }
+    int ShowMessage(const std::string& text, UINT type) const override { return CWinApp::ShowMessage(text, type); }
     int Ask(const std::string& text, unsigned type) override { return ShowMessage(text, type); }
 
     // The drive table.
-    const std::string& DriveName(char letter) const { return m_driveNames.Name(letter); }
+    const std::string& DriveName(char letter) const override { return m_driveNames.Name(letter); }
     void SetDriveName(char letter, const std::string& displayName) { m_driveNames.Set(letter, displayName); }
 
+private:
     ImageTables Tables() { return ImageTables{m_catalogue, m_driveNames, m_storeReading}; }
 
     DriveTable m_driveNames;

@@ -9,6 +9,8 @@
 #define MORVANE_DESCRIPTION_RUSSIAN "Образы дисков как буквы дисков, файловый плагин для Total Commander"
 #define MORVANE_DEVELOPER_LATIN "Morvane developers"
 #define MORVANE_DEVELOPER_CYRILLIC "разработчики Morvane"
+/* The About dialog's developer line in Russian, with its own label. */
+#define MORVANE_DEVELOPER_LINE_RUSSIAN "Разработчик: " MORVANE_DEVELOPER_CYRILLIC
 #define MORVANE_ORGANISATION "Tarnwell Incorporation"
 #define MORVANE_ORGANISATION_LINE_ENGLISH "Tarnwell Incorporation, 2026"
 #define MORVANE_ORGANISATION_LINE_RUSSIAN "Tarnwell Incorporation, 2026 г."

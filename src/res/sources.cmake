@@ -14,19 +14,34 @@ if(WIN32)
   endif()
   set(MORVANE_MODULE_FILE_NAME Morvane${MORVANE_PLUGIN_SUFFIX})
   configure_file(${CMAKE_SOURCE_DIR}/cmake/Version.h.in ${MORVANE_RESOURCE_DIR}/Version.h @ONLY)
-  set(_converted)
-  foreach(name Morvane.rc ProductInfo.h)
+
+  # The built-in texts are written once, in the text table: the templates
+  # take theirs from definitions made of its one-line entries,
+  # MORVANE_TEXT_<name of the identifier>.
+  set(_text_table ${CMAKE_SOURCE_DIR}/src/lang/TextTable.h)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_text_table})
+  file(STRINGS ${_text_table} _entries ENCODING UTF-8
+    REGEX "^    {TextId::[A-Za-z]+, \"[^\"]*\", (true|false)},$")
+  set(_definitions "/* Made by the build from lang/TextTable.h. */\n")
+  foreach(_entry IN LISTS _entries)
+    string(REGEX REPLACE "^    {TextId::([A-Za-z]+), (\"[^\"]*\"), .*$" "#define MORVANE_TEXT_\\1 \\2" _line "${_entry}")
+    string(APPEND _definitions "${_line}\n")
+  endforeach()
+  set(_text_definitions ${CMAKE_BINARY_DIR}/res-utf8/BuiltinTexts.h)
+  file(CONFIGURE OUTPUT ${_text_definitions} CONTENT "${_definitions}" @ONLY)
+
+  foreach(source ${CMAKE_CURRENT_LIST_DIR}/Morvane.rc ${CMAKE_CURRENT_LIST_DIR}/ProductInfo.h ${_text_definitions})
+    get_filename_component(name ${source} NAME)
     add_custom_command(OUTPUT ${MORVANE_RESOURCE_DIR}/${name}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${MORVANE_RESOURCE_DIR}
-      COMMAND iconv -f UTF-8 -t CP1251 -o ${MORVANE_RESOURCE_DIR}/${name} ${CMAKE_CURRENT_LIST_DIR}/${name}
-      DEPENDS ${CMAKE_CURRENT_LIST_DIR}/${name}
+      COMMAND iconv -f UTF-8 -t CP1251 -o ${MORVANE_RESOURCE_DIR}/${name} ${source}
+      DEPENDS ${source}
       COMMENT "Converting ${name} to Windows-1251"
       VERBATIM)
-    list(APPEND _converted ${MORVANE_RESOURCE_DIR}/${name})
   endforeach()
   # windres reports no header or image dependencies to the build tool.
   file(GLOB _art CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/art/*.ico ${CMAKE_CURRENT_LIST_DIR}/art/*.bmp)
   set_source_files_properties(${MORVANE_RESOURCE_SCRIPT} PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_CURRENT_LIST_DIR}/ResourceIds.h;${MORVANE_RESOURCE_DIR}/ProductInfo.h;${MORVANE_RESOURCE_DIR}/Version.h;${_art}")
+    OBJECT_DEPENDS "${CMAKE_CURRENT_LIST_DIR}/ResourceIds.h;${MORVANE_RESOURCE_DIR}/ProductInfo.h;${MORVANE_RESOURCE_DIR}/BuiltinTexts.h;${MORVANE_RESOURCE_DIR}/Version.h;${_art}")
   set(MORVANE_RESOURCES ${MORVANE_RESOURCE_SCRIPT})
 endif()

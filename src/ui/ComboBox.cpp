@@ -35,6 +35,4 @@ int CComboBox::FindString(int startAfter, const std::string& prefix) const {
         SendMessage(CB_FINDSTRING, static_cast<WPARAM>(startAfter), reinterpret_cast<LPARAM>(prefix.c_str())));
 }
 
-void CComboBox::ResetContent() const { SendMessage(CB_RESETCONTENT); }
-
 }  // namespace morvane::ui

@@ -1,5 +1,6 @@
-// A combo box of a dialog and its list of items. Indexes are zero-based; CB_ERR
-// (-1) stands for "none".
+// A combo box of a dialog and its list of items, attached by its handle for
+// the time it is filled or searched. Indexes are zero-based; CB_ERR (-1)
+// stands for "none".
 #pragma once
 
 #include <string>
@@ -10,6 +11,8 @@ namespace morvane::ui {
 
 class CComboBox : public CWnd {
 public:
+    using CWnd::CWnd;
+
     // The new item's index (a sorted list places it in order); CB_ERR or
     // CB_ERRSPACE when it was not added, CB_ERR also without a window.
     int AddString(const std::string& text) const;
@@ -26,7 +29,6 @@ public:
     // top), that begins with `prefix`, compared without regard to case; CB_ERR
     // when none does.
     int FindString(int startAfter, const std::string& prefix) const;
-    void ResetContent() const;
 };
 
 }  // namespace morvane::ui

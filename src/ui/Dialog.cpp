@@ -49,6 +49,22 @@ bool CDialog::UpdateData(bool saveAndValidate) {
     return !dx.Failed();
 }
 
+void CDialog::EnableItem(int id, bool enable) const { CWnd(GetDlgItem(id)).EnableWindow(enable); }
+
+bool CDialog::IsItemEnabled(int id) const { return CWnd(GetDlgItem(id)).IsWindowEnabled(); }
+
+void CDialog::CheckItem(int id, bool check) const {
+    CWnd(GetDlgItem(id)).SendMessage(BM_SETCHECK, check ? BST_CHECKED : BST_UNCHECKED);
+}
+
+bool CDialog::IsItemChecked(int id) const { return CWnd(GetDlgItem(id)).SendMessage(BM_GETCHECK) == BST_CHECKED; }
+
+void CDialog::SetItemText(int id, const std::string& text) const { CWnd(GetDlgItem(id)).SetWindowText(text); }
+
+std::string CDialog::GetItemText(int id) const { return CWnd(GetDlgItem(id)).GetWindowText(); }
+
+int CDialog::GetListIndex(int id) const { return ComboBoxItem(id).GetCurSel(); }
+
 BOOL CDialog::OnInitDialog() {
     // A dialog whose lists or controls could not be filled must not take input.
     if (!ExecuteDlgInit() || !UpdateData(false)) {

@@ -7,6 +7,9 @@
 
 #include <windows.h>
 
+#include <string>
+
+#include "ui/ComboBox.h"
 #include "ui/DataExchange.h"
 #include "ui/Wnd.h"
 
@@ -24,6 +27,19 @@ public:
     // Runs DoDataExchange; false when an exchange failed (see DataExchange.h)
     // or the dialog is not open.
     bool UpdateData(bool saveAndValidate);
+
+    // Controls by their identifier, for those that are only read or flipped.
+    // A control that is not there reads as disabled, unchecked and empty.
+    void EnableItem(int id, bool enable) const;
+    bool IsItemEnabled(int id) const;
+    void CheckItem(int id, bool check) const;
+    bool IsItemChecked(int id) const;
+    void SetItemText(int id, const std::string& text) const;
+    std::string GetItemText(int id) const;
+    // A list's selected index, CB_ERR for none.
+    int GetListIndex(int id) const;
+    // A combo box, for filling and searching its list.
+    CComboBox ComboBoxItem(int id) const { return CComboBox(GetDlgItem(id)); }
 
 protected:
     // Adds the items of the template's initialisation data to their controls,

@@ -43,10 +43,6 @@ void CWnd::EnableWindow(bool enable) const {
 
 bool CWnd::IsWindowEnabled() const { return m_hWnd && ::IsWindowEnabled(m_hWnd); }
 
-void CWnd::ShowWindow(int showCommand) const {
-    if (m_hWnd) ::ShowWindow(m_hWnd, showCommand);
-}
-
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
     return m_hWnd ? ::SendMessageA(m_hWnd, message, wParam, lParam) : 0;
 }

@@ -28,7 +28,6 @@ public:
     void EnableWindow(bool enable) const;
     // False also without a window.
     bool IsWindowEnabled() const;
-    void ShowWindow(int showCommand) const;
     // 0 without a window.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     // 0 without a window.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "res/ResourceIds.h"
 #include "support/CleanRegistry.h"
 #include "support/DialogScript.h"
 #include "support/ExpectedTexts.h"
@@ -25,36 +26,34 @@ using uidriver::WindowState;
 
 namespace {
 
-constexpr int kSettings = 1021, kLanguage = 1011;
-
 // Control identifier to text; 0 is the caption.
 using Texts = std::map<int, std::string>;
 
 const Texts kRussianAbout = {
     {0, "\xCE \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE5"},
-    {1013, "\xCF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE0: Morvane"},
-    {1014, "\xC2\xE5\xF0\xF1\xE8\xFF: 1.0.0 Final (build 300)"},
-    {1015, "\xD0\xE0\xE7\xF0\xE0\xE1\xEE\xF2\xF7\xE8\xEA: \xF0\xE0\xE7\xF0\xE0\xE1\xEE\xF2\xF7\xE8\xEA\xE8 Morvane"},
-    {1016, "Tarnwell Incorporation, 2026 \xE3."},
-    {1017, "Free of charge, without any warranty."},
-    {1018, "\xC4\xEE\xEC\xE0\xF8\xED\xFF\xFF \xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0:"},
-    {1021, "&\xCD\xE0\xF1\xF2\xF0\xEE\xE9\xEA\xE8"},
+    {IDC_PROGRAM, "\xCF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE0: Morvane"},
+    {IDC_VERSION, "\xC2\xE5\xF0\xF1\xE8\xFF: 1.0.0 Final (build 300)"},
+    {IDC_DEVELOPER, "\xD0\xE0\xE7\xF0\xE0\xE1\xEE\xF2\xF7\xE8\xEA: \xF0\xE0\xE7\xF0\xE0\xE1\xEE\xF2\xF7\xE8\xEA\xE8 Morvane"},
+    {IDC_ORGANISATION, "Tarnwell Incorporation, 2026 \xE3."},
+    {IDC_LEGAL_NOTICE, "Free of charge, without any warranty."},
+    {IDC_HOME_LABEL, "\xC4\xEE\xEC\xE0\xF8\xED\xFF\xFF \xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0:"},
+    {IDC_SETTINGS, "&\xCD\xE0\xF1\xF2\xF0\xEE\xE9\xEA\xE8"},
     {IDOK, "OK"},
-    {1000, "www.example.org"},
-    {1001, "mv@example.org"},
+    {IDC_HOME_LINK, "www.example.org"},
+    {IDC_MAIL_LINK, "mv@example.org"},
 };
 const Texts kEnglishAbout = {
     {0, "About"},
-    {1013, "Program: Morvane"},
-    {1014, "Version: 1.0.0 Final (build 300)"},
-    {1015, "Developer: Morvane developers"},
-    {1016, "Tarnwell Incorporation, 2026"},
-    {1017, "Free of charge, without any warranty."},
-    {1018, "Home page:"},
-    {1021, "&Settings"},
+    {IDC_PROGRAM, "Program: Morvane"},
+    {IDC_VERSION, "Version: 1.0.0 Final (build 300)"},
+    {IDC_DEVELOPER, "Developer: Morvane developers"},
+    {IDC_ORGANISATION, "Tarnwell Incorporation, 2026"},
+    {IDC_LEGAL_NOTICE, "Free of charge, without any warranty."},
+    {IDC_HOME_LABEL, "Home page:"},
+    {IDC_SETTINGS, "&Settings"},
     {IDOK, "OK"},
-    {1000, "www.example.org"},
-    {1001, "mv@example.org"},
+    {IDC_HOME_LINK, "www.example.org"},
+    {IDC_MAIL_LINK, "mv@example.org"},
 };
 
 void ExpectTexts(const WindowState& window, const Texts& texts) {
@@ -119,8 +118,8 @@ protected:
 
 TEST_F(AboutDialog, TextsOfTheLanguageInForce) {
     Texts developerOnly = kRussianAbout;
-    developerOnly[1015] = "Developer: Morvane developers";
-    developerOnly[1016] = "Tarnwell Incorporation, 2026";
+    developerOnly[IDC_DEVELOPER] = "Developer: Morvane developers";
+    developerOnly[IDC_ORGANISATION] = "Tarnwell Incorporation, 2026";
     WriteLanguage("developer.lng", "53=Developer:\r\n");
     struct Case {
         const char* setting;
@@ -171,9 +170,9 @@ TEST_F(AboutDialog, SettingsListTheLanguagesAndPreselectTheChoice) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.setting);
-        const auto windows = OpenAbout(c.setting, {Step::Press(kSettings), Step::Press(IDCANCEL), Step::Press(IDOK)});
+        const auto windows = OpenAbout(c.setting, {Step::Press(IDC_SETTINGS), Step::Press(IDCANCEL), Step::Press(IDOK)});
         ASSERT_EQ(windows.size(), 2u);
-        const uidriver::ControlState* list = windows[1].Control(kLanguage);
+        const uidriver::ControlState* list = windows[1].Control(IDC_LANGUAGE);
         ASSERT_NE(list, nullptr);
         EXPECT_EQ(list->items, all);
         EXPECT_EQ(list->text, c.selected);
@@ -182,8 +181,8 @@ TEST_F(AboutDialog, SettingsListTheLanguagesAndPreselectTheChoice) {
 }
 
 TEST_F(AboutDialog, OkStoresTheChoiceAndTheOpenAboutDialogChangesAtOnce) {
-    const auto windows = OpenAbout("MV_eng.lng", {Step::Press(kSettings), Step::Pick(kLanguage, "<main> (Russian)"),
-                                                  Step::Press(IDOK), Step::Snapshot(), Step::Press(kSettings),
+    const auto windows = OpenAbout("MV_eng.lng", {Step::Press(IDC_SETTINGS), Step::Pick(IDC_LANGUAGE, "<main> (Russian)"),
+                                                  Step::Press(IDOK), Step::Snapshot(), Step::Press(IDC_SETTINGS),
                                                   Step::Press(IDCANCEL), Step::Snapshot(), Step::Press(IDOK)});
     ASSERT_EQ(windows.size(), 5u);
     ExpectTexts(windows[0], kEnglishAbout);
@@ -202,7 +201,7 @@ TEST_F(AboutDialog, ChoiceDeletedMeanwhileIsStoredWithOneWarningAndTheLanguageSt
     };
     const auto windows =
         OpenAbout("MV_eng.lng",
-                  {Step::Press(kSettings), Step::Pick(kLanguage, "temp.lng"), Step::Press(IDOK), Step::Answer(IDOK),
+                  {Step::Press(IDC_SETTINGS), Step::Pick(IDC_LANGUAGE, "temp.lng"), Step::Press(IDOK), Step::Answer(IDOK),
                    Step::Snapshot(), Step::Press(IDOK)},
                   deleteWhenSettingsOpen);
     ASSERT_EQ(windows.size(), 4u);

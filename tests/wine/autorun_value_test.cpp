@@ -8,6 +8,7 @@
 
 #include "drive/AutorunCommand.h"
 #include "support/ActivityLogFile.h"
+#include "support/ChildProcess.h"
 #include "support/CleanRegistry.h"
 #include "support/Plugin.h"
 #include "support/Rundll32.h"
@@ -163,8 +164,8 @@ TEST_F(AutorunValue, CommandLineStartsTheRestore) {
     ASSERT_TRUE(value.exists);
     const std::string command(value.data.begin(), value.data.end() - 1);
     const FreshActivityLog log;
-    LogonProcess process(command);
-    const LogonRunResult run = process.Wait();
+    ChildProcess process(command);
+    const ChildRun run = process.Wait();
     ASSERT_TRUE(run.started) << "error " << run.startError;
     EXPECT_TRUE(run.finished);
     const auto record = ReadRecord("disk.iso");

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "catalogue/StoreKey.h"
-#include "plugin/MorvaneApp.h"
 #include "support/CleanRegistry.h"
+#include "support/ProgramApp.h"
 #include "support/StoredRecords.h"
 
 using namespace morvane;
@@ -24,7 +24,7 @@ TEST_F(CatalogueStore, FirstSaveCreatesTheKeyPathAndAFullRecord) {
     ASSERT_FALSE(StoreKeyExists());
     CFileInfo record = MakeRecord({"Disk.iso", "C:\\images\\Disk.iso", 'Z', 3, false, false});
     record.gap581[0] = 0x77;  // gap bytes are stored as they are
-    ASSERT_TRUE(App().SaveNewFileInfo(record));
+    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record));
 
     const auto values = StoredValues();
     ASSERT_EQ(values.size(), 1u);
@@ -34,31 +34,31 @@ TEST_F(CatalogueStore, FirstSaveCreatesTheKeyPathAndAFullRecord) {
     EXPECT_EQ(std::memcmp(values[0].data.data(), &record, sizeof record), 0);
 
     StoredImage found;
-    ASSERT_TRUE(App().FindImage("\\DISK.ISO", found));
+    ASSERT_TRUE(ProgramApp().FindImage("\\DISK.ISO", found));
     EXPECT_EQ(found.valueName, "Disk.iso");
     EXPECT_EQ(std::memcmp(&found.record, &record, sizeof record), 0);
-    ASSERT_TRUE(App().RefreshCatalogue());
-    EXPECT_NE(App().m_catalogue.Find("disk.iso"), nullptr);
-    EXPECT_EQ(App().m_catalogue.Count(), 1u);
+    ASSERT_TRUE(ProgramApp().RefreshCatalogue());
+    EXPECT_NE(ProgramApp().GetCatalogue().Find("disk.iso"), nullptr);
+    EXPECT_EQ(ProgramApp().GetCatalogue().Count(), 1u);
 }
 
 TEST_F(CatalogueStore, MountedSaveEntersTheDriveTableAnUnmountedOneLeavesIt) {
     CFileInfo record = MakeRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, false});
-    ASSERT_TRUE(App().SaveNewFileInfo(record));
-    EXPECT_EQ(App().DriveName('Q'), "disk.iso");
+    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record));
+    EXPECT_EQ(ProgramApp().DriveName('Q'), "disk.iso");
     record.mounted = 0;
-    ASSERT_TRUE(App().SaveNewFileInfo(record));
-    EXPECT_EQ(App().DriveName('Q'), "disk.iso");
+    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record));
+    EXPECT_EQ(ProgramApp().DriveName('Q'), "disk.iso");
 
     // A letter outside A to Z indexes nothing.
     for (char letter : {'\0', 'q', '[', '\xFF'}) {
         record.driveLetter = letter;
         record.mounted = 1;
-        EXPECT_TRUE(App().SaveNewFileInfo(record));
+        EXPECT_TRUE(ProgramApp().SaveNewFileInfo(record));
     }
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         if (letter != 'Q') {
-            EXPECT_EQ(App().DriveName(letter), "") << letter;
+            EXPECT_EQ(ProgramApp().DriveName(letter), "") << letter;
         }
     }
 }
@@ -66,11 +66,11 @@ TEST_F(CatalogueStore, MountedSaveEntersTheDriveTableAnUnmountedOneLeavesIt) {
 TEST_F(CatalogueStore, RefreshKeepsAnUnconfirmedMountedMark) {
     ASSERT_EQ(StoreRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, true}), ERROR_SUCCESS);
     ASSERT_EQ(StoreRecord({"boot.img", "C:\\boot.img", 'Z', 4, true, false}), ERROR_SUCCESS);
-    App().SetDriveName('Q', "stale");
-    ASSERT_TRUE(App().RefreshCatalogue());
+    ProgramApp().SetDriveName('Q', "stale");
+    ASSERT_TRUE(ProgramApp().RefreshCatalogue());
 
-    for (char letter = 'A'; letter <= 'Z'; ++letter) EXPECT_EQ(App().DriveName(letter), "") << letter;
-    const StoredImage* disk = App().m_catalogue.Find("disk.iso");
+    for (char letter = 'A'; letter <= 'Z'; ++letter) EXPECT_EQ(ProgramApp().DriveName(letter), "") << letter;
+    const StoredImage* disk = ProgramApp().GetCatalogue().Find("disk.iso");
     ASSERT_NE(disk, nullptr);
     EXPECT_EQ(disk->record.mounted, 1);
     EXPECT_EQ(disk->record.restoreAtLogon, 1);
@@ -80,11 +80,11 @@ TEST_F(CatalogueStore, RefreshKeepsAnUnconfirmedMountedMark) {
 }
 
 TEST_F(CatalogueStore, RefreshWithoutTheKeyLeavesEverythingAsItWas) {
-    ASSERT_TRUE(App().SaveNewFileInfo(MakeRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, false})));
+    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(MakeRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, false})));
     RemovePluginRegistryState();
-    EXPECT_FALSE(App().RefreshCatalogue());
-    EXPECT_EQ(App().m_catalogue.Count(), 1u);
-    EXPECT_EQ(App().DriveName('Q'), "disk.iso");
+    EXPECT_FALSE(ProgramApp().RefreshCatalogue());
+    EXPECT_EQ(ProgramApp().GetCatalogue().Count(), 1u);
+    EXPECT_EQ(ProgramApp().DriveName('Q'), "disk.iso");
     EXPECT_FALSE(StoreKeyExists()) << "the refresh never writes";
 }
 
@@ -93,8 +93,8 @@ TEST_F(CatalogueStore, RefreshReadsADamagedRecordWithinItsFields) {
     std::memset(record.findData.cFileName, 'n', sizeof record.findData.cFileName);
     std::memset(record.imagePath, 'p', sizeof record.imagePath);
     ASSERT_EQ(StoreRecord("damaged.iso", record), ERROR_SUCCESS);
-    ASSERT_TRUE(App().RefreshCatalogue());
-    const StoredImage* found = App().m_catalogue.Find("damaged.iso");
+    ASSERT_TRUE(ProgramApp().RefreshCatalogue());
+    const StoredImage* found = ProgramApp().GetCatalogue().Find("damaged.iso");
     ASSERT_NE(found, nullptr);
     EXPECT_EQ(DisplayNameOf(found->record), std::string(260, 'n'));
     EXPECT_EQ(ImagePathOf(found->record), std::string(260, 'p'));

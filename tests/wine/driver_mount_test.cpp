@@ -7,16 +7,16 @@
 
 #include <vector>
 
-#include "drive/ControlCodes.h"
 #include "drive/DeviceNames.h"
 #include "drive/Driver.h"
+#include "drive/DriverProtocol.h"
 #include "drive/ImageInfo.h"
 #include "drive/KernelPath.h"
-#include "plugin/MorvaneApp.h"
 #include "support/DriveLetters.h"
-#include "support/ExpectedTexts.h"
 #include "support/DriverRequestRecorder.h"
+#include "support/ExpectedTexts.h"
 #include "support/MessageBoxWatcher.h"
+#include "support/ProgramApp.h"
 #include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
 #include "support/StandInFixture.h"
@@ -85,13 +85,13 @@ TEST_F(DriverMountTest, AttachesEachFamilyAndTellsTheShell) {
         uint32_t number;
         bool readOnly;
     } cases[] = {
-        {kHardDiskFamily, 0, false},
-        {kCdDvdFamily, 1, false},
-        {kFloppyFamily, 3, true},
-        {kHardDiskFamily, 2, true},
+        {kFamilyHardDisk, 0, false},
+        {kFamilyCdDvd, 1, false},
+        {kFamilyFloppy, 3, true},
+        {kFamilyHardDisk, 2, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(StandInDeviceName(c.family, c.number));
+        SCOPED_TRACE(DeviceObjectName(c.family, c.number));
         ScratchImage image;
         ASSERT_TRUE(image.IsReady());
         const std::string kernelPath = KernelImagePath(image.Path());
@@ -101,7 +101,7 @@ TEST_F(DriverMountTest, AttachesEachFamilyAndTellsTheShell) {
             MessageBoxWatcher watcher;
             RecordCoreRequests();
 
-            ASSERT_EQ(DriverMount(c.number, request.data(), c.family, App()), 0);
+            ASSERT_EQ(DriverMount(c.number, request.data(), c.family, ProgramApp()), DriverResult::Done);
 
             EXPECT_TRUE(watcher.Seen().empty());
             EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define(), "open", "attach", "close", "notice"}));
@@ -149,7 +149,7 @@ TEST_F(DriverMountTest, AttachesEachFamilyAndTellsTheShell) {
 
         uint8_t answer[kQueryAnswerSize];
         size_t returned = 0;
-        ASSERT_EQ(DriverQuery(letter_, answer, &returned), 0);
+        ASSERT_EQ(DriverQuery(letter_, answer, &returned), DriverResult::Done);
         EXPECT_TRUE(AnswerNamesImage(answer, returned, kernelPath));
 
         RemoveStandInDriveLetter(letter_);
@@ -182,22 +182,22 @@ TEST_F(DriverMountTest, SendsTheKernelPathOfEveryPathForm) {
         {
             MessageBoxWatcher watcher;
             RecordCoreRequests();
-            ASSERT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), 0);
+            ASSERT_EQ(DriverMount(0, request.data(), kFamilyCdDvd, ProgramApp()), DriverResult::Done);
             EXPECT_TRUE(watcher.Seen().empty());
             ASSERT_EQ(recorder_->Controls().size(), 1u);
             EXPECT_EQ(recorder_->Controls()[0].inputLength, c.kernelPath.size() + 15);
         }
         MvStandInState state;
-        ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
+        ASSERT_TRUE(ReadStandInState(kFamilyCdDvd, 0, &state));
         EXPECT_EQ(std::string(state.imageName, state.nameLength), c.kernelPath);
         EXPECT_EQ(state.lastAttachInputLength, c.kernelPath.size() + 15);
         uint8_t answer[kQueryAnswerSize];
         size_t returned = 0;
-        ASSERT_EQ(DriverQuery(letter_, answer, &returned), 0);
+        ASSERT_EQ(DriverQuery(letter_, answer, &returned), DriverResult::Done);
         EXPECT_TRUE(AnswerNamesImage(answer, returned, c.kernelPath));
 
         RemoveStandInDriveLetter(letter_);
-        ResetStandInDevice(kCdDvdFamily, 0);
+        ResetStandInDevice(kFamilyCdDvd, 0);
     }
     EXPECT_EQ(std::string("\\??\\C:\\x.iso").size() + 15, 27u);
 }
@@ -224,7 +224,7 @@ TEST_F(DriverMountTest, LetterInUseDefinesNothing) {
 
         MessageBoxWatcher watcher;
         RecordCoreRequests();
-        EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), -1);
+        EXPECT_EQ(DriverMount(0, request.data(), kFamilyCdDvd, ProgramApp()), DriverResult::Failed);
 
         ExpectOneBox(watcher, std::string(1, c.letter) + ": " + SystemText(ERROR_BUSY));
         EXPECT_EQ(recorder_->Steps(), c.steps);
@@ -232,7 +232,7 @@ TEST_F(DriverMountTest, LetterInUseDefinesNothing) {
         ASSERT_TRUE(QueryDosDeviceA(name.c_str(), after, MAX_PATH));
         EXPECT_STREQ(after, before);
         MvStandInState state;
-        ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
+        ASSERT_TRUE(ReadStandInState(kFamilyCdDvd, 0, &state));
         EXPECT_EQ(state.attachRequests, 0u);
     }
 }
@@ -249,7 +249,7 @@ TEST_F(DriverMountTest, LetterOfAVanishedDeviceIsNotInUse) {
     const std::vector<uint8_t> request = RequestFor(image.Path(), false);
     MessageBoxWatcher watcher;
     RecordCoreRequests();
-    EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), -1);
+    EXPECT_EQ(DriverMount(0, request.data(), kFamilyCdDvd, ProgramApp()), DriverResult::Failed);
     EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define() + " failed", "message"}));
     ASSERT_EQ(watcher.Seen().size(), 1u);
     EXPECT_EQ(watcher.Seen()[0].text.rfind(std::string(1, letter_) + ": ", 0), 0u) << watcher.Seen()[0].text;
@@ -264,7 +264,7 @@ TEST_F(DriverMountTest, StoppedDriverShowsDriverMissing) {
 
     MessageBoxWatcher watcher;
     RecordCoreRequests();
-    EXPECT_EQ(DriverMount(0, request.data(), kHardDiskFamily, App()), -1);
+    EXPECT_EQ(DriverMount(0, request.data(), kFamilyHardDisk, ProgramApp()), DriverResult::Failed);
     ExpectOneBox(watcher, DriverMissingMessage());
     EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define(), "open failed", "message", Remove()}));
     EXPECT_EQ(recorder_->Opens().back().error, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
@@ -277,11 +277,11 @@ TEST_F(DriverMountTest, NumberPastTheDriversSetShowsTooManyDevices) {
     ScratchImage image;
     ASSERT_TRUE(image.IsReady());
     const std::vector<uint8_t> request = RequestFor(image.Path(), false);
-    for (int family : {kHardDiskFamily, kCdDvdFamily, kFloppyFamily}) {
+    for (int family : {kFamilyHardDisk, kFamilyCdDvd, kFamilyFloppy}) {
         SCOPED_TRACE(family);
         MessageBoxWatcher watcher;
         RecordCoreRequests();
-        EXPECT_EQ(DriverMount(MV_STANDIN_SERVED_DEVICES, request.data(), family, App()), -1);
+        EXPECT_EQ(DriverMount(MV_STANDIN_SERVED_DEVICES, request.data(), family, ProgramApp()), DriverResult::Failed);
         ExpectOneBox(watcher, TooManyDevicesMessage());
         EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define(), "open failed", "message", Remove()}));
         ExpectNoDefinition();
@@ -293,11 +293,11 @@ TEST_F(DriverMountTest, VanishedImageShowsImageNotAccessible) {
     ASSERT_TRUE(image.IsReady());
     const std::vector<uint8_t> request = RequestFor(image.Path(), false);
     ASSERT_TRUE(image.Delete());
-    const uint32_t handlesBefore = OpenHandles(kFloppyFamily, 1);
+    const uint32_t handlesBefore = OpenHandles(kFamilyFloppy, 1);
 
     MessageBoxWatcher watcher;
     RecordCoreRequests();
-    EXPECT_EQ(DriverMount(1, request.data(), kFloppyFamily, App()), -1);
+    EXPECT_EQ(DriverMount(1, request.data(), kFamilyFloppy, ProgramApp()), DriverResult::Failed);
 
     ExpectOneBox(watcher, kTextImageNotAccessible);
     EXPECT_EQ(recorder_->Steps(),
@@ -308,7 +308,7 @@ TEST_F(DriverMountTest, VanishedImageShowsImageNotAccessible) {
     EXPECT_TRUE(definitions[1].target.empty());
     ExpectNoDefinition();
     MvStandInState state;
-    ASSERT_TRUE(ReadStandInState(kFloppyFamily, 1, &state));
+    ASSERT_TRUE(ReadStandInState(kFamilyFloppy, 1, &state));
     EXPECT_EQ(state.attached, 0);
     EXPECT_EQ(state.openHandles, handlesBefore) << "a handle outlived the call";
 }
@@ -320,14 +320,14 @@ TEST_F(DriverMountTest, BusyDeviceShowsTheSystemText) {
     ScratchImage second;
     ASSERT_TRUE(first.IsReady() && second.IsReady());
     const std::vector<uint8_t> firstRequest = RequestFor(first.Path(), false);
-    ASSERT_EQ(DriverMount(2, firstRequest.data(), kCdDvdFamily, App()), 0);
+    ASSERT_EQ(DriverMount(2, firstRequest.data(), kFamilyCdDvd, ProgramApp()), DriverResult::Done);
     RemoveStandInDriveLetter(letter_);
     ASSERT_FALSE(DriveListed(letter_));
 
     MessageBoxWatcher watcher;
     const std::vector<uint8_t> secondRequest = RequestFor(second.Path(), false);
     RecordCoreRequests();
-    EXPECT_EQ(DriverMount(2, secondRequest.data(), kCdDvdFamily, App()), -1);
+    EXPECT_EQ(DriverMount(2, secondRequest.data(), kFamilyCdDvd, ProgramApp()), DriverResult::Failed);
     ExpectOneBox(watcher, "MV_FileDisk: " + SystemText(ERROR_BUSY));
     EXPECT_EQ(recorder_->Steps(),
               (Steps{"open failed", Define(), "open", "attach failed", "message", Remove(), "close"}));
@@ -347,7 +347,7 @@ TEST_F(DriverMountTest, LetterOutsideAToZIsNeverBound) {
 
         MessageBoxWatcher watcher;
         RecordCoreRequests();
-        EXPECT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), -1);
+        EXPECT_EQ(DriverMount(0, request.data(), kFamilyCdDvd, ProgramApp()), DriverResult::Failed);
         // Named by a letter that cannot end or garble the text.
         ExpectOneBox(watcher, "?: " + SystemText(ERROR_INVALID_DRIVE));
         EXPECT_EQ(recorder_->Steps(), Steps{"message"});

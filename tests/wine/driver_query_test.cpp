@@ -6,14 +6,14 @@
 #include <cstring>
 #include <vector>
 
-#include "drive/ControlCodes.h"
 #include "drive/DeviceNames.h"
 #include "drive/Driver.h"
+#include "drive/DriverProtocol.h"
 #include "drive/ImageInfo.h"
 #include "drive/KernelPath.h"
-#include "plugin/MorvaneApp.h"
 #include "support/DriverRequestRecorder.h"
 #include "support/MessageBoxWatcher.h"
+#include "support/ProgramApp.h"
 #include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
 #include "support/StandInFixture.h"
@@ -32,11 +32,11 @@ protected:
         ASSERT_TRUE(image_.IsReady());
         kernelPath_ = KernelImagePath(image_.Path());
         const std::vector<uint8_t> request = BuildAttachRequest(kernelPath_, letter_, true);
-        ASSERT_EQ(DriverMount(3, request.data(), kFloppyFamily, App()), 0);
+        ASSERT_EQ(DriverMount(3, request.data(), kFamilyFloppy, ProgramApp()), DriverResult::Done);
     }
 
     // Queries with a junk-filled answer followed by canary bytes.
-    int Query(size_t* returned) {
+    DriverResult Query(size_t* returned) {
         std::memset(answer_, kJunk, sizeof answer_);
         *returned = 0xdeadbeef;
         return DriverQuery(letter_, answer_, returned);
@@ -59,7 +59,7 @@ TEST_F(DriverQueryTest, AnswersTheAttachedImageThroughAReadOnlyOpen) {
     MessageBoxWatcher watcher;
     RecordCoreRequests();
     size_t returned = 0;
-    ASSERT_EQ(Query(&returned), 0);
+    ASSERT_EQ(Query(&returned), DriverResult::Done);
     EXPECT_EQ(recorder_->Steps(), (std::vector<std::string>{"open", "query", "close"}));
 
     EXPECT_EQ(returned, kImageInfoFixedSize + kernelPath_.size() + 1);
@@ -83,17 +83,17 @@ TEST_F(DriverQueryTest, AnswerCountsFromSixteenBytes) {
     Mount();
     const struct {
         uint32_t limit;
-        int result;
+        DriverResult result;
         size_t returned;
-    } cases[] = {{16, 0, 16}, {15, -1, 0}, {1, -1, 0}};
+    } cases[] = {{16, DriverResult::Done, 16}, {15, DriverResult::Failed, 0}, {1, DriverResult::Failed, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.limit);
-        ASSERT_TRUE(LimitStandInAnswer(kFloppyFamily, 3, c.limit));
+        ASSERT_TRUE(LimitStandInAnswer(kFamilyFloppy, 3, c.limit));
         size_t returned = 0;
         SetLastError(0xdeadbeef);
         EXPECT_EQ(Query(&returned), c.result);
         EXPECT_EQ(returned, c.returned);
-        if (c.result != 0) {
+        if (c.result != DriverResult::Done) {
             EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
         }
         EXPECT_TRUE(CanaryIntact());
@@ -106,27 +106,27 @@ TEST_F(DriverQueryTest, FailsSilentlyWithTheCause) {
     size_t returned = 0;
 
     SetLastError(0xdeadbeef);
-    EXPECT_EQ(Query(&returned), -1);
+    EXPECT_EQ(Query(&returned), DriverResult::Failed);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND)) << "letter not defined";
     EXPECT_EQ(returned, 0u);
 
     // Bound, but nothing attached.
     ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, DosDeviceName(letter_).c_str(),
-                                 StandInDeviceName(kFloppyFamily, 3).c_str()));
+                                 DeviceObjectName(kFamilyFloppy, 3).c_str()));
     SetLastError(0xdeadbeef);
-    EXPECT_EQ(Query(&returned), -1);
+    EXPECT_EQ(Query(&returned), DriverResult::Failed);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_READY));
     EXPECT_EQ(returned, 0u);
 
     // A volume that is not the driver's refuses the request.
     uint8_t answer[kQueryAnswerSize];
     SetLastError(0xdeadbeef);
-    EXPECT_EQ(DriverQuery('C', answer, &returned), -1);
+    EXPECT_EQ(DriverQuery('C', answer, &returned), DriverResult::Failed);
     EXPECT_NE(GetLastError(), 0xdeadbeefu);
     EXPECT_NE(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
 
     SetLastError(0xdeadbeef);
-    EXPECT_EQ(DriverQuery('a', answer, &returned), -1);
+    EXPECT_EQ(DriverQuery('a', answer, &returned), DriverResult::Failed);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_DRIVE));
 
     EXPECT_TRUE(watcher.Seen().empty());

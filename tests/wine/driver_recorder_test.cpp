@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <winioctl.h>
 
-#include "drive/ControlCodes.h"
+#include "drive/DriverProtocol.h"
 #include "drive/DeviceNames.h"
 #include "drive/Driver.h"
 #include "drive/ImageInfo.h"
@@ -27,12 +27,12 @@ class Recorder : public StandInTest {
 protected:
     void Bind(int family, uint32_t number) {
         ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, DosDeviceName(letter_).c_str(),
-                                     StandInDeviceName(family, number).c_str()));
+                                     DeviceObjectName(family, number).c_str()));
     }
 
     // Binds the letter to CD/DVD device 0 with `image` attached.
     void BindAttached(const std::string& imagePath) {
-        Bind(kCdDvdFamily, 0);
+        Bind(kFamilyCdDvd, 0);
         const win32::FileHandle volume(CreateFileA(VolumePath(letter_).c_str(), GENERIC_READ | GENERIC_WRITE,
                                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
                                                    nullptr));
@@ -75,7 +75,7 @@ TEST_F(Recorder, SeesTheTestProgramsCoreAndLetsGoAgain) {
     {
         DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
         ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
-        ASSERT_EQ(DriverQuery(letter_, answer, &returned), 0);
+        ASSERT_EQ(DriverQuery(letter_, answer, &returned), DriverResult::Done);
 
         const auto opens = recorder.Opens();
         ASSERT_EQ(opens.size(), 1u);
@@ -89,7 +89,7 @@ TEST_F(Recorder, SeesTheTestProgramsCoreAndLetsGoAgain) {
     DriverRequestRecorder later(GetModuleHandleA(nullptr));
     ASSERT_TRUE(later.IsActive());
     later.Clear();
-    ASSERT_EQ(DriverQuery(letter_, answer, &returned), 0);
+    ASSERT_EQ(DriverQuery(letter_, answer, &returned), DriverResult::Done);
     EXPECT_EQ(later.Opens().size(), 1u) << "a removed recorder still records, or the new one is not called";
 }
 
@@ -117,7 +117,7 @@ TEST_F(Recorder, SeesTheLoadedPlugin) {
 }
 
 TEST_F(Recorder, FailsLocksOnlyWhenTold) {
-    Bind(kCdDvdFamily, 0);
+    Bind(kFamilyCdDvd, 0);
     DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
     ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
     const win32::FileHandle volume = OpenVolume();
@@ -144,7 +144,7 @@ TEST_F(Recorder, FailsLocksOnlyWhenTold) {
 // Wine reports a failed dismount after passing it on; with the driver's
 // count as proof, the recorder reports what Windows would.
 TEST_F(Recorder, DismountThatReachedTheDriverSucceeds) {
-    Bind(kCdDvdFamily, 0);
+    Bind(kFamilyCdDvd, 0);
     DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
     ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
     const win32::FileHandle volume = OpenVolume();
@@ -160,7 +160,7 @@ TEST_F(Recorder, DismountThatReachedTheDriverSucceeds) {
 // Wine opens a device whose driver refused the open; Windows reports
 // ERROR_FILE_NOT_FOUND, and so does the recorder.
 TEST_F(Recorder, RefusedDeviceOpenFailsAsOnWindows) {
-    Bind(kHardDiskFamily, MV_STANDIN_SERVED_DEVICES);
+    Bind(kFamilyHardDisk, MV_STANDIN_SERVED_DEVICES);
     DriverRequestRecorder recorder(GetModuleHandleA(nullptr));
     ASSERT_TRUE(recorder.IsActive()) << recorder.Why();
     SetLastError(0xdeadbeef);
@@ -176,7 +176,7 @@ TEST_F(Recorder, OnlyOneRecordsAtATime) {
     DriverRequestRecorder second(GetModuleHandleA(nullptr));
     EXPECT_FALSE(second.IsActive());
     EXPECT_FALSE(second.Why().empty());
-    Bind(kCdDvdFamily, 0);
+    Bind(kFamilyCdDvd, 0);
     EXPECT_TRUE(OpenVolume());
     EXPECT_EQ(first.Opens().size(), 1u);
 }

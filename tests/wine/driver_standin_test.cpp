@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "drive/ControlCodes.h"
+#include "drive/DriverProtocol.h"
 #include "drive/DeviceNames.h"
 #include "drive/ImageInfo.h"
 #include "drive/KernelPath.h"
@@ -26,7 +26,7 @@ protected:
     // Binds the letter to a device and opens its volume.
     win32::FileHandle Bind(int family, uint32_t number, DWORD access = GENERIC_READ | GENERIC_WRITE) {
         EXPECT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, DosDeviceName(letter_).c_str(),
-                                     StandInDeviceName(family, number).c_str()));
+                                     DeviceObjectName(family, number).c_str()));
         return Open(access);
     }
     win32::FileHandle Open(DWORD access) const {
@@ -53,9 +53,9 @@ bool Attach(HANDLE volume, const std::vector<uint8_t>& request) {
 TEST_F(StandIn, StartsOnceAndServesTheFirstNumbersOfEachFamily) {
     std::string why;
     EXPECT_TRUE(EnsureStandInDriverRunning(&why)) << why;
-    for (int family : {kHardDiskFamily, kCdDvdFamily, kFloppyFamily}) {
+    for (int family : {kFamilyHardDisk, kFamilyCdDvd, kFamilyFloppy}) {
         for (uint32_t number : {0u, 3u, 4u, MV_STANDIN_DEVICE_NUMBERS - 1}) {
-            SCOPED_TRACE(StandInDeviceName(family, number));
+            SCOPED_TRACE(DeviceObjectName(family, number));
             MvStandInState state;
             ASSERT_TRUE(ReadStandInState(family, number, &state));
             EXPECT_EQ(state.served, number < MV_STANDIN_SERVED_DEVICES ? 1 : 0);
@@ -69,7 +69,7 @@ TEST_F(StandIn, KeepsAndAnswersTheAttachedNameUntilDetached) {
     ScratchImage image;
     ASSERT_TRUE(image.IsReady());
     const std::string kernelPath = KernelImagePath(image.Path());
-    const win32::FileHandle volume = Bind(kCdDvdFamily, 0);
+    const win32::FileHandle volume = Bind(kFamilyCdDvd, 0);
     ASSERT_TRUE(volume) << GetLastError();
 
     ASSERT_TRUE(Attach(volume.Get(), BuildAttachRequest(kernelPath, letter_, true))) << GetLastError();
@@ -124,7 +124,7 @@ TEST_F(StandIn, RefusesAttachRequestsItCannotServe) {
         {"empty name", BuildAttachRequest("", 'Q', false), ERROR_INVALID_PARAMETER},
         {"short input", std::vector<uint8_t>(11, 0), ERROR_INVALID_PARAMETER},
     };
-    const win32::FileHandle volume = Bind(kCdDvdFamily, 0);
+    const win32::FileHandle volume = Bind(kFamilyCdDvd, 0);
     ASSERT_TRUE(volume);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -142,17 +142,17 @@ TEST_F(StandIn, QueryAnswerHonoursTheLimitAndTheOutputSize) {
     ScratchImage image;
     ASSERT_TRUE(image.IsReady());
     const std::string kernelPath = KernelImagePath(image.Path());
-    const win32::FileHandle volume = Bind(kCdDvdFamily, 0);
+    const win32::FileHandle volume = Bind(kFamilyCdDvd, 0);
     ASSERT_TRUE(volume);
     ASSERT_TRUE(Attach(volume.Get(), BuildAttachRequest(kernelPath, letter_, false)));
 
     uint8_t answer[kQueryAnswerSize];
     DWORD returned = 0;
-    ASSERT_TRUE(LimitStandInAnswer(kCdDvdFamily, 0, 15));
+    ASSERT_TRUE(LimitStandInAnswer(kFamilyCdDvd, 0, 15));
     EXPECT_TRUE(Send(volume.Get(), MV_IOCTL_QUERY_IMAGE, nullptr, 0, answer, sizeof answer, &returned));
     EXPECT_EQ(returned, 15u);
 
-    ASSERT_TRUE(LimitStandInAnswer(kCdDvdFamily, 0, 0));
+    ASSERT_TRUE(LimitStandInAnswer(kFamilyCdDvd, 0, 0));
     SetLastError(0xdeadbeef);
     EXPECT_FALSE(Send(volume.Get(), MV_IOCTL_QUERY_IMAGE, nullptr, 0, answer,
                       static_cast<DWORD>(kImageInfoFixedSize + kernelPath.size() - 1)));
@@ -163,7 +163,7 @@ TEST_F(StandIn, QueryAnswerHonoursTheLimitAndTheOutputSize) {
 TEST_F(StandIn, ReadOnlyHandleCanQueryButNotAttach) {
     ScratchImage image;
     ASSERT_TRUE(image.IsReady());
-    const win32::FileHandle volume = Bind(kCdDvdFamily, 0, GENERIC_READ);
+    const win32::FileHandle volume = Bind(kFamilyCdDvd, 0, GENERIC_READ);
     ASSERT_TRUE(volume);
     SetLastError(0xdeadbeef);
     EXPECT_FALSE(Attach(volume.Get(), BuildAttachRequest(KernelImagePath(image.Path()), letter_, false)));
@@ -173,7 +173,7 @@ TEST_F(StandIn, ReadOnlyHandleCanQueryButNotAttach) {
 // Wine 8: lock and unlock are answered by Wine and never reach the driver; a
 // dismount reaches it, yet the caller gets FALSE with error 66.
 TEST_F(StandIn, WineDifferencesInVolumeRequests) {
-    const win32::FileHandle volume = Bind(kCdDvdFamily, 0);
+    const win32::FileHandle volume = Bind(kFamilyCdDvd, 0);
     ASSERT_TRUE(volume);
     EXPECT_TRUE(Send(volume.Get(), FSCTL_LOCK_VOLUME, nullptr, 0));
     SetLastError(0xdeadbeef);
@@ -194,7 +194,7 @@ TEST_F(StandIn, WineDifferencesInVolumeRequests) {
 TEST_F(StandIn, WineOpensARefusedNumberThatServesNothing) {
     ScratchImage image;
     ASSERT_TRUE(image.IsReady());
-    const win32::FileHandle volume = Bind(kFloppyFamily, MV_STANDIN_SERVED_DEVICES);
+    const win32::FileHandle volume = Bind(kFamilyFloppy, MV_STANDIN_SERVED_DEVICES);
     ASSERT_TRUE(volume) << "Wine now reports the refusal: error " << GetLastError();
     SetLastError(0xdeadbeef);
     EXPECT_FALSE(Attach(volume.Get(), BuildAttachRequest(KernelImagePath(image.Path()), letter_, false)));
@@ -203,22 +203,22 @@ TEST_F(StandIn, WineOpensARefusedNumberThatServesNothing) {
 
 TEST_F(StandIn, ClosedHandlesAreCountedOut) {
     MvStandInState before;
-    ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &before));
+    ASSERT_TRUE(ReadStandInState(kFamilyCdDvd, 0, &before));
     {
-        const win32::FileHandle volume = Bind(kCdDvdFamily, 0);
+        const win32::FileHandle volume = Bind(kFamilyCdDvd, 0);
         ASSERT_TRUE(volume);
         MvStandInState open;
-        ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &open));
+        ASSERT_TRUE(ReadStandInState(kFamilyCdDvd, 0, &open));
         EXPECT_EQ(open.openHandles, before.openHandles + 1);
     }
     MvStandInState after;
-    ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &after));
+    ASSERT_TRUE(ReadStandInState(kFamilyCdDvd, 0, &after));
     EXPECT_EQ(after.openHandles, before.openHandles);
 }
 
 TEST_F(StandIn, StoppingRemovesItsDevicesUntilStartedAgain) {
     ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, DosDeviceName(letter_).c_str(),
-                                 StandInDeviceName(kHardDiskFamily, 0).c_str()));
+                                 DeviceObjectName(kFamilyHardDisk, 0).c_str()));
     std::string why;
     ASSERT_TRUE(StopStandInDriver(&why)) << why;
     SetLastError(0xdeadbeef);

@@ -8,16 +8,16 @@
 
 #include <vector>
 
-#include "drive/ControlCodes.h"
 #include "drive/DeviceNames.h"
 #include "drive/Driver.h"
+#include "drive/DriverProtocol.h"
 #include "drive/ImageInfo.h"
 #include "drive/KernelPath.h"
-#include "plugin/MorvaneApp.h"
 #include "support/DriveLetters.h"
-#include "support/ExpectedTexts.h"
 #include "support/DriverRequestRecorder.h"
+#include "support/ExpectedTexts.h"
 #include "support/MessageBoxWatcher.h"
+#include "support/ProgramApp.h"
 #include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
 #include "support/StandInFixture.h"
@@ -34,13 +34,13 @@ protected:
     void Mount() {
         ASSERT_TRUE(image_.IsReady());
         const std::vector<uint8_t> request = BuildAttachRequest(KernelImagePath(image_.Path()), letter_, false);
-        ASSERT_EQ(DriverMount(0, request.data(), kCdDvdFamily, App()), 0);
+        ASSERT_EQ(DriverMount(0, request.data(), kFamilyCdDvd, ProgramApp()), DriverResult::Done);
         ASSERT_TRUE(DriveListed(letter_));
     }
 
     MvStandInState State() const {
         MvStandInState state;
-        EXPECT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
+        EXPECT_TRUE(ReadStandInState(kFamilyCdDvd, 0, &state));
         return state;
     }
 
@@ -62,7 +62,7 @@ TEST_F(DriverUnmountTest, DetachesDismountsAndRemovesTheLetter) {
             MessageBoxWatcher watcher;
             RecordCoreRequests();
 
-            ASSERT_EQ(DriverUnmount(letter_, force, App()), 0);
+            ASSERT_EQ(DriverUnmount(letter_, force, ProgramApp()), DriverResult::Done);
 
             EXPECT_TRUE(watcher.Seen().empty());
             if (force) {
@@ -94,7 +94,7 @@ TEST_F(DriverUnmountTest, DetachesDismountsAndRemovesTheLetter) {
         EXPECT_EQ(state.detachRequests, 1u);
         EXPECT_EQ(state.dismountRequests, 1u);
         EXPECT_EQ(state.openHandles, handlesBefore) << "a handle outlived the call";
-        ResetStandInDevice(kCdDvdFamily, 0);
+        ResetStandInDevice(kFamilyCdDvd, 0);
     }
 }
 
@@ -108,7 +108,7 @@ TEST_F(DriverUnmountTest, RefusedLockChangesNothing) {
         recorder_->FailLocks(error);
         SetLastError(0xdeadbeef);
 
-        EXPECT_EQ(DriverUnmount(letter_, false, App()), -2);
+        EXPECT_EQ(DriverUnmount(letter_, false, ProgramApp()), DriverResult::LockRefused);
 
         EXPECT_EQ(GetLastError(), error) << "the lock's own error, even after the clean-up";
         EXPECT_TRUE(watcher.Seen().empty());
@@ -119,7 +119,7 @@ TEST_F(DriverUnmountTest, RefusedLockChangesNothing) {
     // Forced, no lock is asked for: the refusal does not matter.
     RecordCoreRequests();
     recorder_->FailLocks(ERROR_ACCESS_DENIED);
-    EXPECT_EQ(DriverUnmount(letter_, true, App()), 0);
+    EXPECT_EQ(DriverUnmount(letter_, true, ProgramApp()), DriverResult::Done);
     EXPECT_EQ(recorder_->ControlCodes(), (std::vector<DWORD>{MV_IOCTL_DETACH_IMAGE, FSCTL_DISMOUNT_VOLUME}));
     EXPECT_FALSE(DriveListed(letter_));
 }
@@ -127,7 +127,7 @@ TEST_F(DriverUnmountTest, RefusedLockChangesNothing) {
 TEST_F(DriverUnmountTest, UndefinedLetterIsReported) {
     MessageBoxWatcher watcher;
     RecordCoreRequests();
-    EXPECT_EQ(DriverUnmount(letter_, false, App()), -1);
+    EXPECT_EQ(DriverUnmount(letter_, false, ProgramApp()), DriverResult::Failed);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, std::string(1, letter_) + ": " + SystemText(ERROR_FILE_NOT_FOUND));
@@ -139,10 +139,10 @@ TEST_F(DriverUnmountTest, UndefinedLetterIsReported) {
 // letter stays, as nothing is rolled back.
 TEST_F(DriverUnmountTest, RefusedDetachNamesTheDriverAndKeepsTheLetter) {
     ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, DosDeviceName(letter_).c_str(),
-                                 StandInDeviceName(kCdDvdFamily, 0).c_str()));
+                                 DeviceObjectName(kFamilyCdDvd, 0).c_str()));
     MessageBoxWatcher watcher;
     RecordCoreRequests();
-    EXPECT_EQ(DriverUnmount(letter_, true, App()), -1);
+    EXPECT_EQ(DriverUnmount(letter_, true, ProgramApp()), DriverResult::Failed);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "MV_FileDisk: " + SystemText(ERROR_NOT_READY));
@@ -155,7 +155,7 @@ TEST_F(DriverUnmountTest, RefusedDetachNamesTheDriverAndKeepsTheLetter) {
 TEST_F(DriverUnmountTest, WinesFailedDismountLeavesTheLetterDefined) {
     Mount();
     MessageBoxWatcher watcher;
-    EXPECT_EQ(DriverUnmount(letter_, true, App()), -1);
+    EXPECT_EQ(DriverUnmount(letter_, true, ProgramApp()), DriverResult::Failed);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, std::string(1, letter_) + ": " + SystemText(ERROR_BAD_DEV_TYPE));
@@ -169,7 +169,7 @@ TEST_F(DriverUnmountTest, LetterOutsideAToZIsNeverOpened) {
         SCOPED_TRACE(static_cast<int>(letter));
         MessageBoxWatcher watcher;
         RecordCoreRequests();
-        EXPECT_EQ(DriverUnmount(letter, true, App()), -1);
+        EXPECT_EQ(DriverUnmount(letter, true, ProgramApp()), DriverResult::Failed);
         EXPECT_EQ(watcher.Seen().size(), 1u);
         EXPECT_EQ(recorder_->Steps(), Steps{"message"});
     }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "res/ResourceIds.h"
 #include "support/CleanRegistry.h"
 #include "support/DialogScript.h"
 #include "support/FileBytes.h"
@@ -24,8 +25,6 @@ using namespace morvane::test;
 using uidriver::Step;
 
 namespace {
-
-constexpr int kHomeLink = 1000, kMailLink = 1001;
 
 std::atomic<int> gBeeps{0};
 BOOL WINAPI CountBeep(UINT type) {
@@ -123,18 +122,18 @@ TEST_F(Hyperlinks, ClickOpensTheTargetThroughTheShellOrTheWebPageHandler) {
         std::string message;               // empty: none
     };
     const std::vector<Case> cases = {
-        {"shell", kHomeLink, Recorder() + " %1", std::nullopt, url, ""},
-        {"shell, mail", kMailLink, std::nullopt, std::nullopt, "mailto:mv@example.org", ""},
-        {"web-page handler, quoted", kHomeLink, std::nullopt, Recorder() + " \"%1\" --new", url, ""},
-        {"web-page handler, bare", kHomeLink, std::nullopt, Recorder() + " %1", url, ""},
-        {"web-page handler, no room for the file", kHomeLink, std::nullopt, Recorder(), url, ""},
-        {"neither", kHomeLink, std::nullopt, std::nullopt, "", "Failed to execute the command.\r\nError code: 2."},
-        {"too long to run", kHomeLink, std::nullopt, Recorder() + " " + tooLong + " \"%1\"", "",
+        {"shell", IDC_HOME_LINK, Recorder() + " %1", std::nullopt, url, ""},
+        {"shell, mail", IDC_MAIL_LINK, std::nullopt, std::nullopt, "mailto:mv@example.org", ""},
+        {"web-page handler, quoted", IDC_HOME_LINK, std::nullopt, Recorder() + " \"%1\" --new", url, ""},
+        {"web-page handler, bare", IDC_HOME_LINK, std::nullopt, Recorder() + " %1", url, ""},
+        {"web-page handler, no room for the file", IDC_HOME_LINK, std::nullopt, Recorder(), url, ""},
+        {"neither", IDC_HOME_LINK, std::nullopt, std::nullopt, "", "Failed to execute the command.\r\nError code: 2."},
+        {"too long to run", IDC_HOME_LINK, std::nullopt, Recorder() + " " + tooLong + " \"%1\"", "",
          "Failed to execute the command.\r\nError code: 2."},
         // Nothing to run but the address itself.
-        {"web-page handler, empty", kHomeLink, std::nullopt, std::string(), "",
+        {"web-page handler, empty", IDC_HOME_LINK, std::nullopt, std::string(), "",
          "Failed to execute the command.\r\nError code: 2."},
-        {"web-page handler, the file alone", kHomeLink, std::nullopt, std::string(" \"%1\""), "",
+        {"web-page handler, the file alone", IDC_HOME_LINK, std::nullopt, std::string(" \"%1\""), "",
          "Failed to execute the command.\r\nError code: 2."},
     };
     for (const Case& c : cases) {

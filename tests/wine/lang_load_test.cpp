@@ -5,13 +5,13 @@
 
 #include <string>
 
-#include "plugin/MorvaneApp.h"
 #include "support/CleanRegistry.h"
 #include "support/CurrentDirectory.h"
 #include "support/ExpectedTexts.h"
 #include "support/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
+#include "support/ProgramApp.h"
 #include "support/ScratchFolder.h"
 
 using namespace morvane;
@@ -25,16 +25,16 @@ protected:
         CleanRegistryTest::SetUp();
         ASSERT_TRUE(folder_.IsReady());
         ASSERT_TRUE(WriteFileBytes(Path("first.lng"), "First\r\n1=one\r\n2=two\r\n"));
-        ASSERT_TRUE(App().CMLangApp::LoadLanguage(Path("first.lng"), true));
-        ASSERT_EQ(App().LangText(1, "builtin"), "one");
+        ASSERT_TRUE(ProgramApp().LoadLanguageFile(Path("first.lng"), true));
+        ASSERT_EQ(ProgramApp().LangText(1, "builtin"), "one");
     }
 
     std::string Path(const std::string& name) const { return folder_.Path() + name; }
 
     // The table still holds what SetUp loaded.
     void ExpectFirstTable() const {
-        EXPECT_EQ(App().LangText(1, "builtin"), "one");
-        EXPECT_EQ(App().LangText(2, "builtin"), "two");
+        EXPECT_EQ(ProgramApp().LangText(1, "builtin"), "one");
+        EXPECT_EQ(ProgramApp().LangText(2, "builtin"), "two");
     }
 
     ScratchFolder folder_;
@@ -45,41 +45,41 @@ protected:
 
 TEST_F(LangLoad, FileReplacesTheWholeTable) {
     ASSERT_TRUE(WriteFileBytes(Path("second.lng"), "2=zwei\r\n3=drei"));
-    EXPECT_TRUE(App().CMLangApp::LoadLanguage(Path("second.lng"), false));
-    EXPECT_EQ(App().LangText(1, "builtin"), "builtin");
-    EXPECT_EQ(App().LangText(2, "builtin"), "zwei");
-    EXPECT_EQ(App().LangText(3, "builtin"), "drei");
+    EXPECT_TRUE(ProgramApp().LoadLanguageFile(Path("second.lng"), false));
+    EXPECT_EQ(ProgramApp().LangText(1, "builtin"), "builtin");
+    EXPECT_EQ(ProgramApp().LangText(2, "builtin"), "zwei");
+    EXPECT_EQ(ProgramApp().LangText(3, "builtin"), "drei");
 }
 
 TEST_F(LangLoad, FileWithoutValidLinesEmptiesTheTable) {
     ASSERT_TRUE(WriteFileBytes(Path("titles.lng"), "Only a title\r\n\r\n x=1\r\n"));
-    EXPECT_TRUE(App().CMLangApp::LoadLanguage(Path("titles.lng"), true));
+    EXPECT_TRUE(ProgramApp().LoadLanguageFile(Path("titles.lng"), true));
     std::string text = "untouched";
-    EXPECT_FALSE(App().GetLangString(1, text));
+    EXPECT_FALSE(ProgramApp().GetLangString(1, text));
     EXPECT_EQ(text, "untouched");
 }
 
 TEST_F(LangLoad, RelativeNameIsResolvedAgainstTheCurrentDirectory) {
     ASSERT_TRUE(WriteFileBytes(Path("sub\\second.lng"), "1=relative\r\n"));
     ASSERT_TRUE(SetCurrentDirectoryA(Path("sub").c_str()));
-    EXPECT_TRUE(App().CMLangApp::LoadLanguage("second.lng", true));
-    EXPECT_EQ(App().LangText(1, "builtin"), "relative");
+    EXPECT_TRUE(ProgramApp().LoadLanguageFile("second.lng", true));
+    EXPECT_EQ(ProgramApp().LangText(1, "builtin"), "relative");
     ASSERT_TRUE(WriteFileBytes(Path("up.lng"), "1=up\r\n"));
-    EXPECT_TRUE(App().CMLangApp::LoadLanguage(".\\x\\..\\..\\up.lng", true));
-    EXPECT_EQ(App().LangText(1, "builtin"), "up");
+    EXPECT_TRUE(ProgramApp().LoadLanguageFile(".\\x\\..\\..\\up.lng", true));
+    EXPECT_EQ(ProgramApp().LangText(1, "builtin"), "up");
 }
 
 TEST_F(LangLoad, EmptyNameLoadsNothingAndSucceeds) {
     MessageBoxWatcher watcher;
-    EXPECT_TRUE(App().CMLangApp::LoadLanguage("", false));
+    EXPECT_TRUE(ProgramApp().LoadLanguageFile("", false));
     EXPECT_TRUE(watcher.Seen().empty());
     ExpectFirstTable();
 }
 
 TEST_F(LangLoad, QuietMissingFileKeepsTheTableSilently) {
     MessageBoxWatcher watcher;
-    EXPECT_FALSE(App().CMLangApp::LoadLanguage(Path("missing.lng"), true));
-    EXPECT_FALSE(App().LoadLanguage("missing.lng", true));
+    EXPECT_FALSE(ProgramApp().LoadLanguageFile(Path("missing.lng"), true));
+    EXPECT_FALSE(ProgramApp().LoadLanguage("missing.lng", true));
     EXPECT_TRUE(watcher.Seen().empty());
     ExpectFirstTable();
 }
@@ -89,7 +89,7 @@ TEST_F(LangLoad, MissingFileIsReportedOnceInBothLanguages) {
     // A missing file, a folder, and a path too long to resolve in 260 bytes.
     for (const std::string& name : {Path("missing.lng"), folder_.Path(), tooLong}) {
         MessageBoxWatcher watcher;
-        EXPECT_FALSE(App().CMLangApp::LoadLanguage(name, false)) << name;
+        EXPECT_FALSE(ProgramApp().LoadLanguageFile(name, false)) << name;
         const auto seen = watcher.Seen();
         ASSERT_EQ(seen.size(), 1u) << name;
         EXPECT_EQ(seen[0].text, kTextLanguageFileMissing);
@@ -104,19 +104,19 @@ TEST_F(LangLoad, MissingFileIsReportedOnceInBothLanguages) {
 
 TEST_F(LangLoad, MainMarkAnywhereSelectsTheBuiltinTexts) {
     for (const char* setting : {"<main> (Russian)", "<main>", "x<main>", "Russian <main>.lng", "((<main>))"}) {
-        ASSERT_TRUE(App().CMLangApp::LoadLanguage(Path("first.lng"), true));
+        ASSERT_TRUE(ProgramApp().LoadLanguageFile(Path("first.lng"), true));
         MessageBoxWatcher watcher;
-        EXPECT_TRUE(App().LoadLanguage(setting, false)) << setting;
+        EXPECT_TRUE(ProgramApp().LoadLanguage(setting, false)) << setting;
         EXPECT_TRUE(watcher.Seen().empty()) << setting;
         std::string text = "untouched";
-        EXPECT_FALSE(App().GetLangString(1, text)) << setting;
-        EXPECT_EQ(App().LangText(1001), kTextFileNotFound) << setting;
+        EXPECT_FALSE(ProgramApp().GetLangString(1, text)) << setting;
+        EXPECT_EQ(ProgramApp().LangText(1001), kTextFileNotFound) << setting;
     }
 }
 
 TEST_F(LangLoad, MainMarkIsCaseSensitive) {
     // Taken for a file name, which is missing.
-    EXPECT_FALSE(App().LoadLanguage("<MAIN> (Russian)", true));
+    EXPECT_FALSE(ProgramApp().LoadLanguage("<MAIN> (Russian)", true));
     ExpectFirstTable();
 }
 
@@ -128,12 +128,12 @@ TEST_F(LangLoad, NameIsLookedUpInTheLanguageFolderOfTheModule) {
     ASSERT_TRUE(WriteFileBytes(Path("Language\\" + name), "1=in the current directory\r\n"));
     ASSERT_TRUE(SetCurrentDirectoryA(folder_.Path().c_str()));
 
-    const bool loaded = App().LoadLanguage(name, true);
-    const std::string text = App().LangText(1, "builtin");
-    App().m_strLangFile = name;
-    App().CMLangApp::LoadLanguage(Path("first.lng"), true);
-    const bool reloaded = App().ReloadLanguage(true);
-    const std::string reloadedText = App().LangText(1, "builtin");
+    const bool loaded = ProgramApp().LoadLanguage(name, true);
+    const std::string text = ProgramApp().LangText(1, "builtin");
+    ProgramApp().ChooseLanguage(name);
+    ProgramApp().LoadLanguageFile(Path("first.lng"), true);
+    const bool reloaded = ProgramApp().ReloadLanguage(true);
+    const std::string reloadedText = ProgramApp().LangText(1, "builtin");
     DeleteFileA(besideModule.c_str());
 
     EXPECT_TRUE(loaded);
@@ -143,11 +143,15 @@ TEST_F(LangLoad, NameIsLookedUpInTheLanguageFolderOfTheModule) {
 }
 
 TEST_F(LangLoad, ReloadOfAMissingChoiceWarnsAndKeepsTheLanguage) {
-    App().m_strLangFile = "deleted_meanwhile.lng";
+    {
+        MessageBoxWatcher choosing;
+        ProgramApp().ChooseLanguage("deleted_meanwhile.lng");
+        EXPECT_EQ(choosing.Seen().size(), 1u);
+    }
     MessageBoxWatcher watcher;
-    EXPECT_FALSE(App().ReloadLanguage(false));
+    EXPECT_FALSE(ProgramApp().ReloadLanguage(false));
     EXPECT_EQ(watcher.Seen().size(), 1u);
-    EXPECT_EQ(App().m_strLangFile, "deleted_meanwhile.lng");
+    EXPECT_EQ(ProgramApp().LanguageSetting(), "deleted_meanwhile.lng");
     ExpectFirstTable();
 }
 
@@ -157,7 +161,7 @@ TEST_F(LangLoad, DeviceOrFolderIsAMissingFile) {
     for (const std::string name : {"COM1", "CON", "NUL", "LPT1.lng", "folder.lng"}) {
         SCOPED_TRACE(name);
         MessageBoxWatcher watcher;
-        EXPECT_FALSE(App().CMLangApp::LoadLanguage(Path(name), false));
+        EXPECT_FALSE(ProgramApp().LoadLanguageFile(Path(name), false));
         EXPECT_EQ(watcher.Seen().size(), 1u) << "the language file is missing";
         ExpectFirstTable();
     }
@@ -172,7 +176,7 @@ TEST_F(LangLoad, FormattedTextsNeedTheirOwnConversions) {
                                "1011=Error code: %5d (100%%).\r\n"
                                "1001=100% sure %s\r\n"
                                "1009=\r\n"));
-    ASSERT_TRUE(App().CMLangApp::LoadLanguage(Path("formats.lng"), true));
+    ASSERT_TRUE(ProgramApp().LoadLanguageFile(Path("formats.lng"), true));
     struct Case {
         uint32_t id;
         std::string expected;
@@ -187,23 +191,23 @@ TEST_F(LangLoad, FormattedTextsNeedTheirOwnConversions) {
         {1009, ""},                                            // an empty translation is shown
         {1012, kTextDriverMissing},                            // not translated
     };
-    for (const Case& c : cases) EXPECT_EQ(App().LangText(c.id), c.expected) << c.id;
+    for (const Case& c : cases) EXPECT_EQ(ProgramApp().LangText(c.id), c.expected) << c.id;
     // The caller's own built-in text is the one compared.
-    EXPECT_EQ(App().LangText(1004, "%s|%s"), "%s has %s");
-    EXPECT_EQ(App().LangText(1006, "%s"), "%s");
+    EXPECT_EQ(ProgramApp().LangText(1004, "%s|%s"), "%s has %s");
+    EXPECT_EQ(ProgramApp().LangText(1006, "%s"), "%s");
     // The table itself keeps what the file says.
     std::string stored;
-    EXPECT_TRUE(App().GetLangString(1004, stored));
+    EXPECT_TRUE(ProgramApp().GetLangString(1004, stored));
     EXPECT_EQ(stored, "%s has %s");
 }
 
 TEST_F(LangLoad, LookupWithoutBuiltinText) {
     ASSERT_TRUE(WriteFileBytes(Path("dev.lng"), "53=Developer:\r\n54=never shown\r\n"));
-    ASSERT_TRUE(App().CMLangApp::LoadLanguage(Path("dev.lng"), true));
+    ASSERT_TRUE(ProgramApp().LoadLanguageFile(Path("dev.lng"), true));
     std::string text;
-    EXPECT_TRUE(App().GetLangString(53, text));
+    EXPECT_TRUE(ProgramApp().GetLangString(53, text));
     EXPECT_EQ(text, "Developer:");
-    EXPECT_EQ(App().LangText(53), "Developer:");
-    EXPECT_EQ(App().LangText(99999), "");
-    EXPECT_EQ(App().LangText(7, nullptr), "");
+    EXPECT_EQ(ProgramApp().LangText(53), "Developer:");
+    EXPECT_EQ(ProgramApp().LangText(99999), "");
+    EXPECT_EQ(ProgramApp().LangText(7, nullptr), "");
 }

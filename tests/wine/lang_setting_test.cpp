@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "lang/LangSetting.h"
 #include "lang/SettingsKey.h"
-#include "plugin/MorvaneApp.h"
 #include "support/CleanRegistry.h"
 #include "support/StoredLangSetting.h"
 #include "win32/RegKey.h"
@@ -18,11 +18,7 @@ namespace {
 
 class LangSetting : public CleanRegistryTest {};
 
-std::string ReadSetting() {
-    App().m_strLangFile = "junk from before";
-    App().ReadLangSetting();
-    return App().m_strLangFile;
-}
+std::string ReadSetting() { return ReadLangSetting(); }
 
 std::string Zeros(const std::string& text) { return text + std::string(1, '\0'); }
 
@@ -95,9 +91,8 @@ TEST_F(LangSetting, StringWithoutItsZeroCountsOnlyWhenTheRegistryCanAddOne) {
 }
 
 TEST_F(LangSetting, SaveWritesTheStringWithItsZero) {
-    App().m_strLangFile = "MV_deu.lng";
     SetLastError(0xdeadbeef);
-    EXPECT_TRUE(App().SaveLangSetting());
+    EXPECT_TRUE(SaveLangSetting("MV_deu.lng"));
 
     win32::RegKey key;
     ASSERT_EQ(key.Open(HKEY_CURRENT_USER, kSettingsKey, KEY_READ), ERROR_SUCCESS);
@@ -114,14 +109,12 @@ TEST_F(LangSetting, SaveWritesTheStringWithItsZero) {
 
 TEST_F(LangSetting, SaveReplacesAValueOfAnotherType) {
     ASSERT_EQ(StoreLangSetting(REG_BINARY, "\x01\x02"), ERROR_SUCCESS);
-    App().m_strLangFile = "<main> (Russian)";
-    EXPECT_TRUE(App().SaveLangSetting());
+    EXPECT_TRUE(SaveLangSetting("<main> (Russian)"));
     EXPECT_EQ(ReadSetting(), "<main> (Russian)");
 }
 
 TEST_F(LangSetting, SavedNameTooLongToReadBackGivesTheDefault) {
     const std::string tooLong(300, 'z');
-    App().m_strLangFile = tooLong;
-    EXPECT_TRUE(App().SaveLangSetting());
+    EXPECT_TRUE(SaveLangSetting(tooLong));
     EXPECT_EQ(ReadSetting(), "MV_eng.lng");
 }

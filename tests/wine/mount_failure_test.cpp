@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "drive/ControlCodes.h"
-#include "plugin/MorvaneApp.h"
+#include "drive/DriverProtocol.h"
 #include "support/DriveLetters.h"
 #include "support/ExpectedTexts.h"
 #include "support/MessageBoxWatcher.h"
+#include "support/ProgramApp.h"
 #include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
 #include "support/StandInFixture.h"
@@ -37,10 +37,10 @@ protected:
     // Mounts `record` (stored first) and expects it to fail with one box
     // saying `message`; the letter must not be left defined.
     void ExpectFailure(CFileInfo record, const std::string& message) {
-        ASSERT_TRUE(App().SaveNewFileInfo(record));
+        ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record));
         const std::string name = DisplayNameOf(record);
         MessageBoxWatcher watcher;
-        EXPECT_FALSE(App().MountImage(record, DisplayNameOf(record)));
+        EXPECT_FALSE(ProgramApp().MountImage(record, DisplayNameOf(record)));
         const auto seen = watcher.Seen();
         ASSERT_EQ(seen.size(), 1u);
         EXPECT_EQ(seen[0].text, message);
@@ -50,8 +50,8 @@ protected:
         const auto stored = ReadRecord(name);
         ASSERT_TRUE(stored);
         EXPECT_EQ(stored->mounted, 0);
-        ASSERT_TRUE(App().RefreshCatalogue());
-        EXPECT_EQ(App().DriveName(record.driveLetter), "");
+        ASSERT_TRUE(ProgramApp().RefreshCatalogue());
+        EXPECT_EQ(ProgramApp().DriveName(record.driveLetter), "");
     }
 };
 
@@ -89,7 +89,7 @@ TEST_F(MountFailure, TooManyDevicesOfTheFamily) {
     for (uint32_t number = 0; number < MV_STANDIN_SERVED_DEVICES; ++number) {
         CFileInfo held = MakeRecord({"held" + std::to_string(number) + ".vhd", "C:\\held.vhd", 'A', 0, true});
         held.deviceNumber = number;
-        ASSERT_TRUE(App().SaveNewFileInfo(held));
+        ASSERT_TRUE(ProgramApp().SaveNewFileInfo(held));
     }
     ScratchImage image("fifth.vhd");
     ASSERT_TRUE(image.IsReady());
@@ -107,7 +107,7 @@ TEST_F(MountFailure, ImageFileGone) {
     EXPECT_FALSE(DriveListed(letter_));
     EXPECT_FALSE(DriveDefined(letter_));
     MvStandInState state;
-    ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
+    ASSERT_TRUE(ReadStandInState(kFamilyCdDvd, 0, &state));
     EXPECT_FALSE(state.attached);
     EXPECT_EQ(state.attachRequests, 1u);
 }
@@ -117,7 +117,7 @@ TEST_F(MountFailure, ImageFileGone) {
 TEST_F(MountFailure, RecordsThatCannotBeMountedNeverReachTheDriver) {
     ScratchImage image;
     ASSERT_TRUE(image.IsReady());
-    ASSERT_TRUE(App().SaveNewFileInfo(MakeRecord({"held.iso", "C:\\held.iso", 'A', kModeCdDvd, true})));
+    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(MakeRecord({"held.iso", "C:\\held.iso", 'A', kModeCdDvd, true})));
 
     struct Case {
         const char* why;
@@ -137,9 +137,9 @@ TEST_F(MountFailure, RecordsThatCannotBeMountedNeverReachTheDriver) {
         SCOPED_TRACE(c.why);
         CFileInfo record = MakeRecord({"refused.iso", c.path, c.letter, kModeCdDvd});
         record.deviceNumber = 0xAAAAAAAA;
-        ASSERT_TRUE(App().SaveNewFileInfo(record));
+        ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record));
         recorder_->Clear();
-        EXPECT_FALSE(App().MountImage(record, DisplayNameOf(record)));
+        EXPECT_FALSE(ProgramApp().MountImage(record, DisplayNameOf(record)));
         EXPECT_EQ(record.deviceNumber, 1u);
         EXPECT_EQ(record.mounted, 0);
         EXPECT_TRUE(recorder_->Opens().empty());

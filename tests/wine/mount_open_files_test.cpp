@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "drive/ControlCodes.h"
-#include "plugin/MorvaneApp.h"
+#include "drive/DriverProtocol.h"
 #include "support/DriveLetters.h"
 #include "support/ExpectedTexts.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
+#include "support/ProgramApp.h"
 #include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
 #include "support/StandInFixture.h"
@@ -37,10 +37,10 @@ protected:
         image_ = std::make_unique<ScratchImage>(name);
         ASSERT_TRUE(image_->IsReady());
         record_ = MakeRecord({name, image_->Path(), letter_, mode});
-        ASSERT_TRUE(App().SaveNewFileInfo(record_));
-        ASSERT_TRUE(App().MountImage(record_, DisplayNameOf(record_)));
-        ASSERT_TRUE(App().RefreshCatalogue());
-        ASSERT_EQ(App().DriveName(record_.driveLetter), name);
+        ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record_));
+        ASSERT_TRUE(ProgramApp().MountImage(record_, DisplayNameOf(record_)));
+        ASSERT_TRUE(ProgramApp().RefreshCatalogue());
+        ASSERT_EQ(ProgramApp().DriveName(record_.driveLetter), name);
         recorder_->Clear();
     }
 
@@ -70,7 +70,7 @@ TEST_F(OpenFiles, NoLeavesDriveRecordAndDriveTableAsTheyWere) {
         recorder_->FailLocks(ERROR_ACCESS_DENIED);
         {
             MessageBoxWatcher watcher({IDNO});
-            EXPECT_FALSE(App().UnmountImage(record_, DisplayNameOf(record_)));
+            EXPECT_FALSE(ProgramApp().UnmountImage(record_, DisplayNameOf(record_)));
             const auto seen = watcher.Seen();
             ASSERT_EQ(seen.size(), 1u);
             ExpectQuestion(seen[0], mode, kTestProgramCaption);
@@ -78,20 +78,20 @@ TEST_F(OpenFiles, NoLeavesDriveRecordAndDriveTableAsTheyWere) {
         EXPECT_EQ(recorder_->ControlCodes(), (std::vector<DWORD>{MV_IOCTL_QUERY_IMAGE, FSCTL_LOCK_VOLUME}));
         EXPECT_EQ(record_.mounted, 1);
         EXPECT_TRUE(DriveListed(letter));
-        EXPECT_EQ(App().DriveName(letter), DisplayNameOf(record_));
+        EXPECT_EQ(ProgramApp().DriveName(letter), DisplayNameOf(record_));
         const auto stored = ReadRecord(DisplayNameOf(record_));
         ASSERT_TRUE(stored);
         EXPECT_EQ(stored->mounted, 1);
         MvStandInState state;
         ASSERT_TRUE(ReadStandInState(family, 0, &state));
         EXPECT_TRUE(state.attached);
-        ASSERT_TRUE(App().RefreshCatalogue());
-        EXPECT_EQ(App().DriveName(letter), DisplayNameOf(record_));
+        ASSERT_TRUE(ProgramApp().RefreshCatalogue());
+        EXPECT_EQ(ProgramApp().DriveName(letter), DisplayNameOf(record_));
 
         // With the files closed the unmount goes through without a question.
         recorder_->FailLocks(0);
         MessageBoxWatcher none;
-        EXPECT_TRUE(App().UnmountImage(record_, DisplayNameOf(record_)));
+        EXPECT_TRUE(ProgramApp().UnmountImage(record_, DisplayNameOf(record_)));
         EXPECT_TRUE(none.Seen().empty());
         EXPECT_FALSE(DriveListed(letter));
     }
@@ -102,7 +102,7 @@ TEST_F(OpenFiles, YesDismountsByForceWithoutLockOrUnlock) {
     const char letter = record_.driveLetter;
     recorder_->FailLocks(ERROR_ACCESS_DENIED);
     MessageBoxWatcher watcher({IDYES});
-    EXPECT_TRUE(App().UnmountImage(record_, DisplayNameOf(record_)));
+    EXPECT_TRUE(ProgramApp().UnmountImage(record_, DisplayNameOf(record_)));
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
     ExpectQuestion(seen[0], kModeFloppy, kTestProgramCaption);
@@ -112,7 +112,7 @@ TEST_F(OpenFiles, YesDismountsByForceWithoutLockOrUnlock) {
     EXPECT_EQ(recorder_->ControlCodes(), (std::vector<DWORD>{MV_IOCTL_QUERY_IMAGE, FSCTL_LOCK_VOLUME,
                                                              MV_IOCTL_DETACH_IMAGE, FSCTL_DISMOUNT_VOLUME}));
     MvStandInState state;
-    ASSERT_TRUE(ReadStandInState(kFloppyFamily, 0, &state));
+    ASSERT_TRUE(ReadStandInState(kFamilyFloppy, 0, &state));
     EXPECT_FALSE(state.attached);
     EXPECT_EQ(state.detachRequests, 1u);
     EXPECT_EQ(state.dismountRequests, 1u);
@@ -122,7 +122,7 @@ TEST_F(OpenFiles, YesDismountsByForceWithoutLockOrUnlock) {
     const auto stored = ReadRecord(DisplayNameOf(record_));
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->mounted, 0);
-    EXPECT_EQ(App().DriveName(letter), "");
+    EXPECT_EQ(ProgramApp().DriveName(letter), "");
 }
 
 namespace {
@@ -138,7 +138,7 @@ TEST_F(OpenFiles, QuestionThatCannotBeShownIsNoConsent) {
     ImportPatch noBox(GetModuleHandleA(nullptr), "user32.dll", "MessageBoxA",
                       reinterpret_cast<const void*>(&MessageBoxThatCannotShow));
     ASSERT_TRUE(noBox.IsApplied());
-    EXPECT_FALSE(App().UnmountImage(record_, DisplayNameOf(record_)));
+    EXPECT_FALSE(ProgramApp().UnmountImage(record_, DisplayNameOf(record_)));
     EXPECT_EQ(recorder_->ControlCodes(), (std::vector<DWORD>{MV_IOCTL_QUERY_IMAGE, FSCTL_LOCK_VOLUME}));
     EXPECT_TRUE(DriveListed(record_.driveLetter));
     const auto stored = ReadRecord(DisplayNameOf(record_));

@@ -8,6 +8,7 @@
 #include <tuple>
 #include <vector>
 
+#include "res/ResourceIds.h"
 #include "support/CleanRegistry.h"
 #include "support/Plugin.h"
 #include "win32/UniqueHandle.h"
@@ -118,15 +119,15 @@ TEST_F(PanelIcons, ResourcesHoldTheListedImagesAndAgreeInBothLanguages) {
         LoadLibraryExA((TestProgramDirectory() + "Morvane.wfx64").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     ASSERT_TRUE(file);
     const std::vector<std::pair<WORD, Images>> groups = {
-        {1000, {{48, 48, 4}, {32, 32, 4}, {16, 16, 4}, {48, 48, 8}, {32, 32, 8}, {16, 16, 8}, {48, 48, 32},
+        {IDI_PROGRAM, {{48, 48, 4}, {32, 32, 4}, {16, 16, 4}, {48, 48, 8}, {32, 32, 8}, {16, 16, 8}, {48, 48, 32},
                 {32, 32, 32}, {16, 16, 32}}},
-        {1001, {{32, 32, 8}, {32, 32, 32}}},
-        {1002, {{32, 32, 4}, {16, 16, 4}, {48, 48, 8}, {32, 32, 8}, {16, 16, 8}, {48, 48, 32}, {32, 32, 32},
+        {IDI_HOME_PAGE, {{32, 32, 8}, {32, 32, 32}}},
+        {IDI_CD_IMAGE, {{32, 32, 4}, {16, 16, 4}, {48, 48, 8}, {32, 32, 8}, {16, 16, 8}, {48, 48, 32}, {32, 32, 32},
                 {16, 16, 32}}},
-        {1003, {{48, 48, 32}, {32, 32, 32}, {16, 16, 32}}},
+        {IDI_DISK_IMAGE, {{48, 48, 32}, {32, 32, 32}, {16, 16, 32}}},
     };
     for (const auto& [group, images] : groups) EXPECT_EQ(GroupImages(file.Get(), group), images) << group;
-    EXPECT_NE(FindResourceA(file.Get(), MAKEINTRESOURCEA(1004), MAKEINTRESOURCEA(2)), nullptr) << "bitmap 1004";
+    EXPECT_NE(FindResourceA(file.Get(), MAKEINTRESOURCEA(IDB_MAIL), MAKEINTRESOURCEA(2)), nullptr) << "the bitmap";
 
     const std::vector<BYTE> english = FixedVersion(file.Get(), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     const std::vector<BYTE> russian = FixedVersion(file.Get(), MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT));

@@ -8,13 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "plugin/MorvaneApp.h"
+#include "drive/DeviceNames.h"
+#include "res/ResourceIds.h"
 #include "support/DialogScript.h"
 #include "support/DriveLetters.h"
 #include "support/DriverRequestRecorder.h"
 #include "support/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
+#include "support/ProgramApp.h"
 #include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
 #include "support/StandInFixture.h"
@@ -28,9 +30,8 @@ using uidriver::WindowState;
 
 namespace {
 
-constexpr int kMount = IDOK, kClose = IDCANCEL, kSwitch = 1020, kState = 1008, kPath = 1002, kLetter = 1003,
-              kLetterLabel = 1009, kRestore = 1004, kHdd = 1005, kFdd = 1006, kCd = 1007, kReadOnly = 1022,
-              kModeGroup = 1010;
+// The mount button and Close.
+constexpr int kMount = IDOK, kClose = IDCANCEL;
 
 const uidriver::ControlState& ControlOf(const WindowState& window, int id) {
     static const uidriver::ControlState kMissing;
@@ -119,33 +120,33 @@ TEST_F(PropertiesDialog, ModeCodesOpenAsTheirControlsAndAreStoredBack) {
         uint32_t saved;
     };
     const Case cases[] = {
-        {0, kHdd, false, true, 0}, {1, kHdd, true, true, 1},  {2, kCd, true, false, 3},  {3, kCd, true, false, 3},
-        {4, kFdd, false, true, 4}, {5, kFdd, true, true, 5},  {6, kHdd, false, true, 0}, {7, kHdd, true, true, 1},
-        {0xFFFFFFFF, kHdd, true, true, 1},
+        {0, IDC_MODE_HDD, false, true, 0}, {1, IDC_MODE_HDD, true, true, 1},  {2, IDC_MODE_CD, true, false, 3},  {3, IDC_MODE_CD, true, false, 3},
+        {4, IDC_MODE_FDD, false, true, 4}, {5, IDC_MODE_FDD, true, true, 5},  {6, IDC_MODE_HDD, false, true, 0}, {7, IDC_MODE_HDD, true, true, 1},
+        {0xFFFFFFFF, IDC_MODE_HDD, true, true, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored);
         Store('Q', c.stored);
         const auto windows = Open({Step::Press(kClose)});
         ASSERT_EQ(windows.size(), 1u);
-        for (int radio : {kHdd, kFdd, kCd}) EXPECT_EQ(Checked(windows[0], radio), radio == c.radio) << radio;
-        EXPECT_EQ(Checked(windows[0], kReadOnly), c.readOnly);
-        EXPECT_EQ(Enabled(windows[0], kReadOnly), c.readOnlyEnabled);
+        for (int radio : {IDC_MODE_HDD, IDC_MODE_FDD, IDC_MODE_CD}) EXPECT_EQ(Checked(windows[0], radio), radio == c.radio) << radio;
+        EXPECT_EQ(Checked(windows[0], IDC_READ_ONLY), c.readOnly);
+        EXPECT_EQ(Enabled(windows[0], IDC_READ_ONLY), c.readOnlyEnabled);
         EXPECT_EQ(Stored().mountMode, c.saved);
     }
 }
 
 TEST_F(PropertiesDialog, LeavingCdClearsReadOnlyAndSwitchingDisksKeepsIt) {
     Store('Q', 3);
-    const auto states = Open({Step::Check(kHdd), Step::Snapshot(), Step::Check(kReadOnly), Step::Check(kFdd),
-                              Step::Snapshot(), Step::Check(kCd), Step::Snapshot(), Step::Press(kClose)});
+    const auto states = Open({Step::Check(IDC_MODE_HDD), Step::Snapshot(), Step::Check(IDC_READ_ONLY), Step::Check(IDC_MODE_FDD),
+                              Step::Snapshot(), Step::Check(IDC_MODE_CD), Step::Snapshot(), Step::Press(kClose)});
     ASSERT_EQ(states.size(), 4u);
-    EXPECT_FALSE(Checked(states[1], kReadOnly));
-    EXPECT_TRUE(Enabled(states[1], kReadOnly));
-    EXPECT_TRUE(Checked(states[2], kReadOnly));
-    EXPECT_TRUE(Enabled(states[2], kReadOnly));
-    EXPECT_TRUE(Checked(states[3], kReadOnly));
-    EXPECT_FALSE(Enabled(states[3], kReadOnly));
+    EXPECT_FALSE(Checked(states[1], IDC_READ_ONLY));
+    EXPECT_TRUE(Enabled(states[1], IDC_READ_ONLY));
+    EXPECT_TRUE(Checked(states[2], IDC_READ_ONLY));
+    EXPECT_TRUE(Enabled(states[2], IDC_READ_ONLY));
+    EXPECT_TRUE(Checked(states[3], IDC_READ_ONLY));
+    EXPECT_FALSE(Enabled(states[3], IDC_READ_ONLY));
     EXPECT_EQ(Stored().mountMode, 3u);
 }
 
@@ -167,7 +168,7 @@ TEST_F(PropertiesDialog, OffersTheFreeLettersWithTheStoredOneOrElseTheLast) {
         Store(c.stored, 3);
         const auto windows = Open({Step::Press(kClose)});
         ASSERT_EQ(windows.size(), 1u);
-        const uidriver::ControlState& list = ControlOf(windows[0], kLetter);
+        const uidriver::ControlState& list = ControlOf(windows[0], IDC_LETTER);
         EXPECT_EQ(list.items, free);
         EXPECT_EQ(list.text, c.selected);
         // Close stores the letter the list showed.
@@ -180,7 +181,7 @@ TEST_F(PropertiesDialog, CloseEscapeAndTheCloseBoxStoreTheSettings) {
     for (const Step& close : {Step::Press(kClose), Step::Escape(), Step::Close()}) {
         SCOPED_TRACE(uidriver::StepText(close));
         Store('Q', 3);
-        const auto windows = Open({Step::Pick(kLetter, letter), Step::Check(kRestore), Step::Check(kFdd), close});
+        const auto windows = Open({Step::Pick(IDC_LETTER, letter), Step::Check(IDC_RESTORE), Step::Check(IDC_MODE_FDD), close});
         ASSERT_EQ(windows.size(), 1u);
         const CFileInfo record = Stored();
         EXPECT_EQ(record.driveLetter, letter[0]);
@@ -213,8 +214,8 @@ TEST_F(PropertiesDialog, SwitchAsksAboutTheRecordedLetterAndOnlyFlipsTheRecord) 
         DriverRequestRecorder& recorder = *pluginRecorder_;
         // Another letter picked first (the list is off while mounted): the
         // question is about the recorded one.
-        std::vector<Step> steps = {Step::Press(kSwitch), Step::Answer(c.answer)};
-        if (!c.mounted) steps.insert(steps.begin(), Step::Pick(kLetter, FreeLetterEntries().front()));
+        std::vector<Step> steps = {Step::Press(IDC_SWITCH_STATE), Step::Answer(c.answer)};
+        if (!c.mounted) steps.insert(steps.begin(), Step::Pick(IDC_LETTER, FreeLetterEntries().front()));
         if (c.answer == IDNO) steps.push_back(Step::Press(kClose));
         recorder.Clear();
         const auto windows = Open(steps);
@@ -241,25 +242,25 @@ TEST_F(PropertiesDialog, TextsComeFromTheLanguageOfTheSetting) {
         {0, "\xD1\xE2\xEE\xE9\xF1\xF2\xE2\xE0"},
         {kMount, "&\xCF\xEE\xE4\xEA\xEB\xFE\xF7\xE8\xF2\xFC"},
         {kClose, "\xC7\xE0\xEA\xF0\xFB\xF2\xFC"},
-        {kSwitch, "\xCF\xE5&\xF0\xE5\xEA\xEB\xFE\xF7\xE8\xF2\xFC"},
-        {kState, "\xCE\xE1\xF0\xE0\xE7 \xEE\xF2\xEA\xEB\xFE\xF7\xB8\xED"},
-        {1012, "\xCF&\xEE\xEB\xED\xFB\xE9 \xEF\xF3\xF2\xFC:"},
-        {kLetterLabel, "&\xC1\xF3\xEA\xE2\xE0 \xE4\xE8\xF1\xEA\xE0:"},
-        {kModeGroup, " \xD0\xE5\xE6\xE8\xEC \xEF\xEE\xE4\xEA\xEB\xFE\xF7\xE5\xED\xE8\xFF "},
-        {kRestore, "&\xC2\xEE\xF1\xF1\xF2\xE0\xED\xE0\xE2\xEB\xE8\xE2\xE0\xF2\xFC \xEF\xF0\xE8 "
+        {IDC_SWITCH_STATE, "\xCF\xE5&\xF0\xE5\xEA\xEB\xFE\xF7\xE8\xF2\xFC"},
+        {IDC_MOUNT_STATE, "\xCE\xE1\xF0\xE0\xE7 \xEE\xF2\xEA\xEB\xFE\xF7\xB8\xED"},
+        {IDC_PATH_LABEL, "\xCF&\xEE\xEB\xED\xFB\xE9 \xEF\xF3\xF2\xFC:"},
+        {IDC_LETTER_LABEL, "&\xC1\xF3\xEA\xE2\xE0 \xE4\xE8\xF1\xEA\xE0:"},
+        {IDC_MODE_GROUP, " \xD0\xE5\xE6\xE8\xEC \xEF\xEE\xE4\xEA\xEB\xFE\xF7\xE5\xED\xE8\xFF "},
+        {IDC_RESTORE, "&\xC2\xEE\xF1\xF1\xF2\xE0\xED\xE0\xE2\xEB\xE8\xE2\xE0\xF2\xFC \xEF\xF0\xE8 "
                    "\xEF\xE5\xF0\xE5\xE7\xE0\xE3\xF0\xF3\xE7\xEA\xE5"},
-        {kHdd, "&HDD"},
-        {kFdd, "&FDD"},
-        {kCd, "&CD/DVD"},
-        {kReadOnly, "\xD2\xEE\xEB\xFC\xEA\xEE &\xF7\xF2\xE5\xED\xE8\xE5"},
+        {IDC_MODE_HDD, "&HDD"},
+        {IDC_MODE_FDD, "&FDD"},
+        {IDC_MODE_CD, "&CD/DVD"},
+        {IDC_READ_ONLY, "\xD2\xEE\xEB\xFC\xEA\xEE &\xF7\xF2\xE5\xED\xE8\xE5"},
     };
     const Case cases[] = {
         {"<main> (Russian)", russian},
         {"MV_eng.lng",
-         {{0, "Properties"}, {kMount, "&Mount"}, {kClose, "Close"}, {kSwitch, "S&witch"}, {kState, "Image not mounted"},
-          {1012, "Fu&ll path:"}, {kLetterLabel, "&Drive letter:"}, {kModeGroup, " Mount mode "},
-          {kRestore, "R&estore after reboot"}, {kHdd, "&HDD"}, {kFdd, "&FDD"}, {kCd, "&CD/DVD"},
-          {kReadOnly, "&Read only"}}},
+         {{0, "Properties"}, {kMount, "&Mount"}, {kClose, "Close"}, {IDC_SWITCH_STATE, "S&witch"}, {IDC_MOUNT_STATE, "Image not mounted"},
+          {IDC_PATH_LABEL, "Fu&ll path:"}, {IDC_LETTER_LABEL, "&Drive letter:"}, {IDC_MODE_GROUP, " Mount mode "},
+          {IDC_RESTORE, "R&estore after reboot"}, {IDC_MODE_HDD, "&HDD"}, {IDC_MODE_FDD, "&FDD"}, {IDC_MODE_CD, "&CD/DVD"},
+          {IDC_READ_ONLY, "&Read only"}}},
         // Only the settings dialog's caption: nothing here changes.
         {"settings-only.lng", russian},
     };
@@ -295,7 +296,7 @@ protected:
 
 TEST_F(PropertiesDialogMounting, MountsOnThePickedLetterAndUnmountsFromTheMountedState) {
     Store('Q', 3);
-    const auto mounting = Open({Step::Pick(kLetter, Entry()), Step::Check(kRestore), Step::Press(kMount)});
+    const auto mounting = Open({Step::Pick(IDC_LETTER, Entry()), Step::Check(IDC_RESTORE), Step::Press(kMount)});
     ASSERT_EQ(mounting.size(), 1u) << "nothing asked, dialog closed";
     CFileInfo record = Stored();
     EXPECT_EQ(record.mounted, 1);
@@ -303,17 +304,17 @@ TEST_F(PropertiesDialogMounting, MountsOnThePickedLetterAndUnmountsFromTheMounte
     EXPECT_EQ(record.restoreAtLogon, 1);
     EXPECT_TRUE(DriveListed(letter_));
     MvStandInState device;
-    ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &device));
+    ASSERT_TRUE(ReadStandInState(kFamilyCdDvd, 0, &device));
     EXPECT_EQ(device.attached, 1);
 
     // Opened again: mounted, its settings locked until it is unmounted.
-    const auto unmounting = Open({Step::Uncheck(kRestore), Step::Press(kMount)});
+    const auto unmounting = Open({Step::Uncheck(IDC_RESTORE), Step::Press(kMount)});
     ASSERT_EQ(unmounting.size(), 1u);
     const WindowState& shown = unmounting[0];
-    EXPECT_EQ(Text(shown, kState), "Image mounted");
+    EXPECT_EQ(Text(shown, IDC_MOUNT_STATE), "Image mounted");
     EXPECT_EQ(Text(shown, kMount), "&Unmount");
-    for (int id : {kLetter, kLetterLabel, kModeGroup, kHdd, kFdd, kCd, kReadOnly}) EXPECT_FALSE(Enabled(shown, id)) << id;
-    for (int id : {kRestore, kSwitch, kClose, kMount, kPath}) EXPECT_TRUE(Enabled(shown, id)) << id;
+    for (int id : {IDC_LETTER, IDC_LETTER_LABEL, IDC_MODE_GROUP, IDC_MODE_HDD, IDC_MODE_FDD, IDC_MODE_CD, IDC_READ_ONLY}) EXPECT_FALSE(Enabled(shown, id)) << id;
+    for (int id : {IDC_RESTORE, IDC_SWITCH_STATE, kClose, kMount, IDC_PATH}) EXPECT_TRUE(Enabled(shown, id)) << id;
     record = Stored();
     EXPECT_EQ(record.mounted, 0);
     EXPECT_EQ(record.restoreAtLogon, 0);
@@ -327,11 +328,11 @@ TEST_F(PropertiesDialogMounting, LetterHeldByAnotherImageIsFreedOnlyOnYes) {
     for (const int answer : {IDNO, IDYES}) {
         SCOPED_TRACE(answer == IDYES ? "Yes" : "No");
         CFileInfo held = MakeRecord({"other.iso", other.Path(), letter_, 3, false, false});
-        ASSERT_TRUE(App().SaveNewFileInfo(held));
-        ASSERT_TRUE(App().MountImage(held, "other.iso"));
+        ASSERT_TRUE(ProgramApp().SaveNewFileInfo(held));
+        ASSERT_TRUE(ProgramApp().MountImage(held, "other.iso"));
         Store('Q', 3);
 
-        std::vector<Step> steps = {Step::Pick(kLetter, Entry()), Step::Check(kRestore), Step::Press(kMount),
+        std::vector<Step> steps = {Step::Pick(IDC_LETTER, Entry()), Step::Check(IDC_RESTORE), Step::Press(kMount),
                                    Step::Answer(answer)};
         if (answer == IDNO) steps.push_back(Step::Press(kClose));
         const auto windows = Open(steps);
@@ -347,7 +348,7 @@ TEST_F(PropertiesDialogMounting, LetterHeldByAnotherImageIsFreedOnlyOnYes) {
         EXPECT_TRUE(DriveListed(letter_));
 
         RemoveStandInDriveLetter(letter_);
-        for (uint32_t number : {0u, 1u}) ResetStandInDevice(kCdDvdFamily, number);
+        for (uint32_t number : {0u, 1u}) ResetStandInDevice(kFamilyCdDvd, number);
         RemovePluginRegistryState();
         StoreLangSetting(REG_SZ, std::string("MV_eng.lng", 11));
     }
@@ -363,13 +364,13 @@ TEST_F(PropertiesDialogMounting, WithoutAFreeLetterTheDialogSaysSoAndCloseKeepsT
     } taken;
     for (const std::string& entry : FreeLetterEntries()) {
         taken.letters.push_back(entry[0]);
-        ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, entry.c_str(), StandInDeviceName(kHardDiskFamily, 0).c_str()));
+        ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, entry.c_str(), DeviceObjectName(kFamilyHardDisk, 0).c_str()));
     }
     Store('Q', 3);
-    const auto windows = Open({Step::Snapshot(), Step::Check(kRestore), Step::Press(kMount), Step::Answer(IDOK),
+    const auto windows = Open({Step::Snapshot(), Step::Check(IDC_RESTORE), Step::Press(kMount), Step::Answer(IDOK),
                                Step::Press(kClose)});
     ASSERT_EQ(windows.size(), 3u);
-    EXPECT_TRUE(ControlOf(windows[1], kLetter).items.empty());
+    EXPECT_TRUE(ControlOf(windows[1], IDC_LETTER).items.empty());
     EXPECT_EQ(windows[2].text, "No drive letter is free!");
     const CFileInfo record = Stored();
     EXPECT_EQ(record.driveLetter, 'Q');
@@ -384,8 +385,8 @@ TEST_F(PropertiesDialogMounting, UnmountLeavesAnotherImagesDriveAlone) {
     ScratchImage other("other.iso");
     ASSERT_TRUE(other.IsReady());
     CFileInfo held = MakeRecord({"other.iso", other.Path(), letter_, 3, false, false});
-    ASSERT_TRUE(App().SaveNewFileInfo(held));
-    ASSERT_TRUE(App().MountImage(held, "other.iso"));
+    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(held));
+    ASSERT_TRUE(ProgramApp().MountImage(held, "other.iso"));
     const CFileInfo heldStored = Stored("other.iso");
     struct Case {
         const char* what;
@@ -409,7 +410,7 @@ TEST_F(PropertiesDialogMounting, UnmountLeavesAnotherImagesDriveAlone) {
         } else {
             const auto windows = Open({Step::Press(kMount), Step::Answer(IDOK), Step::Press(kClose)});
             ASSERT_EQ(windows.size(), 2u);
-            EXPECT_EQ(Text(windows[0], kLetter), Entry());
+            EXPECT_EQ(Text(windows[0], IDC_LETTER), Entry());
             said = windows[1].text;
         }
         EXPECT_EQ(said, std::string("Drive ") + c.letter + ": does not serve the image " + image_->Path() +
@@ -421,7 +422,7 @@ TEST_F(PropertiesDialogMounting, UnmountLeavesAnotherImagesDriveAlone) {
         const CFileInfo otherAfter = Stored("other.iso");
         EXPECT_EQ(std::memcmp(&otherAfter, &heldStored, sizeof otherAfter), 0);
         MvStandInState device;
-        ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &device));
+        ASSERT_TRUE(ReadStandInState(kFamilyCdDvd, 0, &device));
         EXPECT_EQ(device.attached, 1);
         EXPECT_TRUE(DriveListed(letter_));
     }

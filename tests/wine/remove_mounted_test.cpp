@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "catalogue/StoreKey.h"
-#include "plugin/MorvaneApp.h"
 #include "support/DriveLetters.h"
 #include "support/DriverRequestRecorder.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
+#include "support/ProgramApp.h"
 #include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
 #include "support/StandInFixture.h"
@@ -30,8 +30,8 @@ protected:
         ASSERT_TRUE(image_.IsReady());
         // Mounted as the properties dialog would mount it.
         CFileInfo record = MakeRecord({"Disk.iso", image_.Path(), letter_, 3, false, true});
-        ASSERT_TRUE(App().SaveNewFileInfo(record));
-        ASSERT_TRUE(App().MountImage(record, "Disk.iso"));
+        ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record));
+        ASSERT_TRUE(ProgramApp().MountImage(record, "Disk.iso"));
         ASSERT_TRUE(DriveListed(letter_));
         const auto mounted = ReadRecord("Disk.iso");
         ASSERT_TRUE(mounted);
@@ -57,7 +57,7 @@ protected:
 
     static MvStandInState Device() {
         MvStandInState state;
-        EXPECT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
+        EXPECT_TRUE(ReadStandInState(kFamilyCdDvd, 0, &state));
         return state;
     }
 
@@ -112,7 +112,7 @@ TEST_F(RemoveMountedImage, NoKeepsDriveRecordAndEntry) {
 
 TEST_F(RemoveMountedImage, YesClearsTheDriveTableEntry) {
     RecordCoreRequests();
-    CMorvaneApp& app = App();
+    CMorvaneApp& app = ProgramApp();
     app.RefreshCatalogue();
     ASSERT_EQ(app.DriveName(letter_), "Disk.iso");
 

@@ -11,7 +11,6 @@
 
 #include "drive/LogEntry.h"
 #include "drive/TimeStamp.h"
-#include "plugin/MorvaneApp.h"
 #include "support/ActivityLogFile.h"
 #include "support/BuiltinTextsFixture.h"
 #include "support/CurrentDirectory.h"
@@ -19,6 +18,7 @@
 #include "support/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
+#include "support/ProgramApp.h"
 #include "support/ScratchFolder.h"
 #include "support/StoredRecords.h"
 #include "support/SystemText.h"
@@ -58,16 +58,16 @@ class ReportInLog : public BuiltinTextsTest {
 protected:
     void SetUp() override {
         BuiltinTextsTest::SetUp();
-        App().m_bLogOnly = true;
+        ProgramApp().SetLogOnly(true);
     }
     void TearDown() override {
-        App().m_bLogOnly = false;
+        ProgramApp().SetLogOnly(false);
         BuiltinTextsTest::TearDown();
     }
 
     static void Report(DWORD error, const char* text, ReportContext context) {
         SetLastError(error);
-        App().ReportDriveError(text, context);
+        ProgramApp().ReportDriveError(text, context);
     }
 
     FreshActivityLog log_;
@@ -151,7 +151,7 @@ TEST_F(ReportInLog, UnopenableLogLosesTheEntrySilently) {
 // a record to restore on a letter in use is logged beside that copy, not
 // beside the program that loaded it nor in the current directory.
 TEST_F(ReportInLog, PluginLogsBesideItsOwnFileDuringTheLogOnRestore) {
-    App().m_bLogOnly = false;
+    ProgramApp().SetLogOnly(false);
     ScratchFolder pluginFolder;
     ScratchFolder current;
     ASSERT_TRUE(pluginFolder.IsReady() && current.IsReady());
@@ -161,7 +161,7 @@ TEST_F(ReportInLog, PluginLogsBesideItsOwnFileDuringTheLogOnRestore) {
     // A letter in use, and no letter at all: both failures are logged.
     for (const char letter : {'C', '\0'}) {
         const std::string name = letter ? "busy.iso" : "noletter.iso";
-        ASSERT_TRUE(App().SaveNewFileInfo(MakeRecord({name, "C:\\busy.iso", letter, kModeCdDvd, true, true})));
+        ASSERT_TRUE(ProgramApp().SaveNewFileInfo(MakeRecord({name, "C:\\busy.iso", letter, kModeCdDvd, true, true})));
     }
 
     MessageBoxWatcher watcher;
@@ -187,7 +187,7 @@ TEST_F(ReportInLog, PluginLogsBesideItsOwnFileDuringTheLogOnRestore) {
 // A plug-in whose own path does not fit 260 characters cannot tell where its
 // folder is: it writes no log at all rather than one in the current directory.
 TEST_F(ReportInLog, PluginThatCannotFindItsOwnFolderWritesNoLog) {
-    App().m_bLogOnly = false;
+    ProgramApp().SetLogOnly(false);
     ScratchFolder base;
     ScratchFolder current;
     ASSERT_TRUE(base.IsReady() && current.IsReady());
@@ -201,7 +201,7 @@ TEST_F(ReportInLog, PluginThatCannotFindItsOwnFolderWritesNoLog) {
     const std::wstring copy = folder + L"\\Morvane.wfx64";
     const std::string source = TestPluginPath();
     ASSERT_TRUE(CopyFileW(std::wstring(source.begin(), source.end()).c_str(), copy.c_str(), FALSE));
-    ASSERT_TRUE(App().SaveNewFileInfo(MakeRecord({"busy.iso", "C:\\busy.iso", 'C', kModeCdDvd, true, true})));
+    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(MakeRecord({"busy.iso", "C:\\busy.iso", 'C', kModeCdDvd, true, true})));
 
     MessageBoxWatcher watcher;
     {

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "lang/SettingsKey.h"
-#include "plugin/MorvaneApp.h"
 #include "support/ActivityLogFile.h"
 #include "support/BuiltinTextsFixture.h"
 #include "support/DriveLetters.h"
@@ -16,6 +15,7 @@
 #include "support/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
+#include "support/ProgramApp.h"
 #include "support/StoredRecords.h"
 #include "support/SystemText.h"
 
@@ -62,7 +62,7 @@ TEST_F(ReportInHost, OneBoxPerFailureWithTheMessageOfItsContextAndError) {
     MessageBoxWatcher watcher;
     for (const Case& c : cases) {
         SetLastError(c.error);
-        App().ReportDriveError(c.text, c.context);
+        ProgramApp().ReportDriveError(c.text, c.context);
     }
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), cases.size());
@@ -82,7 +82,7 @@ TEST_F(ReportInHost, PluginShowsItsFailuresCaptionedMorvane) {
     const char letter = 'Q';
     ASSERT_FALSE(DriveDefined(letter)) << "the test needs Q: undefined";
     const CFileInfo record = MakeRecord({"gone.iso", "C:\\gone.iso", letter, kModeCdDvd | kModeReadOnly, true});
-    ASSERT_TRUE(App().SaveNewFileInfo(record));
+    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record));
 
     LoadedPlugin plugin;
     ASSERT_TRUE(plugin.IsLoaded()) << GetLastError();
@@ -103,12 +103,12 @@ TEST_F(ReportInHost, PluginShowsItsFailuresCaptionedMorvane) {
 // An installed translation, here the shipped English file, replaces the
 // built-in texts in the messages; its line breaks are CR LF.
 TEST_F(ReportInHost, SpecialTextsComeFromTheLanguageTable) {
-    ASSERT_TRUE(App().LoadLanguage(kDefaultLangFile, true)) << "no " << kDefaultLangFile << " beside the tests";
+    ASSERT_TRUE(ProgramApp().LoadLanguage(kDefaultLangFile, true)) << "no " << kDefaultLangFile << " beside the tests";
     MessageBoxWatcher watcher;
     SetLastError(ERROR_PATH_NOT_FOUND);
-    App().ReportDriveError("Q:", ReportContext::CreateDevice);
+    ProgramApp().ReportDriveError("Q:", ReportContext::CreateDevice);
     SetLastError(ERROR_FILE_NOT_FOUND);
-    App().ReportDriveError("MV_FileDisk:", ReportContext::AttachImage);
+    ProgramApp().ReportDriveError("MV_FileDisk:", ReportContext::AttachImage);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0].text,

@@ -7,13 +7,15 @@
 #include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <thread>
 
-#include "plugin/MorvaneApp.h"
+#include "catalogue/RecordOfValue.h"
 #include "support/ActivityLogFile.h"
 #include "support/CleanRegistry.h"
 #include "support/Plugin.h"
+#include "support/ProgramApp.h"
 #include "support/Rundll32.h"
 #include "support/ScratchImage.h"
 #include "support/StoredRecords.h"
@@ -99,12 +101,12 @@ bool DeleteThroughExports(void* plugin, const std::string& remote) {
     return static_cast<LoadedPlugin*>(plugin)->Fs().FsDeleteFile(r.data()) != FALSE;
 }
 bool PutThroughCore(void*, const std::string& local, const std::string& remote) {
-    App().RefreshCatalogue();
-    return App().AddImage(local, remote);
+    ProgramApp().RefreshCatalogue();
+    return ProgramApp().AddImage(local, remote);
 }
 bool DeleteThroughCore(void*, const std::string& remote) {
-    App().RefreshCatalogue();
-    return App().RemoveImage(remote) == kRemoveDone;
+    ProgramApp().RefreshCatalogue();
+    return ProgramApp().RemoveImage(remote) == kRemoveDone;
 }
 
 }  // namespace
@@ -120,7 +122,7 @@ TEST_F(TwoProcesses, LogonRestoreMissesNoRecordWhileOthersAddAndDelete) {
     Churn viaExports('a', image.Path(), &plugin_, PutThroughExports, DeleteThroughExports);
     Churn viaCore('b', image.Path(), nullptr, PutThroughCore, DeleteThroughCore);
     while (viaExports.Steps() < 10 || viaCore.Steps() < 10) Sleep(1);
-    const LogonRunResult run = RunLogonRestore();
+    const ChildRun run = RunLogonRestore();
     viaExports.Stop();
     viaCore.Stop();
     ASSERT_TRUE(run.finished);
@@ -130,10 +132,10 @@ TEST_F(TwoProcesses, LogonRestoreMissesNoRecordWhileOthersAddAndDelete) {
 
     for (const StoredValue& value : StoredValues()) {
         SCOPED_TRACE(value.name);
-        ASSERT_EQ(value.type, static_cast<DWORD>(REG_BINARY));
         ASSERT_EQ(value.data.size(), sizeof(CFileInfo));
-        CFileInfo record;
-        std::memcpy(&record, value.data.data(), sizeof record);
+        const std::optional<CFileInfo> stored = RecordOfValue(value.type, value.data.data(), value.data.size());
+        ASSERT_TRUE(stored);
+        const CFileInfo& record = *stored;
         EXPECT_EQ(DisplayNameOf(record), value.name);
         if (value.name[0] != 'm') continue;
         int index = 0;
@@ -152,7 +154,7 @@ TEST_F(TwoProcesses, LastWriteWins) {
     // The file manager writes last: its record stands.
     CFileInfo changed = LeftMounted(1);
     changed.driveLetter = 'R';
-    ASSERT_TRUE(App().SaveNewFileInfo(changed));
+    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(changed));
     const auto saved = ReadRecord(Name('m', 1));
     ASSERT_TRUE(saved);
     EXPECT_TRUE(Same(*saved, changed));

@@ -76,11 +76,11 @@ TEST_F(LogonRestoreWithDriver, MarkedImagesComeBackOnTheirLettersAndModes) {
     };
     // Two of one family show that numbers count per family.
     const Case cases[] = {
-        {"disk.vhd", 0, kHardDiskFamily, 0, false},
-        {"locked.vhd", 1, kHardDiskFamily, 1, true},
-        {"movie.iso", 3, kCdDvdFamily, 0, false},
-        {"boot.img", 4, kFloppyFamily, 0, false},
-        {"tools.img", 5, kFloppyFamily, 1, true},
+        {"disk.vhd", 0, kFamilyHardDisk, 0, false},
+        {"locked.vhd", 1, kFamilyHardDisk, 1, true},
+        {"movie.iso", 3, kFamilyCdDvd, 0, false},
+        {"boot.img", 4, kFamilyFloppy, 0, false},
+        {"tools.img", 5, kFamilyFloppy, 1, true},
     };
     std::vector<std::unique_ptr<ScratchImage>> images;
     for (size_t i = 0; i < std::size(cases); ++i) {
@@ -123,7 +123,7 @@ TEST_F(LogonRestoreWithDriver, OnlyRecordsMarkedMountedAndForRestoreAreMounted) 
     EXPECT_FALSE(DriveListed(letters_[0]));
     EXPECT_FALSE(DriveListed(letters_[1]));
     MvStandInState state;
-    ASSERT_TRUE(ReadStandInState(kCdDvdFamily, 0, &state));
+    ASSERT_TRUE(ReadStandInState(kFamilyCdDvd, 0, &state));
     EXPECT_EQ(state.attachRequests, 0u);
     EXPECT_EQ(Stored("left.iso").mounted, 0);
     EXPECT_EQ(Stored("unmounted.iso").mounted, 0);
@@ -150,7 +150,7 @@ TEST_F(LogonRestoreWithDriver, DeviceNumbersFollowTheStoreOrder) {
         EXPECT_EQ(record.mounted, 1);
         EXPECT_EQ(record.deviceNumber, number);
         MvStandInState state;
-        ASSERT_TRUE(ReadStandInState(kCdDvdFamily, number, &state));
+        ASSERT_TRUE(ReadStandInState(kFamilyCdDvd, number, &state));
         EXPECT_EQ(state.attached, 1);
         EXPECT_EQ(std::string(state.imageName, state.nameLength), KernelPathOf(ImagePathOf(record)));
     }
@@ -171,7 +171,7 @@ TEST_F(LogonRestoreWithDriver, SecondRecordOnOneLetterIsLoggedBusyAndStoredUnmou
     EXPECT_EQ(Stored(order[0].name).mounted, 1);
     EXPECT_EQ(Stored(order[1].name).mounted, 0);
     MvStandInState state;
-    ASSERT_TRUE(ReadStandInState(kHardDiskFamily, 0, &state));
+    ASSERT_TRUE(ReadStandInState(kFamilyHardDisk, 0, &state));
     EXPECT_EQ(std::string(state.imageName, state.nameLength), KernelPathOf(ImagePathOf(Stored(order[0].name))));
     ExpectSingleLogEntry(ReadActivityLog(), std::string(1, letters_[0]) + ": " + SystemText(ERROR_BUSY));
 }

@@ -1,16 +1,13 @@
 # Tests that need Windows run under Wine, one process per test, so that every
 # test starts with a freshly loaded plug-in.
 include(${CMAKE_SOURCE_DIR}/cmake/GoogleTest.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/support/support.cmake)
 
-file(GLOB MORVANE_WINE_TEST_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_CURRENT_LIST_DIR}/*.cpp ${CMAKE_CURRENT_LIST_DIR}/support/*.cpp)
-# The host's table of plug-in exports serves the tests too; the module's
-# resources let the tests run its dialog templates through the dialog layer.
-add_executable(wine_tests ${MORVANE_WINE_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/tools/host/PluginCalls.cpp
-  ${MORVANE_RESOURCES})
-# tools/ for the stand-in driver's test-only requests.
-target_include_directories(wine_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/tools ${MORVANE_GENERATED_DIR})
-target_link_libraries(wine_tests PRIVATE morvane_core uidriver winpatch gtest psapi)
+file(GLOB MORVANE_WINE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
+# The module's resources let the tests run its dialog templates through the
+# dialog layer.
+add_executable(wine_tests ${MORVANE_WINE_TEST_SOURCES} ${MORVANE_RESOURCES})
+target_link_libraries(wine_tests PRIVATE wine_test_support gtest_main)
 target_link_options(wine_tests PRIVATE ${MORVANE_STATIC_LINK})
 # The tests load the plug-in from the folder they run in, and install the
 # stand-in driver built beside them.

@@ -12,11 +12,11 @@
 
 #include "drive/AutorunCommand.h"
 #include "support/ActivityLogFile.h"
+#include "support/ChildProcess.h"
 #include "support/CleanRegistry.h"
 #include "support/DriveLetters.h"
 #include "support/FileBytes.h"
 #include "support/Plugin.h"
-#include "support/Rundll32.h"
 #include "support/ScratchFolder.h"
 #include "support/StoredRecords.h"
 
@@ -64,8 +64,8 @@ TEST_F(LogonRestore32, MissingImagesAreLoggedAndStoredUnmounted) {
     // The 64-bit command processor runs it as it stands from a batch file.
     const std::string batch = folder.Path() + "logon.bat";
     ASSERT_TRUE(WriteFileBytes(batch, "@" + command + "\r\n"));
-    LogonProcess logon("C:\\windows\\sysnative\\cmd.exe /c \"" + batch + "\"");
-    const LogonRunResult run = logon.Wait();
+    ChildProcess logon("C:\\windows\\sysnative\\cmd.exe /c \"" + batch + "\"");
+    const ChildRun run = logon.Wait();
     ASSERT_TRUE(run.started) << "error " << run.startError;
     EXPECT_TRUE(run.finished) << "still running: waiting for someone?";
     for (const SeenDialog& dialog : run.dialogs) ADD_FAILURE() << "asked: " << dialog.text;

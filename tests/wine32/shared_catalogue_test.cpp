@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "support/ChildProcess.h"
 #include "support/CleanRegistry.h"
 #include "support/FileBytes.h"
 #include "support/FolderListing.h"
 #include "support/Plugin.h"
-#include "support/Rundll32.h"
 #include "support/ScratchFolder.h"
 #include "support/StoredRecords.h"
 
@@ -39,8 +39,8 @@ TEST_F(SharedCatalogue, ListsWhatThe64BitPluginStoredByteForByte) {
     for (const auto& image : images) {
         const std::string path = folder.Path() + image.name;
         ASSERT_TRUE(WriteFileBytes(path, std::string(image.size, '\0')));
-        LogonProcess put("\"" + std::string(host64) + "\" put \"" + path + "\" " + image.name);
-        const LogonRunResult run = put.Wait();
+        ChildProcess put("\"" + std::string(host64) + "\" put \"" + path + "\" " + image.name);
+        const ChildRun run = put.Wait();
         ASSERT_TRUE(run.finished) << image.name;
         ASSERT_EQ(run.exitCode, 0u) << image.name;
     }

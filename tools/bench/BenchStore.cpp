@@ -25,7 +25,7 @@ std::string BenchImageName(size_t index) {
 
 CFileInfo BenchRecord(size_t index) {
     const std::string name = BenchImageName(index);
-    return test::MakeRecord({name, "C:\\Images\\" + name, 'M', 3, false, false});
+    return test::MakeRecord({name, "C:\\Images\\" + name, 'M', kModeCdDvd | kModeReadOnly, false, false});
 }
 
 bool FillStore(size_t count) {
@@ -54,14 +54,13 @@ size_t EnumerateStore() {
     win32::RegKey key;
     if (key.Open(HKEY_CURRENT_USER, kFilesListKey, KEY_READ) != ERROR_SUCCESS) return 0;
     wchar_t name[kNameBufferChars];
-    CFileInfo data;
+    uint8_t data[kFileInfoSize];
     size_t values = 0;
     for (DWORD index = 0;; ++index) {
         DWORD nameLength = kNameBufferChars;
         DWORD type = REG_NONE;
         DWORD size = sizeof data;
-        const LONG rc = RegEnumValueW(key.Get(), index, name, &nameLength, nullptr, &type,
-                                      reinterpret_cast<BYTE*>(&data), &size);
+        const LONG rc = RegEnumValueW(key.Get(), index, name, &nameLength, nullptr, &type, data, &size);
         if (rc != ERROR_SUCCESS) break;
         ++values;
     }

@@ -10,6 +10,7 @@
 #include "Timing.h"
 #include "drive/AutorunCommand.h"
 #include "support/ActivityLogFile.h"
+#include "support/ChildProcess.h"
 #include "support/Plugin.h"
 #include "support/StoredRecords.h"
 #include "win32/RegKey.h"
@@ -52,18 +53,8 @@ std::optional<std::string> RunKeyCommandLine() {
 // Runs the command line as CreateProcess gets it from the log-on starter;
 // false unless it ended within the time allowed.
 bool RunToEnd(const std::string& commandLine) {
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-        return false;
-    const win32::FileHandle thread(info.hThread);
-    const win32::FileHandle process(info.hProcess);
-    if (WaitForSingleObject(process.Get(), kRestoreTimeoutMs) == WAIT_OBJECT_0) return true;
-    TerminateProcess(process.Get(), 1);
-    return false;
+    test::ChildProcess process(commandLine);
+    return process.WaitQuietly(kRestoreTimeoutMs);
 }
 
 void CountOutcome(RestoreRuns& result) {

@@ -37,7 +37,7 @@ CFileInfo StandInMounts::MarkedRecord(const std::string& name, size_t slot) {
 
 void StandInMounts::Clear() {
     for (char letter : letters_) test::RemoveStandInDriveLetter(letter);
-    for (int family : {test::kHardDiskFamily, test::kCdDvdFamily, test::kFloppyFamily})
+    for (int family : {kFamilyHardDisk, kFamilyCdDvd, kFamilyFloppy})
         for (uint32_t number = 0; number < MV_STANDIN_SERVED_DEVICES; ++number)
             test::ResetStandInDevice(family, number);
 }

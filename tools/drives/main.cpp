@@ -26,7 +26,7 @@ std::string BoundTo(char letter) {
 std::string ServedImage(char letter) {
     uint8_t answer[morvane::kQueryAnswerSize] = {};
     size_t returned = 0;
-    if (morvane::DriverQuery(letter, answer, &returned) != 0) return std::string();
+    if (morvane::DriverQuery(letter, answer, &returned) != morvane::DriverResult::Done) return std::string();
     uint16_t nameLength = 0;
     std::memcpy(&nameLength, answer + offsetof(morvane::FileDiskImageInfo, nameLength), sizeof nameLength);
     const size_t available = returned - morvane::kImageInfoFixedSize;

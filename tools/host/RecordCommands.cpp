@@ -1,16 +1,18 @@
 // records and record: the catalogue's registry store read and written
 // directly, without the plug-in, to show what it holds and to set up what an
-// earlier session would have left there.
+// earlier run of the plug-in would have left there.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "Commands.h"
 #include "ConsoleText.h"
 #include "catalogue/FileInfo.h"
+#include "catalogue/RecordOfValue.h"
 #include "catalogue/StoreKey.h"
 #include "win32/RegKey.h"
 
@@ -93,17 +95,18 @@ int RecordsCommand(const HostOptions& options) {
             char name[16384];
             DWORD nameLength = sizeof name;
             DWORD type = REG_NONE;
-            CFileInfo record = morvane::EmptyFileInfo();
-            DWORD size = sizeof record;
-            const LONG rc = RegEnumValueA(key.Get(), index, name, &nameLength, nullptr, &type,
-                                          reinterpret_cast<BYTE*>(&record), &size);
+            uint8_t data[morvane::kFileInfoSize];
+            DWORD size = sizeof data;
+            const LONG rc = RegEnumValueA(key.Get(), index, name, &nameLength, nullptr, &type, data, &size);
             if (rc == ERROR_NO_MORE_ITEMS) break;
             const std::string valueName(name, rc == ERROR_SUCCESS || rc == ERROR_MORE_DATA ? nameLength : 0);
-            if (rc != ERROR_SUCCESS || type != REG_BINARY) {
+            const std::optional<CFileInfo> record =
+                rc == ERROR_SUCCESS ? morvane::RecordOfValue(type, data, size) : std::nullopt;
+            if (!record) {
                 rows.push_back(Row{AnsiToUtf8(valueName), "", "", "", "", "", "(not a record)"});
                 continue;
             }
-            rows.push_back(RowOf(valueName, record, size));
+            rows.push_back(RowOf(valueName, *record, size));
         }
     }
     PrintRows(rows);
@@ -120,13 +123,14 @@ int RecordCommand(const HostOptions& options) {
         return kExitFailed;
     }
     // A record that exists is changed; a new one starts all zero, named.
-    CFileInfo record = morvane::EmptyFileInfo();
+    uint8_t data[morvane::kFileInfoSize];
     DWORD type = REG_NONE;
-    DWORD size = sizeof record;
-    if (key.QueryValue(valueName.c_str(), &type, &record, &size) != ERROR_SUCCESS || type != REG_BINARY) {
-        record = morvane::EmptyFileInfo();
-        morvane::SetFieldText(record.findData.cFileName, valueName);
-    }
+    DWORD size = sizeof data;
+    std::optional<CFileInfo> stored;
+    if (key.QueryValue(valueName.c_str(), &type, data, &size) == ERROR_SUCCESS)
+        stored = morvane::RecordOfValue(type, data, size);
+    CFileInfo record = stored ? *stored : morvane::EmptyFileInfo();
+    if (!stored) morvane::SetFieldText(record.findData.cFileName, valueName);
     for (size_t i = 1; i < options.arguments.size(); ++i) {
         if (!SetField(record, options.arguments[i])) {
             Print("cannot set " + options.arguments[i] + "\n");

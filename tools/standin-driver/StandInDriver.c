@@ -4,7 +4,7 @@
    and counts what arrived, which tests read through StandInControl.h. */
 #include <ntddk.h>
 
-#include "drive/ControlCodes.h"
+#include "drive/DriverProtocol.h"
 #include "standin-driver/StandInControl.h"
 
 #define MV_FSCTL_LOCK_VOLUME 0x00090018u
@@ -27,9 +27,9 @@ typedef struct DeviceExtension {
 } DeviceExtension;
 
 static const WCHAR* const kFamilyPatterns[MV_FAMILIES] = {
-    L"\\Device\\MV_FileDisk\\MV_FileDisk",
-    L"\\Device\\MV_FileDisk\\MV_FileDiskCd",
-    L"\\Device\\MV_FileDisk\\MV_FileDiskFlp",
+    L"" MV_HARD_DISK_DEVICE_STEM,
+    L"" MV_CD_DVD_DEVICE_STEM,
+    L"" MV_FLOPPY_DEVICE_STEM,
 };
 static const DEVICE_TYPE kFamilyTypes[MV_FAMILIES] = {FILE_DEVICE_DISK, FILE_DEVICE_CD_ROM, FILE_DEVICE_DISK};
 static const ULONG kFamilyCharacteristics[MV_FAMILIES] = {0, FILE_REMOVABLE_MEDIA,
@@ -302,7 +302,7 @@ static void DriverUnload(PDRIVER_OBJECT driver) { DeleteEverything(driver); }
 
 static NTSTATUS CreateDirectory(void) {
     UNICODE_STRING name;
-    RtlInitUnicodeString(&name, L"\\Device\\MV_FileDisk");
+    RtlInitUnicodeString(&name, L"" MV_DEVICE_DIRECTORY);
     OBJECT_ATTRIBUTES attributes;
     InitializeObjectAttributes(&attributes, &name, OBJ_CASE_INSENSITIVE | OBJ_KERNEL_HANDLE, NULL, NULL);
     return ZwCreateDirectoryObject(&g_directory, DIRECTORY_ALL_ACCESS, &attributes);

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "lang/SettingsKey.h"
-#include "plugin/MorvaneApp.h"
+#include "support/ProgramApp.h"
 #include "support/StoredLangSetting.h"
 
 namespace morvane::test {
@@ -14,7 +14,7 @@ void BuiltinTextsTest::SetUp() {
     // (the shipped English file beside it): it chooses again.
     const std::string builtin(kBuiltinLanguageMark, sizeof kBuiltinLanguageMark);
     ASSERT_EQ(StoreLangSetting(REG_SZ, builtin), ERROR_SUCCESS);
-    ASSERT_TRUE(App().LoadLanguage(kBuiltinLanguageMark, true));
+    ASSERT_TRUE(ProgramApp().LoadLanguage(kBuiltinLanguageMark, true));
 }
 
 }  // namespace morvane::test

@@ -9,7 +9,7 @@
 #include <mutex>
 #include <set>
 
-#include "drive/ControlCodes.h"
+#include "drive/DriverProtocol.h"
 #include "support/StandInDriver.h"
 #include "winpatch/StandInDismount.h"
 

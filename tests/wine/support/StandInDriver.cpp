@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "drive/DeviceNames.h"
+#include "drive/DriverProtocol.h"
 #include "support/Plugin.h"
 #include "win32/UniqueHandle.h"
 
@@ -9,7 +11,6 @@ namespace morvane::test {
 namespace {
 
 constexpr char kDriverFile[] = "mvfiledisk.sys";
-constexpr char kDeviceDirectory[] = "\\Device\\MV_FileDisk\\";
 constexpr DWORD kServiceWaitMs = 10000;
 
 // The system's own functions, so that a DriverRequestRecorder patched into
@@ -111,15 +112,8 @@ bool StopStandInDriver(std::string* why) {
     return true;
 }
 
-std::string StandInDeviceName(int family, uint32_t number) {
-    const char* stem = family == kCdDvdFamily    ? "MV_FileDiskCd"
-                       : family == kFloppyFamily ? "MV_FileDiskFlp"
-                                                 : "MV_FileDisk";
-    return std::string(kDeviceDirectory) + stem + std::to_string(number);
-}
-
 std::string StandInDevicePath(int family, uint32_t number) {
-    return "\\\\?\\GLOBALROOT" + StandInDeviceName(family, number);
+    return "\\\\?\\GLOBALROOT" + DeviceObjectName(family, number);
 }
 
 bool ReadStandInState(HANDLE device, MvStandInState* state) {
@@ -152,6 +146,7 @@ void RemoveStandInDriveLetter(char letter) {
     for (int i = 0; i < 16; ++i) {
         char target[1024] = {};
         if (!QueryDosDeviceA(name, target, sizeof target)) return;
+        constexpr char kDeviceDirectory[] = MV_DEVICE_DIRECTORY "\\";
         if (std::strncmp(target, kDeviceDirectory, sizeof kDeviceDirectory - 1) != 0) return;
         if (!DefineDosDeviceA(DDD_REMOVE_DEFINITION, name, nullptr)) return;
     }

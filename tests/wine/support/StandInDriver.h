@@ -10,14 +10,10 @@
 #include <cstdint>
 #include <string>
 
+#include "catalogue/FileInfo.h"
 #include "standin-driver/StandInControl.h"
 
 namespace morvane::test {
-
-// Device families as the plug-in numbers them (mount mode >> 1).
-constexpr int kHardDiskFamily = 0;
-constexpr int kCdDvdFamily = 1;
-constexpr int kFloppyFamily = 2;
 
 constexpr char kStandInServiceName[] = "MVFileDisk";
 
@@ -30,9 +26,8 @@ bool EnsureStandInDriverRunning(std::string* why);
 // True when it no longer runs, also when it never ran.
 bool StopStandInDriver(std::string* why);
 
-// The device object's name, e.g. \Device\MV_FileDisk\MV_FileDiskCd0.
-std::string StandInDeviceName(int family, uint32_t number);
-// A path that opens the device object without a drive letter.
+// A path that opens the device object (DeviceObjectName) without a drive
+// letter.
 std::string StandInDevicePath(int family, uint32_t number);
 
 // The device's state through its test-only request. The handle may be any

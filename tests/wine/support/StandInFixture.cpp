@@ -10,7 +10,7 @@ namespace morvane::test {
 namespace {
 
 void ResetServedDevices() {
-    for (int family : {kHardDiskFamily, kCdDvdFamily, kFloppyFamily})
+    for (int family : {kFamilyHardDisk, kFamilyCdDvd, kFamilyFloppy})
         for (uint32_t number = 0; number < MV_STANDIN_SERVED_DEVICES; ++number) ResetStandInDevice(family, number);
 }
 

@@ -1,7 +1,7 @@
 #include "support/StoredRecords.h"
 
-#include <cstring>
 
+#include "catalogue/RecordOfValue.h"
 #include "catalogue/StoreKey.h"
 #include "win32/RegKey.h"
 
@@ -59,10 +59,9 @@ std::optional<CFileInfo> ReadRecord(const std::string& valueName) {
     DWORD type = 0;
     DWORD size = sizeof buffer;
     if (key.QueryValue(valueName.c_str(), &type, buffer, &size) != ERROR_SUCCESS) return std::nullopt;
-    if (type != REG_BINARY || size != sizeof(CFileInfo)) return std::nullopt;
-    CFileInfo record;
-    std::memcpy(&record, buffer, sizeof record);
-    return record;
+    // A whole record: the plug-in reads shorter values too, and writes whole ones.
+    if (size != kFileInfoSize) return std::nullopt;
+    return RecordOfValue(type, buffer, size);
 }
 
 bool StoreKeyExists() {

@@ -1,5 +1,5 @@
 // Catalogue records made for a test, and written to and read from the
-// registry directly, as an earlier session of the plug-in (or another
+// registry directly, as an earlier run of the plug-in (or another
 // process) would have left them.
 #pragma once
 
@@ -18,7 +18,7 @@ struct RecordFields {
     std::string name;
     std::string imagePath;
     char letter = 'Z';
-    uint32_t mode = 3;
+    uint32_t mode = kModeCdDvd | kModeReadOnly;
     bool mounted = false;
     bool restore = false;
 };

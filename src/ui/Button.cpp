@@ -1,9 +1,0 @@
-#include "ui/Button.h"
-
-namespace morvane::ui {
-
-int CButton::GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
-
-void CButton::SetCheck(int state) const { SendMessage(BM_SETCHECK, static_cast<WPARAM>(state)); }
-
-}  // namespace morvane::ui
