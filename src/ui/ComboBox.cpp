@@ -11,8 +11,6 @@ int CComboBox::AddString(const std::string& text) const {
 
 int CComboBox::GetCount() const { return m_hWnd ? static_cast<int>(SendMessage(CB_GETCOUNT)) : CB_ERR; }
 
-int CComboBox::GetCurSel() const { return m_hWnd ? static_cast<int>(SendMessage(CB_GETCURSEL)) : CB_ERR; }
-
 int CComboBox::SetCurSel(int index) const {
     return m_hWnd ? static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(index))) : CB_ERR;
 }

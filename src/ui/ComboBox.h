@@ -18,8 +18,6 @@ public:
     int AddString(const std::string& text) const;
     // CB_ERR without a window.
     int GetCount() const;
-    // CB_ERR when nothing is selected or there is no window.
-    int GetCurSel() const;
     // Selects the item and answers its index; CB_ERR for -1, which clears the
     // selection, and for an index outside the list.
     int SetCurSel(int index) const;

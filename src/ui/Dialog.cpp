@@ -63,8 +63,6 @@ void CDialog::SetItemText(int id, const std::string& text) const { CWnd(GetDlgIt
 
 std::string CDialog::GetItemText(int id) const { return CWnd(GetDlgItem(id)).GetWindowText(); }
 
-int CDialog::GetListIndex(int id) const { return ComboBoxItem(id).GetCurSel(); }
-
 BOOL CDialog::OnInitDialog() {
     // A dialog whose lists or controls could not be filled must not take input.
     if (!ExecuteDlgInit() || !UpdateData(false)) {

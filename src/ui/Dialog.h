@@ -36,8 +36,6 @@ public:
     bool IsItemChecked(int id) const;
     void SetItemText(int id, const std::string& text) const;
     std::string GetItemText(int id) const;
-    // A list's selected index, CB_ERR for none.
-    int GetListIndex(int id) const;
     // A combo box, for filling and searching its list.
     CComboBox ComboBoxItem(int id) const { return CComboBox(GetDlgItem(id)); }
 
