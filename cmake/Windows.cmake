@@ -29,7 +29,7 @@ endforeach()
 set(MORVANE_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 configure_file(${CMAKE_SOURCE_DIR}/cmake/ExportNames.h.in ${MORVANE_GENERATED_DIR}/plugin/ExportNames.h @ONLY)
 
-add_library(Morvane SHARED src/plugin/Exports.cpp ${MORVANE_DEF_FILE} ${MORVANE_RESOURCES})
+add_library(Morvane SHARED src/plugin/Exports.cpp src/plugin/ContentExports.cpp ${MORVANE_DEF_FILE} ${MORVANE_RESOURCES})
 target_link_libraries(Morvane PRIVATE morvane_core)
 # Stripped of the debug sections the static runtimes bring, and with its
 # sections page-aligned in the file, which Wine maps instead of copying.

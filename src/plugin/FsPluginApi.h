@@ -36,4 +36,11 @@ constexpr int kFsExecError = 1;
 constexpr int kFsIconUseDefault = 0;
 constexpr int kFsIconExtracted = 1;
 
+// Content (custom column) answers besides the field types of PanelColumns.h:
+// the end of the field list, and a value's failures. A value is never
+// answered with 0, which the host reads as "delayed, ask again later".
+constexpr int kFtNoMoreFields = 0;
+constexpr int kFtNoSuchField = -1;
+constexpr int kFtFieldEmpty = -3;
+
 }  // namespace morvane

@@ -61,8 +61,23 @@ bool CMorvaneApp::SaveNewFileInfo(const CFileInfo& record) { return morvane::Sav
 
 bool CMorvaneApp::ListFirst(StoredImage& image) {
     RefreshCatalogue();
+    auto columns = std::make_shared<const ColumnSnapshot>(m_catalogue, m_driveNames);
+    {
+        const std::lock_guard<std::mutex> lock(m_columnsLock);
+        m_listedColumns = std::move(columns);
+    }
     m_findPos = m_catalogue.BeforeFirst();
     return ListNext(image);
+}
+
+std::shared_ptr<const ColumnSnapshot> CMorvaneApp::ListedColumns() const {
+    const std::lock_guard<std::mutex> lock(m_columnsLock);
+    return m_listedColumns;
+}
+
+void CMorvaneApp::ForgetColumns() {
+    const std::lock_guard<std::mutex> lock(m_columnsLock);
+    m_listedColumns.reset();
 }
 
 bool CMorvaneApp::ListNext(StoredImage& image) { return m_catalogue.Step(m_findPos, nullptr, &image); }

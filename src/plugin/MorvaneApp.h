@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +20,7 @@
 #include "drive/Reporter.h"
 #include "imageops/RemoveImage.h"
 #include "lang/MLangApp.h"
+#include "plugin/ColumnSnapshot.h"
 
 namespace morvane {
 
@@ -51,6 +54,10 @@ public:
     bool ListNext(StoredImage& image);
     void ListClose() { m_findPos = Catalogue::Position::None(); }
     intptr_t ListHandle() const { return m_findPos.AsHandle(); }
+    // The columns as the last listing found them, for any thread; null
+    // before the first listing and after ForgetColumns.
+    std::shared_ptr<const ColumnSnapshot> ListedColumns() const;
+    void ForgetColumns();
 
     // Image operations.
     bool AddImage(const std::string& localPath, const std::string& remoteName);
@@ -88,6 +95,9 @@ private:
     void* m_pRequestProc = nullptr;
     bool m_bLogOnly = false;
     Catalogue::Position m_findPos;
+    // The one member read from other threads than the file manager's main one.
+    mutable std::mutex m_columnsLock;
+    std::shared_ptr<const ColumnSnapshot> m_listedColumns;
 };
 
 // The library's single application object.

@@ -12,6 +12,7 @@
 #include "catalogue/StoreSnapshot.h"
 #include "support/Plugin.h"
 #include "support/StoredRecords.h"
+#include "win32/AnsiText.h"
 
 namespace morvane::bench {
 namespace {
@@ -47,6 +48,25 @@ size_t ListThroughExports(const mvhost::PluginCalls& fs) {
     return listed;
 }
 
+size_t ListWithColumns(const mvhost::PluginCalls& fs) {
+    // Drive, mode, mounted, restore at log-on, image path.
+    constexpr int kViewFields[] = {0, 1, 3, 4, 5};
+    char root[] = "\\";
+    WIN32_FIND_DATAA found;
+    const HANDLE find = fs.FsFindFirst(root, &found);
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    size_t values = 0;
+    do {
+        std::wstring name = L"\\" + win32::WideText(found.cFileName);
+        for (int field : kViewFields) {
+            wchar_t value[1024];
+            if (fs.FsContentGetValueW(name.data(), field, 0, value, sizeof value, 0) > 0) ++values;
+        }
+    } while (fs.FsFindNext(find, &found));
+    fs.FsFindClose(find);
+    return values;
+}
+
 ListingRuns MeasureListing(const mvhost::PluginCalls& fs, size_t images, int runs) {
     ListingRuns result;
     result.images = images;
@@ -55,11 +75,11 @@ ListingRuns MeasureListing(const mvhost::PluginCalls& fs, size_t images, int run
     // One unmeasured round brings every path into memory.
     EnumerateStore();
     ReadStoreSnapshot(snapshot);
-    ListThroughExports(fs);
+    ListWithColumns(fs);
     for (int run = 0; run < runs; ++run) {
-        for (int turn = 0; turn < 3; ++turn) {
+        for (int turn = 0; turn < 4; ++turn) {
             const Stopwatch watch;
-            switch ((run + turn) % 3) {
+            switch ((run + turn) % 4) {
             case 0:
                 result.enumerated = EnumerateStore();
                 result.enumerationMs.push_back(watch.Ms());
@@ -68,9 +88,13 @@ ListingRuns MeasureListing(const mvhost::PluginCalls& fs, size_t images, int run
                 result.snapshotted = ReadStoreSnapshot(snapshot) ? snapshot.size() : 0;
                 result.snapshotMs.push_back(watch.Ms());
                 break;
-            default:
+            case 2:
                 result.listed = ListThroughExports(fs);
                 result.listingMs.push_back(watch.Ms());
+                break;
+            default:
+                result.values = ListWithColumns(fs);
+                result.columnsMs.push_back(watch.Ms());
                 break;
             }
         }

@@ -70,6 +70,16 @@ void PrintListing(const std::vector<ListingRuns>& all) {
                     MedianExcess(plain.listingMs, plain.enumerationMs) /
                         MedianExcess(previous.listingMs, previous.enumerationMs));
     }
+    std::printf("\nListing with the default view's columns (five values of every entry through FsContentGetValueW), "
+                "against the listing alone\n");
+    std::printf("%8s %8s %5s %10s %10s %8s %13s %9s\n", "images", "mounted", "runs", "listing", "columns", "ratio",
+                "pair ratios", "values");
+    for (const ListingRuns& runs : all) {
+        const Ratios columns = PairRatios(runs.columnsMs, runs.listingMs);
+        std::printf("%8zu %8zu %5zu %10.2f %10.2f %8.3f %6.3f-%-6.3f %9zu\n", runs.images, runs.mounted,
+                    runs.columnsMs.size(), Median(runs.listingMs), Median(runs.columnsMs), columns.median, columns.low,
+                    columns.high, runs.values);
+    }
 }
 
 void PrintLoad(const LoadRuns& runs) {

@@ -22,6 +22,7 @@ int DeleteCommand(const PluginCalls& calls, const HostOptions& options);
 int ExecCommand(const PluginCalls& calls, const HostOptions& options);
 int IconCommand(const PluginCalls& calls, const HostOptions& options);
 int RootNameCommand(const PluginCalls& calls, const HostOptions& options);
+int ColumnsCommand(const PluginCalls& calls, const HostOptions& options);
 
 // The catalogue's registry store, read or written without the plug-in.
 int RecordsCommand(const HostOptions& options);

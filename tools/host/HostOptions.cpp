@@ -10,6 +10,7 @@ namespace mvhost {
 const char kUsage[] =
     "usage: mvhost [--plugin PATH] [WINDOW STEP]... COMMAND [ARGS]\n"
     "  list [FOLDER]              the folder's entries (default: the root)\n"
+    "  columns                    the folder in the plug-in's default view of custom columns\n"
     "  put LOCAL NAME [--overwrite] [--move]\n"
     "                             copy a local file into the folder\n"
     "  delete NAME                delete an entry\n"

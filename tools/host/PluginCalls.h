@@ -22,6 +22,14 @@ struct PluginCalls {
     int(__stdcall* FsExtractCustomIcon)(char*, int, HICON*) = nullptr;
     // Called by rundll32 at log-on, not by the file manager.
     void(__stdcall* MountAfterReboot)(HWND, HINSTANCE, LPSTR, int) = nullptr;
+    // The custom columns.
+    int(__stdcall* FsContentGetSupportedField)(int, char*, char*, int) = nullptr;
+    int(__stdcall* FsContentGetSupportedFieldFlags)(int) = nullptr;
+    int(__stdcall* FsContentGetValue)(char*, int, int, void*, int, int) = nullptr;
+    int(__stdcall* FsContentGetValueW)(wchar_t*, int, int, void*, int, int) = nullptr;
+    BOOL(__stdcall* FsContentGetDefaultView)(char*, char*, char*, char*, int) = nullptr;
+    BOOL(__stdcall* FsContentGetDefaultViewW)(wchar_t*, wchar_t*, wchar_t*, wchar_t*, int) = nullptr;
+    void(__stdcall* FsContentPluginUnloading)() = nullptr;
 };
 
 // Every export the module has; the others stay null.

@@ -3,7 +3,6 @@
 // earlier run of the plug-in would have left there.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
@@ -11,6 +10,7 @@
 
 #include "Commands.h"
 #include "ConsoleText.h"
+#include "TablePrint.h"
 #include "catalogue/FileInfo.h"
 #include "catalogue/RecordOfValue.h"
 #include "catalogue/StoreKey.h"
@@ -21,36 +21,22 @@ namespace {
 
 using morvane::CFileInfo;
 
-struct Row {
-    std::string name, letter, device, mode, mounted, restore, path;
-};
-
+// The columns of a row: name, letter, device, mode, mounted, restore, path.
 std::string LetterText(char letter) { return letter >= 0x21 && letter < 0x7F ? std::string(1, letter) : "-"; }
 
-Row RowOf(const std::string& valueName, const CFileInfo& record, DWORD size) {
-    Row row{AnsiToUtf8(valueName), LetterText(record.driveLetter), std::to_string(record.deviceNumber),
-            std::to_string(record.mountMode), std::to_string(record.mounted), std::to_string(record.restoreAtLogon),
-            AnsiToUtf8(morvane::ImagePathOf(record))};
+TableRow RowOf(const std::string& valueName, const CFileInfo& record, DWORD size) {
+    TableRow row{AnsiToUtf8(valueName),          LetterText(record.driveLetter),
+                 std::to_string(record.deviceNumber), std::to_string(record.mountMode),
+                 std::to_string(record.mounted),      std::to_string(record.restoreAtLogon),
+                 AnsiToUtf8(morvane::ImagePathOf(record))};
     const std::string nameField = morvane::DisplayNameOf(record);
-    if (nameField != valueName) row.name += " (name field: " + AnsiToUtf8(nameField) + ")";
-    if (size != sizeof record) row.path += " (" + std::to_string(size) + " bytes)";
+    if (nameField != valueName) row[0] += " (name field: " + AnsiToUtf8(nameField) + ")";
+    if (size != sizeof record) row[6] += " (" + std::to_string(size) + " bytes)";
     return row;
 }
 
-void PrintRows(const std::vector<Row>& rows) {
-    const Row heading{"Name", "Letter", "Device", "Mode", "Mounted", "Restore", "Image path"};
-    size_t width = DisplayWidth(heading.name);
-    for (const Row& r : rows) width = std::max(width, DisplayWidth(r.name));
-    auto line = [width](const Row& r) {
-        auto pad = [](const std::string& text, size_t w) {
-            return text + std::string(w > DisplayWidth(text) ? w - DisplayWidth(text) : 0, ' ');
-        };
-        return pad(r.name, width) + "  " + pad(r.letter, 6) + "  " + pad(r.device, 6) + "  " + pad(r.mode, 4) + "  " +
-               pad(r.mounted, 7) + "  " + pad(r.restore, 7) + "  " + r.path + "\n";
-    };
-    std::string text = line(heading);
-    for (const Row& r : rows) text += line(r);
-    Print(text);
+void PrintRows(const std::vector<TableRow>& rows) {
+    PrintTable({"Name", "Letter", "Device", "Mode", "Mounted", "Restore", "Image path"}, rows);
 }
 
 // FIELD=VALUE applied to a record; false for an unknown field or a value
@@ -89,7 +75,7 @@ bool SetField(CFileInfo& record, const std::string& assignment) {
 int RecordsCommand(const HostOptions& options) {
     if (!options.arguments.empty()) return kExitUsage;
     morvane::win32::RegKey key;
-    std::vector<Row> rows;
+    std::vector<TableRow> rows;
     if (key.Open(HKEY_CURRENT_USER, morvane::kFilesListKey, KEY_READ) == ERROR_SUCCESS) {
         for (DWORD index = 0;; ++index) {
             char name[16384];
@@ -103,7 +89,7 @@ int RecordsCommand(const HostOptions& options) {
             const std::optional<CFileInfo> record =
                 rc == ERROR_SUCCESS ? morvane::RecordOfValue(type, data, size) : std::nullopt;
             if (!record) {
-                rows.push_back(Row{AnsiToUtf8(valueName), "", "", "", "", "", "(not a record)"});
+                rows.push_back({AnsiToUtf8(valueName), "", "", "", "", "", "(not a record)"});
                 continue;
             }
             rows.push_back(RowOf(valueName, *record, size));

@@ -9,6 +9,7 @@ target_include_directories(plugin_calls PUBLIC ${CMAKE_SOURCE_DIR}/tools ${CMAKE
 # plug-in's own reading of a record.
 add_executable(mvhost
   ${CMAKE_CURRENT_LIST_DIR}/main.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ColumnsCommand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ConsoleText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EntryCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FindDataText.cpp
@@ -18,6 +19,7 @@ add_executable(mvhost
   ${CMAKE_CURRENT_LIST_DIR}/PluginLibrary.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecordCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RootNameCommand.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TablePrint.cpp
 )
 target_include_directories(mvhost PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(mvhost PRIVATE morvane_core plugin_calls uidriver winpatch user32 gdi32)

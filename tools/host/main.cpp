@@ -25,8 +25,8 @@ Command CommandNamed(const std::string& name) {
         Command run;
     };
     const Entry commands[] = {
-        {"list", ListCommand}, {"put", PutCommand},   {"delete", DeleteCommand},
-        {"exec", ExecCommand}, {"icon", IconCommand}, {"rootname", RootNameCommand},
+        {"list", ListCommand}, {"put", PutCommand},   {"delete", DeleteCommand},       {"exec", ExecCommand},
+        {"icon", IconCommand}, {"columns", ColumnsCommand}, {"rootname", RootNameCommand},
     };
     for (const Entry& c : commands)
         if (name == c.name) return c.run;

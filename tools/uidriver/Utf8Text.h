@@ -9,5 +9,7 @@ namespace uidriver {
 
 // The text unchanged when the code page cannot convert it.
 std::string AnsiToUtf8(std::string_view ansi);
+// Empty when it cannot be converted.
+std::string WideToUtf8(std::wstring_view wide);
 
 }  // namespace uidriver
