@@ -66,6 +66,14 @@ public:
     void Reserve(size_t count) { index_.reserve(count); }
     size_t Count() const { return index_.size(); }
 
+    // Calls visit(key, image) for every entry, in listing order, without
+    // copying any.
+    template <typename Visit>
+    void ForEach(Visit&& visit) const {
+        for (const Chain& chain : buckets_)
+            for (const Entry& entry : chain) visit(entry.key, entry.image);
+    }
+
     Position BeforeFirst() const;
     // Yields the entry at `pos` and advances it; false (and `pos` none) when
     // the position is none or stale.

@@ -93,6 +93,14 @@ std::string FieldText(const char (&field)[N]) {
     return std::string(field, len);
 }
 
+// The same without a copy: a view into the field.
+template <size_t N>
+std::string_view FieldView(const char (&field)[N]) {
+    size_t len = 0;
+    while (len < N && field[len] != '\0') ++len;
+    return std::string_view(field, len);
+}
+
 // Stores text with its terminator; refuses (and leaves the field unchanged)
 // when it does not fit, rather than truncating it into another name.
 template <size_t N>

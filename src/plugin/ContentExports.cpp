@@ -10,9 +10,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
-#include "catalogue/CatalogueKey.h"
-#include "catalogue/EntryName.h"
 #include "plugin/FsPluginApi.h"
 #include "plugin/MorvaneApp.h"
 #include "plugin/PanelColumns.h"
@@ -25,7 +24,7 @@ namespace {
 
 // Text into a buffer of `size` bytes, cut to fit with its terminator, never
 // in the middle of a double-byte character.
-void CopyAnsi(const std::string& text, char* out, int size) {
+void CopyAnsi(std::string_view text, char* out, int size) {
     if (size <= 0) return;
     const size_t room = static_cast<size_t>(size) - 1;
     size_t length = 0;
@@ -49,14 +48,23 @@ void CopyWide(const std::wstring& text, wchar_t* out, int size) {
 }
 
 // A string value, in UTF-16 for the wide call.
-int StringValue(const std::string& text, void* value, int size, bool wide) {
+int StringValue(std::string_view text, void* value, int size, bool wide) {
     if (text.empty()) return kFtFieldEmpty;
-    if (wide) {
-        CopyWide(win32::WideText(text), static_cast<wchar_t*>(value), size / static_cast<int>(sizeof(wchar_t)));
-        return kFieldStringW;
+    if (!wide) {
+        CopyAnsi(text, static_cast<char*>(value), size);
+        return kFieldString;
     }
-    CopyAnsi(text, static_cast<char*>(value), size);
-    return kFieldString;
+    auto* const out = static_cast<wchar_t*>(value);
+    const int room = size / static_cast<int>(sizeof(wchar_t));
+    if (room <= 0) return kFtFieldEmpty;
+    // Converted in place; one that does not fit is cut to fit.
+    const int written = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out, room - 1);
+    if (written > 0) {
+        out[written] = L'\0';
+    } else {
+        CopyWide(win32::WideText(text), out, room);
+    }
+    return kFieldStringW;
 }
 
 int BooleanValue(bool flag, void* value, int size) {
@@ -66,14 +74,14 @@ int BooleanValue(bool flag, void* value, int size) {
     return kFieldBoolean;
 }
 
-// Field `index` of the entry that `hostName` addresses, into `value` of
-// `size` bytes.
-int FieldValue(const std::string& hostName, int index, void* value, int size, bool wide) {
+// Field `index` of the entry that `hostName` (narrow or wide) addresses,
+// into `value` of `size` bytes.
+template <typename Name>
+int FieldValue(Name hostName, int index, void* value, int size, bool wide) {
     if (index < 0 || index >= kColumnFieldCount) return kFtNoSuchField;
     if (!value || size <= 0) return kFtFieldEmpty;
-    const std::optional<std::string> name = EntryNameOf(hostName);
     const std::shared_ptr<const ColumnSnapshot> columns = App().ListedColumns();
-    const EntryColumns* entry = name && columns ? columns->Find(CatalogueKey(*name)) : nullptr;
+    const std::optional<EntryColumns> entry = columns ? columns->Find(hostName) : std::nullopt;
     if (!entry) return kFtFieldEmpty;
     switch (kColumnFields[index].field) {
     case ColumnField::Drive:
@@ -120,18 +128,14 @@ int __stdcall FsContentGetSupportedField(int fieldIndex, char* fieldName, char* 
 int __stdcall FsContentGetSupportedFieldFlags(int) { return 0; }
 
 int __stdcall FsContentGetValue(char* fileName, int fieldIndex, int, void* fieldValue, int maxLen, int) {
-    return win32::NoThrow([=] { return FieldValue(fileName ? fileName : "", fieldIndex, fieldValue, maxLen, false); },
-                          [] { return kFtFieldEmpty; });
+    return win32::NoThrow(
+        [=] { return FieldValue(std::string_view(fileName ? fileName : ""), fieldIndex, fieldValue, maxLen, false); },
+        [] { return kFtFieldEmpty; });
 }
 
 int __stdcall FsContentGetValueW(wchar_t* fileName, int fieldIndex, int, void* fieldValue, int maxLen, int) {
     return win32::NoThrow(
-        [=] {
-            // A name the code page cannot spell is no catalogued name.
-            const std::optional<std::string> name = win32::ExactAnsiName(fileName ? fileName : L"");
-            if (!name && fieldIndex >= 0 && fieldIndex < kColumnFieldCount) return kFtFieldEmpty;
-            return FieldValue(name.value_or(std::string()), fieldIndex, fieldValue, maxLen, true);
-        },
+        [=] { return FieldValue(std::wstring_view(fileName ? fileName : L""), fieldIndex, fieldValue, maxLen, true); },
         [] { return kFtFieldEmpty; });
 }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "catalogue/ListedName.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/PropDlg.h"
 #include "imageops/ImageClass.h"
@@ -36,14 +37,14 @@ static_assert(offsetof(WIN32_FIND_DATAA, cAlternateFileName) == offsetof(FindDat
 
 // The host receives the first 320 bytes of a record: its stored find data.
 // A damaged or foreign record may lack the terminator of a name field; the
-// host reads those as strings, so its copy always ends inside the field. A
-// record whose name field names another image is listed under its own
-// value's name, the only name by which the host can reach it.
+// host reads those as strings, so its copy always ends inside the field, and
+// names the entry as ListedNameOf says.
 void CopyFindData(const StoredImage& image, WIN32_FIND_DATAA* out) {
     std::memcpy(out, &image.record.findData, kFindDataSize);
     TerminateWithin(out->cFileName);
     TerminateWithin(out->cAlternateFileName);
-    if (!win32::AnsiEqualNoCase(out->cFileName, image.valueName)) SetFieldText(out->cFileName, image.valueName);
+    const std::string_view listed = ListedNameOf(image);
+    if (listed != out->cFileName) SetFieldText(out->cFileName, listed);
 }
 
 // The file manager sends notices of its own through the verb, such as the

@@ -61,13 +61,24 @@ bool CMorvaneApp::SaveNewFileInfo(const CFileInfo& record) { return morvane::Sav
 
 bool CMorvaneApp::ListFirst(StoredImage& image) {
     RefreshCatalogue();
-    auto columns = std::make_shared<const ColumnSnapshot>(m_catalogue, m_driveNames);
-    {
-        const std::lock_guard<std::mutex> lock(m_columnsLock);
-        m_listedColumns = std::move(columns);
-    }
+    TakeColumns();
     m_findPos = m_catalogue.BeforeFirst();
     return ListNext(image);
+}
+
+void CMorvaneApp::TakeColumns() {
+    std::shared_ptr<ColumnSnapshot> columns;
+    {
+        // Unpublished, the spare gains no reader: one that holds it alone
+        // may be filled again.
+        const std::lock_guard<std::mutex> lock(m_columnsLock);
+        if (m_spareColumns && m_spareColumns.use_count() == 1) columns = std::move(m_spareColumns);
+    }
+    if (!columns) columns = std::make_shared<ColumnSnapshot>();
+    columns->Fill(m_catalogue, m_driveNames);
+    const std::lock_guard<std::mutex> lock(m_columnsLock);
+    m_spareColumns = std::move(m_listedColumns);
+    m_listedColumns = std::move(columns);
 }
 
 std::shared_ptr<const ColumnSnapshot> CMorvaneApp::ListedColumns() const {
@@ -78,6 +89,7 @@ std::shared_ptr<const ColumnSnapshot> CMorvaneApp::ListedColumns() const {
 void CMorvaneApp::ForgetColumns() {
     const std::lock_guard<std::mutex> lock(m_columnsLock);
     m_listedColumns.reset();
+    m_spareColumns.reset();
 }
 
 bool CMorvaneApp::ListNext(StoredImage& image) { return m_catalogue.Step(m_findPos, nullptr, &image); }

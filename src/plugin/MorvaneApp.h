@@ -84,6 +84,8 @@ public:
 
 private:
     ImageTables Tables() { return ImageTables{m_catalogue, m_driveNames, m_storeReading}; }
+    // Publishes the columns of the catalogue as it is now.
+    void TakeColumns();
 
     DriveTable m_driveNames;
     Catalogue m_catalogue;
@@ -95,9 +97,12 @@ private:
     void* m_pRequestProc = nullptr;
     bool m_bLogOnly = false;
     Catalogue::Position m_findPos;
-    // The one member read from other threads than the file manager's main one.
+    // The one member read from other threads than the file manager's main
+    // one: the columns of the last listing, and those of the one before,
+    // which the next listing fills again once no one reads them any more.
     mutable std::mutex m_columnsLock;
-    std::shared_ptr<const ColumnSnapshot> m_listedColumns;
+    std::shared_ptr<ColumnSnapshot> m_listedColumns;
+    std::shared_ptr<ColumnSnapshot> m_spareColumns;
 };
 
 // The library's single application object.

@@ -5,7 +5,7 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
+#include <string_view>
 
 #include "catalogue/DriveTable.h"
 #include "catalogue/StoredImage.h"
@@ -54,7 +54,8 @@ inline constexpr char kDefaultViewWidths[] = "148,23,35,55,50,50,250";
 // No automatic width, no horizontal scroll bar.
 inline constexpr char kDefaultViewOptions[] = "-1|0";
 
-// What the columns show for one entry.
+// What the columns show for one entry; the path is a view into the record
+// or the snapshot it came from.
 struct EntryColumns {
     // The letter on which the driver confirmed the image mounted at the
     // listing; 0 when it did not.
@@ -65,7 +66,7 @@ struct EntryColumns {
     // A CD/DVD always is.
     bool readOnly = false;
     bool restoreAtLogon = false;
-    std::string imagePath;
+    std::string_view imagePath;
 };
 
 // The columns of a catalogued image; `drives` tells which mounts the driver

@@ -1,10 +1,10 @@
 list(APPEND MORVANE_PORTABLE_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/ColumnSnapshot.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PanelColumns.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RootName.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VersionString.cpp
 )
 # The exports go into the plug-in itself, not into the core library.
 list(APPEND MORVANE_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ColumnSnapshot.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MorvaneApp.cpp
 )

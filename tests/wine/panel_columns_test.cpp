@@ -163,8 +163,18 @@ TEST_F(PanelColumns, ValuesAreWhatTheLastListingFound) {
             EXPECT_EQ(WideValue(fs, row.name, field).type, kNoSuchField);
         }
     }
+    // The next listings find the store as it is then; the third fills the
+    // memory of the first again.
+    ASSERT_EQ(StoreRecord({"new.img", "C:\\new.img", 'B', kModeFloppy, false, false}), ERROR_SUCCESS);
+    for (int listing = 2; listing <= 3; ++listing) {
+        SCOPED_TRACE(listing);
+        ASSERT_EQ(ListFolder(fs).entries.size(), 1u);
+        EXPECT_EQ(WideValue(fs, "\\new.img", 1), (Value{kMultipleChoice, "Floppy"}));
+        EXPECT_EQ(WideValue(fs, "\\new.img", 5), (Value{kString, "C:\\new.img"}));
+        EXPECT_EQ(AnsiValue(fs, "\\cd.iso", 1), empty);
+    }
     fs.FsContentPluginUnloading();
-    EXPECT_EQ(AnsiValue(fs, "\\cd.iso", 1), empty);
+    EXPECT_EQ(AnsiValue(fs, "\\new.img", 1), empty);
 }
 
 TEST(PanelColumnView, IsTheFoldersDefaultViewInBothCalls) {
