@@ -84,21 +84,19 @@ inline CFileInfo EmptyFileInfo() {
     return info;
 }
 
-// Text of a fixed field up to its terminator, never past the field: a damaged
-// or foreign value may lack the terminator.
-template <size_t N>
-std::string FieldText(const char (&field)[N]) {
-    size_t len = 0;
-    while (len < N && field[len] != '\0') ++len;
-    return std::string(field, len);
-}
-
-// The same without a copy: a view into the field.
+// A fixed field up to its terminator, never past the field: a damaged or
+// foreign value may lack the terminator. A view into the field.
 template <size_t N>
 std::string_view FieldView(const char (&field)[N]) {
     size_t len = 0;
     while (len < N && field[len] != '\0') ++len;
     return std::string_view(field, len);
+}
+
+// The same as a copy.
+template <size_t N>
+std::string FieldText(const char (&field)[N]) {
+    return std::string(FieldView(field));
 }
 
 // Stores text with its terminator; refuses (and leaves the field unchanged)

@@ -1,8 +1,8 @@
 #include <windows.h>
 
 #include "catalogue/FileInfo.h"
-#include "drive/DriverProtocol.h"
 #include "drive/Driver.h"
+#include "drive/DriverProtocol.h"
 #include "drive/ImageInfo.h"
 #include "drive/Volume.h"
 

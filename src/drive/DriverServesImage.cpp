@@ -7,7 +7,6 @@
 namespace morvane {
 
 bool DriverServesImage(const CFileInfo& record) {
-    if (!IsDriveLetter(record.driveLetter)) return false;
     uint8_t answer[kQueryAnswerSize] = {};
     size_t returned = 0;
     if (DriverQuery(record.driveLetter, answer, &returned) != DriverResult::Done) return false;

@@ -21,8 +21,9 @@ bool MountImage(ImageTables tables, Reporter& reporter, CFileInfo& record, const
 
 // Unmounts the record's drive, by force only on an explicit Yes to the
 // question about open files. Nothing is detached, and the user is told so,
-// unless the driver confirms that the letter serves the record's image. On success the record is marked unmounted, its
-// letter's drive-table entry cleared and the record saved under `valueName`.
+// unless the driver confirms that the letter serves the record's image. On
+// success the record is marked unmounted, its letter's drive-table entry
+// cleared and the record saved under `valueName`.
 bool UnmountImage(ImageTables tables, Reporter& reporter, CFileInfo& record, const std::string& valueName);
 
 }  // namespace morvane

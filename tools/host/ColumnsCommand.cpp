@@ -10,6 +10,7 @@
 #include "Commands.h"
 #include "ConsoleText.h"
 #include "FindDataText.h"
+#include "FolderEntries.h"
 #include "TablePrint.h"
 #include "plugin/FsPluginApi.h"
 #include "plugin/PanelColumns.h"
@@ -19,7 +20,6 @@
 namespace mvhost {
 namespace {
 
-constexpr size_t kMaxEntries = 100000;
 constexpr int kViewTextSize = 1024;
 constexpr int kValueBytes = 2048;
 // A field list that never ends must not hang the host.
@@ -113,20 +113,15 @@ int ColumnsCommand(const PluginCalls& calls, const HostOptions& options) {
         heading.push_back(i < titles.size() ? titles[i] : items[i]);
     }
 
+    std::vector<WIN32_FIND_DATAA> entries;
+    DWORD error = 0;
+    ListFolderEntries(calls, "\\", entries, error);
     std::vector<TableRow> rows;
-    char root[] = "\\";
-    WIN32_FIND_DATAA data;
-    std::memset(&data, 0, sizeof data);
-    const HANDLE find = calls.FsFindFirst(root, &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = NameOf(data);
-            TableRow row{AnsiToUtf8(name)};
-            for (int field : fields) row.push_back(field < 0 ? "?" : ValueText(calls, RemoteName(name), field));
-            rows.push_back(row);
-            std::memset(&data, 0, sizeof data);
-        } while (rows.size() < kMaxEntries && calls.FsFindNext(find, &data));
-        calls.FsFindClose(find);
+    for (const WIN32_FIND_DATAA& data : entries) {
+        const std::string name = NameOf(data);
+        TableRow row{AnsiToUtf8(name)};
+        for (int field : fields) row.push_back(field < 0 ? "?" : ValueText(calls, RemoteName(name), field));
+        rows.push_back(row);
     }
     PrintTable(heading, rows);
     Print(std::to_string(rows.size()) + (rows.size() == 1 ? " entry\n" : " entries\n"));

@@ -13,6 +13,7 @@ add_executable(mvhost
   ${CMAKE_CURRENT_LIST_DIR}/ConsoleText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EntryCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FindDataText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FolderEntries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HostOptions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/IconCommand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListCommand.cpp

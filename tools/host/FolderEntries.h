@@ -1,0 +1,20 @@
+// The folder's entries as the plug-in hands them over: FsFindFirst, then
+// FsFindNext until it answers FALSE, then FsFindClose.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "PluginLibrary.h"
+
+namespace mvhost {
+
+// At most 100,000 entries: a plug-in that never ends its enumeration must
+// not hang the host. False, with FsFindFirst's last error in `error`, when
+// it failed for another reason than an empty folder.
+bool ListFolderEntries(const PluginCalls& calls, const std::string& folder, std::vector<WIN32_FIND_DATAA>& entries,
+                       DWORD& error);
+
+}  // namespace mvhost
