@@ -7,8 +7,15 @@
 
 namespace morvane {
 
-// False also when the letter is no drive letter, cannot be opened, or the
-// driver does not answer.
+// The refresh's confirmation of a mounted mark: the answer's meaningful
+// bytes agree with the record's kernel path (see AnswerNamesImage).
+bool DriverConfirmsMount(const CFileInfo& record);
+
+// What a detach asks first: the answer names exactly the record's kernel
+// path (see AnswerIsImage).
 bool DriverServesImage(const CFileInfo& record);
+
+// Both are false also when the letter is no drive letter, cannot be opened,
+// or the driver does not answer.
 
 }  // namespace morvane

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace morvane {
 
@@ -16,20 +17,37 @@ std::vector<uint8_t> BuildAttachRequest(std::string_view kernelPath, char driveL
     return buffer;
 }
 
-bool AnswerNamesImage(const uint8_t* answer, size_t returned, std::string_view kernelPath) {
-    if (returned < kImageInfoFixedSize) return false;
+namespace {
+
+// The answer's name, or nothing when it did not come back whole: a name
+// longer than what came back could end in anything, and an empty one would
+// agree with every image.
+std::optional<std::string_view> AnsweredName(const uint8_t* answer, size_t returned) {
+    if (returned < kImageInfoFixedSize) return std::nullopt;
     uint16_t nameLength;
     std::memcpy(&nameLength, answer + offsetof(FileDiskImageInfo, nameLength), sizeof nameLength);
-    // A name longer than what came back is no answer: its missing part could
-    // be anything. Nor is an empty one, which would confirm every image.
-    if (nameLength == 0 || nameLength > returned - kImageInfoFixedSize) return false;
-    const char* name = reinterpret_cast<const char*>(answer + kImageInfoFixedSize);
+    if (nameLength == 0 || nameLength > returned - kImageInfoFixedSize) return std::nullopt;
+    return std::string_view(reinterpret_cast<const char*>(answer + kImageInfoFixedSize), nameLength);
+}
+
+}  // namespace
+
+bool AnswerNamesImage(const uint8_t* answer, size_t returned, std::string_view kernelPath) {
+    const std::optional<std::string_view> answered = AnsweredName(answer, returned);
+    if (!answered) return false;
+    const char* name = answered->data();
+    const size_t nameLength = answered->size();
     for (size_t i = 0; i < nameLength; ++i) {
         const char mine = i < kernelPath.size() ? kernelPath[i] : '\0';
         if (name[i] != mine) return false;
         if (mine == '\0') return true;
     }
     return true;
+}
+
+bool AnswerIsImage(const uint8_t* answer, size_t returned, std::string_view kernelPath) {
+    const std::optional<std::string_view> answered = AnsweredName(answer, returned);
+    return answered && *answered == kernelPath;
 }
 
 }  // namespace morvane

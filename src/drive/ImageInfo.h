@@ -39,4 +39,9 @@ inline size_t AttachInputLength(uint16_t nameLength) { return size_t{nameLength}
 // nameLength is 0 or reaches past the `returned` bytes names nothing.
 bool AnswerNamesImage(const uint8_t* answer, size_t returned, std::string_view kernelPath);
 
+// Whether a query answer names exactly `kernelPath`: its nameLength is the
+// path's length and every byte agrees. What a detach asks before it acts: a
+// longer path of which the answer is a prefix is another file.
+bool AnswerIsImage(const uint8_t* answer, size_t returned, std::string_view kernelPath);
+
 }  // namespace morvane

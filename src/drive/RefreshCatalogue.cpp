@@ -8,7 +8,7 @@ namespace morvane {
 
 bool RefreshCatalogue(ImageTables tables) {
     const bool read = RebuildCatalogue(tables, [&tables](StoredImage& image) {
-        if (image.record.mounted && DriverServesImage(image.record))
+        if (image.record.mounted && DriverConfirmsMount(image.record))
             tables.drives.Set(image.record.driveLetter, image.valueName);
     });
     if (read) EnsureAutorunEntry();

@@ -92,6 +92,28 @@ TEST(QueryAnswer, ANameThatDidNotComeBackWholeConfirmsNothing) {
     }
 }
 
+TEST(QueryAnswer, ADetachNeedsTheWholeNameOfTheRecordsImage) {
+    struct Case {
+        const char* name;
+        uint16_t nameLength;
+        size_t returned;
+        bool isImage;
+    };
+    // The record's kernel path is \??\C:\img\a.iso.bak (20 bytes).
+    const Case cases[] = {
+        {"\\??\\C:\\img\\a.iso.bak", 20, kQueryAnswerSize, true},
+        {"\\??\\C:\\img\\a.iso", 16, kQueryAnswerSize, false},
+        {"\\??\\C:\\img\\a.iso.bak2", 21, kQueryAnswerSize, false},
+        {"\\??\\C:\\IMG\\A.ISO.BAK", 20, kQueryAnswerSize, false},
+        {"", 0, kQueryAnswerSize, false},
+        {"\\??\\C:\\img\\a.iso.bak", 20, 31, false},
+    };
+    for (const Case& c : cases) {
+        const std::vector<uint8_t> answer = Answer(c.name, c.nameLength);
+        EXPECT_EQ(AnswerIsImage(answer.data(), c.returned, "\\??\\C:\\img\\a.iso.bak"), c.isImage) << c.name;
+    }
+}
+
 TEST(DeviceObjectName, PatternByFamily) {
     EXPECT_EQ(DeviceObjectName(1, 0), "\\Device\\MV_FileDisk\\MV_FileDiskCd0");
     EXPECT_EQ(DeviceObjectName(2, 3), "\\Device\\MV_FileDisk\\MV_FileDiskFlp3");

@@ -381,7 +381,8 @@ TEST_F(PropertiesDialogMounting, WithoutAFreeLetterTheDialogSaysSoAndCloseKeepsT
 TEST_F(PropertiesDialogMounting, UnmountLeavesAnotherImagesDriveAlone) {
     // After a crash x.iso is still marked mounted, on the system's C: (the
     // list then selects its last entry, the other image's drive) or on the
-    // letter that serves the other image.
+    // letter that serves the other image; or its path is the other image's
+    // path with more after it, of which the driver's answer is a prefix.
     ScratchImage other("other.iso");
     ASSERT_TRUE(other.IsReady());
     CFileInfo held = MakeRecord({"other.iso", other.Path(), letter_, 3, false, false});
@@ -392,13 +393,15 @@ TEST_F(PropertiesDialogMounting, UnmountLeavesAnotherImagesDriveAlone) {
         const char* what;
         char letter;
         bool removal;
+        std::string path;
     };
-    const Case cases[] = {{"Unmount, marked on C:", 'C', false},
-                          {"Unmount, marked on the other's letter", letter_, false},
-                          {"removal, marked on the other's letter", letter_, true}};
+    const Case cases[] = {{"Unmount, marked on C:", 'C', false, image_->Path()},
+                          {"Unmount, marked on the other's letter", letter_, false, image_->Path()},
+                          {"removal, marked on the other's letter", letter_, true, image_->Path()},
+                          {"removal, the other's path and more", letter_, true, other.Path() + ".bak"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Store(c.letter, 3, true);
+        ASSERT_EQ(StoreRecord({"x.iso", c.path, c.letter, 3, true, false}), ERROR_SUCCESS);
         std::string said;
         if (c.removal) {
             MessageBoxWatcher watcher({IDYES, IDOK});
@@ -413,7 +416,7 @@ TEST_F(PropertiesDialogMounting, UnmountLeavesAnotherImagesDriveAlone) {
             EXPECT_EQ(Text(windows[0], IDC_LETTER), Entry());
             said = windows[1].text;
         }
-        EXPECT_EQ(said, std::string("Drive ") + c.letter + ": does not serve the image " + image_->Path() +
+        EXPECT_EQ(said, std::string("Drive ") + c.letter + ": does not serve the image " + c.path +
                             ", so nothing was unmounted.\r\nIf the image is not actually mounted, correct its state "
                             "with Switch in its properties.");
         const CFileInfo record = Stored();
