@@ -221,7 +221,8 @@ void CPropDlg::OnSwitchState() {
         m_host.Text(TextId::SwitchWarning) + "\n" +
         FormatText(m_host.Text(record.mounted ? TextId::ReallyNotMounted : TextId::ReallyMounted),
                    {TextArg(ImagePathOf(record)), TextArg(DisplayLetter(record.driveLetter))});
-    if (m_host.ShowMessage(question, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
+    // Only No refuses: the record alone changes, and the switch corrects it back.
+    if (m_host.ShowMessage(question, MB_YESNO | MB_ICONEXCLAMATION) == IDNO) return;
     record.mounted = record.mounted ? 0 : 1;
     if (m_host.SaveFileInfo(record, m_image.valueName)) {
         EndDialog(IDOK);

@@ -21,7 +21,8 @@ RemoveResult RemoveImage(ImageTables tables, Reporter& reporter, const std::stri
         // The question names the image by its full path, not by its display name.
         const std::string question = FormatText(reporter.Text(TextId::UnmountBeforeRemoval),
                                                 {TextArg(ImagePathOf(record)), TextArg(DisplayLetter(record.driveLetter))});
-        if (reporter.Ask(question, MB_YESNO | MB_ICONEXCLAMATION) == IDNO) return kRemoveKept;
+        // Yes detaches a drive: a box that could not be shown is no consent.
+        if (reporter.Ask(question, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return kRemoveKept;
         if (!UnmountImage(tables, reporter, record, image.valueName)) return kRemoveKept;
         tables.drives.Set(record.driveLetter, std::string());
     }

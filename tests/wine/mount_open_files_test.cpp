@@ -126,24 +126,58 @@ TEST_F(OpenFiles, YesDismountsByForceWithoutLockOrUnlock) {
 }
 
 namespace {
-int WINAPI MessageBoxThatCannotShow(HWND, LPCSTR, LPCSTR, UINT) {
-    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-    return 0;
+
+// Boxes answered in turn from `answers`, a 0 as a box that could not be
+// shown (with ERROR_NOT_ENOUGH_MEMORY); the texts they were asked to show.
+std::vector<int> scriptedAnswers;
+std::vector<std::string> shownTexts;
+
+int WINAPI ScriptedMessageBox(HWND, LPCSTR text, LPCSTR, UINT) {
+    shownTexts.push_back(text);
+    const int answer = scriptedAnswers.empty() ? 0 : scriptedAnswers.front();
+    if (!scriptedAnswers.empty()) scriptedAnswers.erase(scriptedAnswers.begin());
+    if (answer == 0) SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return answer;
 }
+
 }  // namespace
 
+// Yes to either question detaches a drive: a box that could not be shown is
+// no consent, and its failure is reported like any other (here the report
+// cannot be shown either).
 TEST_F(OpenFiles, QuestionThatCannotBeShownIsNoConsent) {
-    Mount(kModeFloppy);
-    recorder_->FailLocks(ERROR_ACCESS_DENIED);
-    ImportPatch noBox(GetModuleHandleA(nullptr), "user32.dll", "MessageBoxA",
-                      reinterpret_cast<const void*>(&MessageBoxThatCannotShow));
-    ASSERT_TRUE(noBox.IsApplied());
-    EXPECT_FALSE(ProgramApp().UnmountImage(record_, DisplayNameOf(record_)));
-    EXPECT_EQ(recorder_->ControlCodes(), (std::vector<DWORD>{MV_IOCTL_QUERY_IMAGE, FSCTL_LOCK_VOLUME}));
-    EXPECT_TRUE(DriveListed(record_.driveLetter));
-    const auto stored = ReadRecord(DisplayNameOf(record_));
-    ASSERT_TRUE(stored);
-    EXPECT_EQ(stored->mounted, 1);
+    // "The command could not be carried out.\nError code: 8."
+    const std::string failed =
+        "\xCD\xE5 \xF3\xE4\xE0\xEB\xEE\xF1\xFC \xE2\xFB\xEF\xEE\xEB\xED\xE8\xF2\xFC \xEA\xEE\xEC\xE0\xED\xE4\xF3.\n"
+        "\xCA\xEE\xE4 \xEE\xF8\xE8\xE1\xEA\xE8: 8.";
+    struct Case {
+        const char* question;
+        std::vector<int> answers;
+        size_t shown;
+    };
+    const Case cases[] = {{"removal", {0}, 2}, {"forced dismount", {IDYES, 0}, 3}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.question);
+        Mount(kModeFloppy);
+        recorder_->FailLocks(ERROR_ACCESS_DENIED);
+        scriptedAnswers = c.answers;
+        shownTexts.clear();
+        {
+            ImportPatch boxes(GetModuleHandleA(nullptr), "user32.dll", "MessageBoxA",
+                              reinterpret_cast<const void*>(&ScriptedMessageBox));
+            ASSERT_TRUE(boxes.IsApplied());
+            EXPECT_EQ(ProgramApp().RemoveImage("\\open.img"), kRemoveKept);
+        }
+        ASSERT_EQ(shownTexts.size(), c.shown);
+        EXPECT_EQ(shownTexts.back(), failed);
+        for (DWORD code : recorder_->ControlCodes()) EXPECT_NE(code, MV_IOCTL_DETACH_IMAGE);
+        EXPECT_TRUE(DriveListed(record_.driveLetter));
+        const auto stored = ReadRecord(DisplayNameOf(record_));
+        ASSERT_TRUE(stored);
+        EXPECT_EQ(stored->mounted, 1);
+        recorder_->FailLocks(0);
+        EXPECT_TRUE(ProgramApp().UnmountImage(record_, DisplayNameOf(record_)));
+    }
 }
 
 // Through the real plug-in: removing a mounted image asks first whether to
