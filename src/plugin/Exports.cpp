@@ -66,7 +66,10 @@ int __stdcall FsInit(int pluginNr, FsProgressProc progress, FsLogProc log, FsReq
     CMorvaneApp& app = App();
     app.Initialise(pluginNr, reinterpret_cast<void*>(progress), reinterpret_cast<void*>(log),
                    reinterpret_cast<void*>(request));
-    win32::NoThrow([&app] { app.RefreshCatalogue(); });
+    win32::NoThrow([&app] {
+        app.Start();
+        app.RefreshCatalogue();
+    });
     return 0;
 }
 
@@ -111,11 +114,21 @@ void __stdcall FsGetDefRootName(char* defRootName, int maxLen) { CopyRootName(de
 
 void __stdcall FsSetDefaultParams(FsDefaultParams*) {}
 
+// Every operation of the file manager comes between a start and an end: the
+// store is read once in it (see OperationBrackets). Which operation it is
+// does not matter.
+void __stdcall FsStatusInfo(char*, int startEnd, int) {
+    CMorvaneApp& app = App();
+    if (startEnd == kFsStatusStart) app.StartOperation();
+    if (startEnd == kFsStatusEnd) app.EndOperation();
+}
+
 int __stdcall FsPutFile(char* localName, char* remoteName, int copyFlags) {
     return win32::NoThrow(
         [=] {
             CMorvaneApp& app = App();
-            app.RefreshCatalogue();
+            app.Start();
+            app.RefreshForCall();
             StoredImage existing;
             if (app.FindImage(remoteName, existing) && (copyFlags & kFsCopyFlagOverwrite) == 0) return kFsFileExists;
             return app.AddImage(localName, remoteName) ? kFsFileOk : kFsFileNotFound;
@@ -127,7 +140,8 @@ BOOL __stdcall FsDeleteFile(char* remoteName) {
     return win32::NoThrow(
         [remoteName] {
             CMorvaneApp& app = App();
-            app.RefreshCatalogue();
+            app.Start();
+            app.RefreshForCall();
             return app.RemoveImage(remoteName) == kRemoveDone ? TRUE : FALSE;
         },
         [] { return FALSE; });
@@ -137,14 +151,16 @@ int __stdcall FsExecuteFile(HWND mainWin, char* remoteName, char* verb) {
     if (!remoteName || remoteName[0] == '\0' || IsHostNotice(verb)) return kFsExecOk;
     return win32::NoThrow(
         [=] {
-            const win32::CWinApp::HostWindowScope host(App(), mainWin);
+            CMorvaneApp& app = App();
+            app.Start();
+            const win32::CWinApp::HostWindowScope host(app, mainWin);
             if (std::strcmp(remoteName, "\\") == 0 && verb && _stricmp(verb, "properties") == 0) {
-                CAboutDlg about(App(), nullptr);
+                CAboutDlg about(app, nullptr);
                 about.DoModal();
                 return kFsExecOk;
             }
-            App().RefreshCatalogue();
-            CPropDlg dialog(App(), remoteName, mainWin);
+            app.RefreshForCall();
+            CPropDlg dialog(app, remoteName, mainWin);
             dialog.DoModal();
             return kFsExecOk;
         },
@@ -166,7 +182,11 @@ int __stdcall FsExtractCustomIcon(char* remoteName, int, HICON* icon) {
 }
 
 void __stdcall MountAfterReboot(HWND, HINSTANCE, LPSTR, int) {
-    win32::NoThrow([] { App().RestoreMounts(); });
+    win32::NoThrow([] {
+        CMorvaneApp& app = App();
+        app.Start();
+        app.RestoreMounts();
+    });
 }
 
 }  // extern "C"

@@ -27,6 +27,16 @@ constexpr int kFsFileReadError = 3;
 constexpr int kFsCopyFlagOverwrite = 1;
 constexpr int kFsCopyFlagMove = 4;
 
+// FsStatusInfo: the start and the end of an operation.
+constexpr int kFsStatusStart = 0;
+constexpr int kFsStatusEnd = 1;
+// The operations the command-line host brackets as the file manager does.
+constexpr int kFsStatusOpList = 1;
+constexpr int kFsStatusOpPutSingle = 4;
+constexpr int kFsStatusOpPutMulti = 5;
+constexpr int kFsStatusOpDelete = 8;
+constexpr int kFsStatusOpExec = 11;
+
 // FsExecuteFile results: the command was carried out, or it failed.
 constexpr int kFsExecOk = 0;
 constexpr int kFsExecError = 1;

@@ -10,6 +10,7 @@
 #include "drive/RefreshCatalogue.h"
 #include "drive/RestoreMounts.h"
 #include "imageops/AddImage.h"
+#include "lang/TextFormat.h"
 #include "lang/LangSetting.h"
 #include "plugin/VersionString.h"
 #include "win32/NoThrow.h"
@@ -18,12 +19,13 @@
 
 namespace morvane {
 
-CMorvaneApp::CMorvaneApp() {
-    // Runs while the library is being loaded: a failure here must leave the
-    // built-in texts in force, not end the process that loads the plug-in.
-    win32::NoThrow([this] {
-        m_strLangFile = ReadLangSetting();
-        LoadLanguage(m_strLangFile, true);
+void CMorvaneApp::Start() {
+    std::call_once(m_started, [this] {
+        // A failure leaves the built-in texts in force.
+        win32::NoThrow([this] {
+            m_strLangFile = ReadLangSetting();
+            LoadLanguage(m_strLangFile, true);
+        });
     });
 }
 
@@ -49,6 +51,10 @@ std::string CMorvaneApp::GetVersionString() const {
 
 bool CMorvaneApp::RefreshCatalogue() { return morvane::RefreshCatalogue(Tables()); }
 
+void CMorvaneApp::RefreshForCall() {
+    if (m_brackets.RefreshDue(GetCurrentThreadId())) RefreshCatalogue();
+}
+
 bool CMorvaneApp::FindImage(std::string_view hostName, StoredImage& image) const {
     return morvane::FindImage(m_catalogue, hostName, image);
 }
@@ -60,7 +66,7 @@ bool CMorvaneApp::SaveFileInfo(const CFileInfo& record, const std::string& value
 bool CMorvaneApp::SaveNewFileInfo(const CFileInfo& record) { return morvane::SaveNewFileInfo(Tables(), record); }
 
 bool CMorvaneApp::ListFirst(StoredImage& image) {
-    RefreshCatalogue();
+    RefreshForCall();
     TakeColumns();
     m_findPos = m_catalogue.BeforeFirst();
     return ListNext(image);
@@ -120,12 +126,24 @@ void CMorvaneApp::ReportDriveError(const std::string& failedObject, ReportContex
     morvane::ReportDriveError(*this, failedObject, context);
 }
 
-void CMorvaneApp::ShowOrLogMessage(const std::string& message) {
+void CMorvaneApp::ShowOrLogMessage(const std::string& message) { Tell(message); }
+
+void CMorvaneApp::Tell(const std::string& message) const {
     if (m_bLogOnly) {
         AppendToActivityLog(message);
     } else {
-        ShowMessage(message, MB_OK | MB_ICONEXCLAMATION);
+        CWinApp::ShowMessage(message, MB_OK | MB_ICONEXCLAMATION);
     }
+}
+
+int CMorvaneApp::ShowMessage(const std::string& text, UINT type) const {
+    const int button = CWinApp::ShowMessage(text, type);
+    // A report that could not be shown is not reported again.
+    if (button == 0 && (type & MB_TYPEMASK) != MB_OK) {
+        const DWORD error = GetLastError();
+        Tell(FormatText(Text(TextId::CommandFailed), {TextArg(static_cast<int>(error))}));
+    }
+    return button;
 }
 
 // Constructed by the library's static initialisation, before any export runs.

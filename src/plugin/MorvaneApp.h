@@ -21,13 +21,19 @@
 #include "imageops/RemoveImage.h"
 #include "lang/MLangApp.h"
 #include "plugin/ColumnSnapshot.h"
+#include "plugin/OperationBrackets.h"
 
 namespace morvane {
 
 class CMorvaneApp : public CMLangApp, public Reporter, public DialogHost {
 public:
-    // Reads the language setting and puts it in force, without any message.
-    CMorvaneApp();
+    // Runs while the library is being loaded, under the system's loader
+    // lock: it reads nothing (see Start).
+    CMorvaneApp() = default;
+    // Reads the language setting and puts it in force, without any message,
+    // the first time; later calls do nothing. Every export that may show a
+    // text calls it before anything else.
+    void Start();
 
     // What FsInit hands over: the plug-in's number and the host's callbacks,
     // which are kept and never called.
@@ -42,6 +48,11 @@ public:
 
     // Catalogue and its registry store.
     bool RefreshCatalogue() override;
+    // The file manager's brackets around an operation (FsStatusInfo), and
+    // the refresh each of its calls begins with: once an operation.
+    void StartOperation() { m_brackets.Start(GetCurrentThreadId()); }
+    void EndOperation() { m_brackets.End(GetCurrentThreadId()); }
+    void RefreshForCall();
     bool FindImage(std::string_view hostName, StoredImage& image) const override;
     bool SaveFileInfo(const CFileInfo& record, const std::string& valueName) override;
     bool SaveNewFileInfo(const CFileInfo& record);
@@ -72,10 +83,12 @@ public:
     void ShowOrLogMessage(const std::string& message) override;
     void SetLogOnly(bool logOnly) { m_bLogOnly = logOnly; }
 
-    // Texts and message boxes, for the subsystems and the dialogs.
+    // Texts and message boxes, for the subsystems and the dialogs. A
+    // question whose box cannot be shown answers 0, and that failure is
+    // reported like any other.
     std::string Text(TextId id) const override { return LangText(id); }
     bool GetLangString(uint32_t id, std::string& text) const override { return CMLangApp::GetLangString(id, text); }
-    int ShowMessage(const std::string& text, UINT type) const override { return CWinApp::ShowMessage(text, type); }
+    int ShowMessage(const std::string& text, UINT type) const override;
     int Ask(const std::string& text, unsigned type) override { return ShowMessage(text, type); }
 
     // The drive table.
@@ -83,6 +96,8 @@ public:
     void SetDriveName(char letter, const std::string& displayName) { m_driveNames.Set(letter, displayName); }
 
 private:
+    // A failure shown with the OK button and the exclamation icon, or logged.
+    void Tell(const std::string& message) const;
     ImageTables Tables() { return ImageTables{m_catalogue, m_driveNames, m_storeReading}; }
     // Publishes the columns of the catalogue as it is now.
     void TakeColumns();
@@ -97,6 +112,8 @@ private:
     void* m_pRequestProc = nullptr;
     bool m_bLogOnly = false;
     Catalogue::Position m_findPos;
+    OperationBrackets m_brackets;
+    std::once_flag m_started;
     // The one member read from other threads than the file manager's main
     // one: the columns of the last listing, and those of the one before,
     // which the next listing fills again once no one reads them any more.

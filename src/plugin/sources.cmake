@@ -1,4 +1,5 @@
 list(APPEND MORVANE_PORTABLE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/OperationBrackets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PanelColumns.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RootName.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VersionString.cpp

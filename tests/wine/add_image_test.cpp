@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/ChildProcess.h"
 #include "support/CleanRegistry.h"
 #include "support/FolderListing.h"
 #include "support/Plugin.h"
@@ -228,5 +229,27 @@ TEST_F(AddImage, PathLongerThanItsFieldIsRefused) {
     for (auto it = made.rbegin(); it != made.rend(); ++it) {
         const std::wstring wide = L"\\\\?\\" + std::wstring(it->begin(), it->end());
         RemoveDirectoryW(wide.c_str());
+    }
+}
+
+// A selection copied into the folder is one operation of the file manager's:
+// the store is read once, at its first call. What another process (here the
+// plug-in in another host) changes meanwhile is seen by the next operation.
+TEST_F(AddImage, TheNextOperationSeesWhatAnotherProcessChanged) {
+    ScratchImage image("a.iso");
+    ASSERT_TRUE(image.IsReady());
+    {
+        const mvhost::OperationBracket copy(plugin_.Fs(), kFsStatusOpPutMulti);
+        EXPECT_EQ(Put(image.Path(), "\\a.iso"), kFsFileOk);
+        EXPECT_EQ(Put(image.Path(), "\\A.ISO"), kFsFileExists);
+    }
+    ChildProcess other("\"" + TestProgramDirectory() + "mvhost.exe\" delete a.iso");
+    ASSERT_TRUE(other.Started());
+    const ChildRun run = other.Wait();
+    ASSERT_TRUE(run.finished);
+    ASSERT_EQ(run.exitCode, 0u);
+    {
+        const mvhost::OperationBracket copy(plugin_.Fs(), kFsStatusOpPutMulti);
+        EXPECT_EQ(Put(image.Path(), "\\a.iso"), kFsFileOk);
     }
 }

@@ -21,6 +21,7 @@ TEST(Plugin32, EveryExportHasItsPlainNameOnly) {
         {"FsFindClose", "FsFindClose@4"},
         {"FsGetDefRootName", "FsGetDefRootName@8"},
         {"FsSetDefaultParams", "FsSetDefaultParams@4"},
+        {"FsStatusInfo", "FsStatusInfo@12"},
         {"FsPutFile", "FsPutFile@12"},
         {"FsDeleteFile", "FsDeleteFile@4"},
         {"FsExecuteFile", "FsExecuteFile@12"},

@@ -45,7 +45,10 @@ int PutCommand(const PluginCalls& calls, const HostOptions& options) {
     std::string remote = RemoteName(options.arguments[1]);
     const int flags = (options.overwrite ? morvane::kFsCopyFlagOverwrite : 0) |
                       (options.move ? morvane::kFsCopyFlagMove : 0);
-    const int result = calls.FsPutFile(local.data(), remote.data(), flags);
+    const int result = [&] {
+        const OperationBracket copy(calls, morvane::kFsStatusOpPutSingle);
+        return calls.FsPutFile(local.data(), remote.data(), flags);
+    }();
     Print("FsPutFile " + AnsiToUtf8(local) + " -> " + AnsiToUtf8(remote) + ": " + std::to_string(result) + " (" +
           PutResultWord(result) + ")\n");
     return result == morvane::kFsFileOk ? kExitOk : kExitFailed;
@@ -55,7 +58,10 @@ int DeleteCommand(const PluginCalls& calls, const HostOptions& options) {
     if (options.arguments.size() != 1) return kExitUsage;
     if (!HasExport(reinterpret_cast<const void*>(calls.FsDeleteFile), "FsDeleteFile")) return kExitNoPlugin;
     std::string remote = RemoteName(options.arguments[0]);
-    const BOOL removed = calls.FsDeleteFile(remote.data());
+    const BOOL removed = [&] {
+        const OperationBracket deletion(calls, morvane::kFsStatusOpDelete);
+        return calls.FsDeleteFile(remote.data());
+    }();
     Print("FsDeleteFile " + AnsiToUtf8(remote) + ": " + (removed ? "removed" : "not removed") + "\n");
     return removed ? kExitOk : kExitFailed;
 }
@@ -65,7 +71,10 @@ int ExecCommand(const PluginCalls& calls, const HostOptions& options) {
     if (!HasExport(reinterpret_cast<const void*>(calls.FsExecuteFile), "FsExecuteFile")) return kExitNoPlugin;
     std::string remote = RemoteName(options.arguments[0]);
     std::string verb = options.arguments[1];
-    const int result = calls.FsExecuteFile(nullptr, remote.data(), verb.data());
+    const int result = [&] {
+        const OperationBracket execution(calls, morvane::kFsStatusOpExec);
+        return calls.FsExecuteFile(nullptr, remote.data(), verb.data());
+    }();
     Print("FsExecuteFile " + AnsiToUtf8(remote) + " \"" + AnsiToUtf8(verb) + "\": " + std::to_string(result) +
           (result == morvane::kFsExecOk ? " (done)\n" : "\n"));
     return result == morvane::kFsExecOk ? kExitOk : kExitFailed;

@@ -13,6 +13,7 @@ bool ListFolderEntries(const PluginCalls& calls, const std::string& folder, std:
                        DWORD& error) {
     entries.clear();
     error = 0;
+    const OperationBracket listing(calls, morvane::kFsStatusOpList);
     std::string path = folder;
     WIN32_FIND_DATAA data;
     std::memset(&data, 0, sizeof data);

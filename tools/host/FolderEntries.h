@@ -1,5 +1,6 @@
 // The folder's entries as the plug-in hands them over: FsFindFirst, then
-// FsFindNext until it answers FALSE, then FsFindClose.
+// FsFindNext until it answers FALSE, then FsFindClose, all of it one listing
+// operation of the file manager's.
 #pragma once
 
 #include <windows.h>

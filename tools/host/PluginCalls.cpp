@@ -20,4 +20,21 @@ PluginCalls ResolvePluginCalls(HMODULE module) {
     return calls;
 }
 
+namespace {
+
+void SendStatus(const PluginCalls& calls, int startEnd, int operation) {
+    if (!calls.FsStatusInfo) return;
+    // The folder the operation works in: the plug-in's root.
+    char folder[] = "\\";
+    calls.FsStatusInfo(folder, startEnd, operation);
+}
+
+}  // namespace
+
+OperationBracket::OperationBracket(const PluginCalls& calls, int operation) : calls_(calls), operation_(operation) {
+    SendStatus(calls_, morvane::kFsStatusStart, operation_);
+}
+
+OperationBracket::~OperationBracket() { SendStatus(calls_, morvane::kFsStatusEnd, operation_); }
+
 }  // namespace mvhost

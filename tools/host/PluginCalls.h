@@ -16,6 +16,7 @@ struct PluginCalls {
     int(__stdcall* FsFindClose)(HANDLE) = nullptr;
     void(__stdcall* FsGetDefRootName)(char*, int) = nullptr;
     void(__stdcall* FsSetDefaultParams)(morvane::FsDefaultParams*) = nullptr;
+    void(__stdcall* FsStatusInfo)(char*, int, int) = nullptr;
     int(__stdcall* FsPutFile)(char*, char*, int) = nullptr;
     BOOL(__stdcall* FsDeleteFile)(char*) = nullptr;
     int(__stdcall* FsExecuteFile)(HWND, char*, char*) = nullptr;
@@ -34,5 +35,20 @@ struct PluginCalls {
 
 // Every export the module has; the others stay null.
 PluginCalls ResolvePluginCalls(HMODULE module);
+
+// The start and the end that the file manager sends around each of its
+// operations in the folder, a listing or a whole selection copied or
+// deleted, when the plug-in exports FsStatusInfo; nothing otherwise.
+class OperationBracket {
+public:
+    OperationBracket(const PluginCalls& calls, int operation);
+    ~OperationBracket();
+    OperationBracket(const OperationBracket&) = delete;
+    OperationBracket& operator=(const OperationBracket&) = delete;
+
+private:
+    const PluginCalls& calls_;
+    int operation_;
+};
 
 }  // namespace mvhost
