@@ -8,6 +8,7 @@ target_link_options(mvempty PRIVATE ${MORVANE_STATIC_LINK} -s)
 add_executable(mvbench
   ${CMAKE_CURRENT_LIST_DIR}/main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BenchStore.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BulkBench.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListingBench.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LoadBench.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RestoreBench.cpp

@@ -6,11 +6,14 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "BenchStore.h"
+#include "BulkBench.h"
 #include "ListingBench.h"
 #include "LoadBench.h"
 #include "RestoreBench.h"
@@ -25,14 +28,22 @@ constexpr size_t kListingSizes[] = {1000, 10000, 30000};
 // Each device family of the stand-in serves four devices: twelve drives.
 constexpr size_t kMountedRecords = 12;
 constexpr size_t kRestoreRecords = 100;
+// A selection registered and removed inside the file manager's brackets, and
+// without them as a host that sends none; the calls without brackets read
+// the whole store each, so their sizes stay small.
+constexpr size_t kBulkSizes[] = {200, 1000, 5000};
+constexpr size_t kUnbracketedBulkSizes[] = {200, 1000};
+constexpr int kUnbracketedBulkRuns = 3;
 
 struct Options {
     int listingRuns = 7;
     int loadRuns = 21;
     int restoreRuns = 5;
+    int bulkRuns = 7;
     bool listing = true;
     bool load = true;
     bool restore = true;
+    bool bulk = true;
 };
 
 void PrintListing(const std::vector<ListingRuns>& all) {
@@ -101,6 +112,67 @@ void PrintRestore(const RestoreRuns& runs) {
                 Median(runs.inProcessMs), runs.mounted, runs.corrected);
 }
 
+void PrintBulk(const std::vector<BulkRuns>& all) {
+    std::printf("\nA selection registered (FsPutFile) and removed (FsDeleteFile) one call an image, against the "
+                "store's own work done directly (the image's directory entry and one value written; one value "
+                "deleted)\n");
+    std::printf("%8s %10s %5s %10s %11s %8s %13s %10s %10s %8s %13s\n", "images", "brackets", "runs", "write ms",
+                "register ms", "ratio", "pair ratios", "delete ms", "remove ms", "ratio", "pair ratios");
+    for (const BulkRuns& runs : all) {
+        const Ratios put = PairRatios(runs.registerMs, runs.floorWriteMs);
+        const Ratios remove = PairRatios(runs.removeMs, runs.floorDeleteMs);
+        std::printf("%8zu %10s %5zu %10.1f %11.1f %8.2f %6.2f-%-6.2f %10.1f %10.1f %8.2f %6.2f-%-6.2f%s\n",
+                    runs.images, runs.bracketed ? "yes" : "no", runs.registerMs.size(), Median(runs.floorWriteMs),
+                    Median(runs.registerMs), put.median, put.low, put.high, Median(runs.floorDeleteMs),
+                    Median(runs.removeMs), remove.median, remove.low, remove.high,
+                    runs.complete ? "" : "  (calls failed!)");
+    }
+    for (size_t i = 1; i < all.size(); ++i) {
+        const BulkRuns& previous = all[i - 1];
+        const BulkRuns& runs = all[i];
+        if (runs.bracketed != previous.bracketed) continue;
+        std::printf("growth %zu -> %zu images, %s brackets (linear: %.1f): register %.2f, remove %.2f\n",
+                    previous.images, runs.images, runs.bracketed ? "with" : "without",
+                    static_cast<double>(runs.images) / static_cast<double>(previous.images),
+                    Median(runs.registerMs) / Median(previous.registerMs),
+                    Median(runs.removeMs) / Median(previous.removeMs));
+    }
+}
+
+bool MeasureAllBulk(int runs, std::string& why) {
+    const size_t most = kBulkSizes[std::size(kBulkSizes) - 1];
+    char temp[MAX_PATH];
+    const DWORD length = GetTempPathA(MAX_PATH, temp);
+    if (length == 0 || length >= MAX_PATH) {
+        why = "no temporary folder";
+        return false;
+    }
+    const std::vector<std::string> files = MakeImageFiles(std::string(temp) + "mvbench-bulk\\", most);
+    if (files.size() != most) {
+        why = "cannot make " + std::to_string(most) + " image files";
+        return false;
+    }
+    const morvane::test::LoadedPlugin plugin;
+    if (!plugin.IsLoaded()) {
+        why = "cannot load " + morvane::test::TestPluginPath();
+        return false;
+    }
+    const mvhost::PluginCalls& fs = plugin.Fs();
+    if (!EmptyStore()) {
+        why = "cannot make the store key";
+        return false;
+    }
+    fs.FsInit(1, nullptr, nullptr, nullptr);
+    std::vector<BulkRuns> all;
+    for (size_t images : kBulkSizes) all.push_back(MeasureBulk(fs, files, images, true, runs));
+    for (size_t images : kUnbracketedBulkSizes)
+        all.push_back(MeasureBulk(fs, files, images, false, std::min(runs, kUnbracketedBulkRuns)));
+    RemoveStore();
+    for (const std::string& file : files) DeleteFileA(file.c_str());
+    PrintBulk(all);
+    return true;
+}
+
 bool ParseOptions(int argc, char** argv, Options& options) {
     bool chosen = false;
     for (int i = 1; i < argc; ++i) {
@@ -108,12 +180,15 @@ bool ParseOptions(int argc, char** argv, Options& options) {
         if (arg == "--runs" && i + 1 < argc) {
             const int runs = std::atoi(argv[++i]);
             if (runs < 1) return false;
-            options.listingRuns = options.restoreRuns = runs;
+            options.listingRuns = options.restoreRuns = options.bulkRuns = runs;
             options.loadRuns = 3 * runs;
-        } else if (arg == "listing" || arg == "load" || arg == "restore") {
-            if (!chosen) options.listing = options.load = options.restore = false;
+        } else if (arg == "listing" || arg == "load" || arg == "restore" || arg == "bulk") {
+            if (!chosen) options.listing = options.load = options.restore = options.bulk = false;
             chosen = true;
-            (arg == "listing" ? options.listing : arg == "load" ? options.load : options.restore) = true;
+            (arg == "listing" ? options.listing
+             : arg == "load"  ? options.load
+             : arg == "bulk"  ? options.bulk
+                              : options.restore) = true;
         } else {
             return false;
         }
@@ -126,7 +201,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::printf("usage: mvbench [--runs N] [listing] [load] [restore]\n");
+        std::printf("usage: mvbench [--runs N] [listing] [load] [restore] [bulk]\n");
         return 2;
     }
     std::setvbuf(stdout, nullptr, _IONBF, 0);
@@ -163,6 +238,10 @@ int main(int argc, char** argv) {
         }
         RemoveStore();
         PrintRestore(runs);
+    }
+    if (options.bulk && !MeasureAllBulk(options.bulkRuns, why)) {
+        std::printf("bulk: %s\n", why.c_str());
+        return 1;
     }
     return 0;
 }
