@@ -164,7 +164,9 @@ bool MeasureAllBulk(int runs, std::string& why) {
     }
     fs.FsInit(1, nullptr, nullptr, nullptr);
     std::vector<BulkRuns> all;
-    for (size_t images : kBulkSizes) all.push_back(MeasureBulk(fs, files, images, true, runs));
+    // A plug-in without the export takes no brackets: measured without them only.
+    if (fs.FsStatusInfo)
+        for (size_t images : kBulkSizes) all.push_back(MeasureBulk(fs, files, images, true, runs));
     for (size_t images : kUnbracketedBulkSizes)
         all.push_back(MeasureBulk(fs, files, images, false, std::min(runs, kUnbracketedBulkRuns)));
     RemoveStore();
