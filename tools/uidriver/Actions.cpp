@@ -4,7 +4,6 @@
 
 #include "uidriver/ActiveWindow.h"
 #include "uidriver/ReadWindow.h"
-#include "uidriver/Utf8Text.h"
 #include "uidriver/WindowQuery.h"
 
 namespace uidriver {
@@ -56,7 +55,7 @@ int EntryIndex(HWND combo, const Step& step) {
 }
 
 std::string EntryName(const Step& step) {
-    return step.index >= 0 ? "entry " + std::to_string(step.index) : "entry \"" + AnsiToUtf8(step.text) + "\"";
+    return step.index >= 0 ? "entry " + std::to_string(step.index) : "entry \"" + step.text + "\"";
 }
 
 bool HasUsableCloseBox(HWND window) {

@@ -1,5 +1,6 @@
 #include "uidriver/BmpFile.h"
 
+#include "uidriver/Utf8Text.h"
 #include "win32/UniqueHandle.h"
 
 namespace uidriver {
@@ -46,7 +47,7 @@ bool WriteBmpFile(const std::string& path, int width, int height, const std::vec
     }
 
     morvane::win32::FileHandle file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         error = "cannot create the file (error " + std::to_string(GetLastError()) + ")";
         return false;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "uidriver/StandardIcon.h"
+#include "uidriver/Utf8Text.h"
 #include "uidriver/WindowQuery.h"
 
 namespace uidriver {
@@ -72,10 +73,10 @@ void ReadItems(HWND control, const ItemMessages& messages, ControlState& state) 
         LRESULT length = 0;
         std::string item;
         if (Ask(control, messages.textLength, i, 0, length) && length > 0 && length <= kMaxItemLength) {
-            std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
+            std::vector<wchar_t> text(static_cast<size_t>(length) + 1, L'\0');
             LRESULT copied = 0;
             if (Ask(control, messages.text, i, reinterpret_cast<LPARAM>(text.data()), copied) && copied > 0)
-                item.assign(text.data(), static_cast<size_t>(std::min(copied, length)));
+                item = WideToUtf8(std::wstring_view(text.data(), static_cast<size_t>(std::min(copied, length))));
         }
         state.items.push_back(item);
     }

@@ -2,7 +2,6 @@
 
 #include "uidriver/StandardIcon.h"
 #include "uidriver/Step.h"
-#include "uidriver/Utf8Text.h"
 
 namespace uidriver {
 namespace {
@@ -26,9 +25,9 @@ std::string KindWord(const ControlState& control) {
 }
 
 // Quoted on one line: a line break inside shows as \n.
-std::string Quoted(const std::string& ansi) {
+std::string Quoted(const std::string& utf8) {
     std::string out = "\"";
-    for (char c : AnsiToUtf8(ansi)) {
+    for (char c : utf8) {
         if (c == '\n') {
             out += "\\n";
         } else if (c == '\r') {
@@ -52,9 +51,9 @@ const char* CheckWord(int checked) {
 
 std::string ItemsText(const ControlState& control) {
     std::string out = "items:";
-    for (const std::string& item : control.items) out += " " + AnsiToUtf8(item);
+    for (const std::string& item : control.items) out += " " + item;
     const bool selected = control.selected >= 0 && static_cast<size_t>(control.selected) < control.items.size();
-    return out + " [selected " + (selected ? AnsiToUtf8(control.items[control.selected]) : "none") + "]";
+    return out + " [selected " + (selected ? control.items[control.selected] : "none") + "]";
 }
 
 // Every line of the text indented under the heading.
@@ -69,7 +68,7 @@ std::string IndentedLines(const std::string& utf8) {
 }
 
 std::string MessageBoxText(const WindowState& state) {
-    std::string out = "[message box] " + AnsiToUtf8(state.caption) + "\n" + IndentedLines(AnsiToUtf8(state.text));
+    std::string out = "[message box] " + state.caption + "\n" + IndentedLines(state.text);
     out += "  buttons:";
     for (int id : state.buttons) out += " " + ButtonWord(id);
     if (state.defaultButton) out += " (default " + ButtonWord(state.defaultButton) + ")";
@@ -94,7 +93,7 @@ std::string ControlText(const ControlState& control) {
 
 std::string StateText(const WindowState& state) {
     if (state.isMessageBox) return MessageBoxText(state);
-    std::string out = "[dialog] " + AnsiToUtf8(state.caption) + "\n";
+    std::string out = "[dialog] " + state.caption + "\n";
     for (const ControlState& control : state.controls) out += "  " + ControlText(control) + "\n";
     return out;
 }

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "uidriver/Utf8Text.h"
 
 namespace uidriver {
 
@@ -28,13 +27,13 @@ std::string StepText(const Step& step) {
         case StepKind::Press: return "press " + id;
         case StepKind::Pick:
             return step.index >= 0 ? "pick " + id + "#" + std::to_string(step.index)
-                                   : "pick " + id + "=" + AnsiToUtf8(step.text);
+                                   : "pick " + id + "=" + step.text;
         case StepKind::Check: return "check " + id;
         case StepKind::Uncheck: return "uncheck " + id;
         case StepKind::Escape: return "escape";
         case StepKind::Close: return "close";
         case StepKind::Snapshot: return "show";
-        case StepKind::Screenshot: return "shot " + AnsiToUtf8(step.text);
+        case StepKind::Screenshot: return "shot " + step.text;
     }
     return "?";
 }

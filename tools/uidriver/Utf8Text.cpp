@@ -30,4 +30,14 @@ std::string WideToUtf8(std::wstring_view wide) {
     return utf8;
 }
 
+std::wstring Utf8ToWide(std::string_view utf8) {
+    if (utf8.empty() || utf8.size() > static_cast<size_t>(INT_MAX)) return std::wstring();
+    const int utf8Length = static_cast<int>(utf8.size());
+    const int wideLength = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), utf8Length, nullptr, 0);
+    if (wideLength <= 0) return std::wstring();
+    std::wstring wide(static_cast<size_t>(wideLength), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), utf8Length, wide.data(), wideLength);
+    return wide;
+}
+
 }  // namespace uidriver

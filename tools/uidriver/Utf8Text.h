@@ -1,5 +1,6 @@
-// Window texts are in the system's ANSI code page; what the driver prints is
-// UTF-8, so that it reads right in a terminal, a pipe or a file.
+// The driver reads window texts in UTF-16 and keeps and prints them in UTF-8,
+// so that they read right in a terminal, a pipe or a file, whatever the
+// system's code page can spell.
 #pragma once
 
 #include <string>
@@ -11,5 +12,6 @@ namespace uidriver {
 std::string AnsiToUtf8(std::string_view ansi);
 // Empty when it cannot be converted.
 std::string WideToUtf8(std::wstring_view wide);
+std::wstring Utf8ToWide(std::string_view utf8);
 
 }  // namespace uidriver

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "uidriver/Utf8Text.h"
+
 namespace uidriver {
 namespace {
 
@@ -16,7 +18,7 @@ bool Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answe
     // A thread that has not taken a message for a while fails the question at
     // once, instead of every question waiting out the failsafe.
     const bool answered =
-        SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kFailsafeMs, &result) != 0;
+        SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kFailsafeMs, &result) != 0;
     answer = answered ? static_cast<LRESULT>(result) : 0;
     return answered;
 }
@@ -25,11 +27,11 @@ std::string TextOf(HWND window) {
     LRESULT length = 0;
     if (!Ask(window, WM_GETTEXTLENGTH, 0, 0, length) || length <= 0) return std::string();
     if (length > kMaxTextLength) length = kMaxTextLength;
-    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
+    std::vector<wchar_t> text(static_cast<size_t>(length) + 1, L'\0');
     LRESULT copied = 0;
     if (!Ask(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), copied) || copied <= 0)
         return std::string();
-    return std::string(text.data(), static_cast<size_t>(std::min(copied, length)));
+    return WideToUtf8(std::wstring_view(text.data(), static_cast<size_t>(std::min(copied, length))));
 }
 
 std::string ClassOf(HWND window) {

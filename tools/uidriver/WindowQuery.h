@@ -16,7 +16,7 @@ constexpr UINT kFailsafeMs = 30000;
 // The window's answer to the message; false when it did not answer in time
 // or the window is gone (`answer` is then 0).
 bool Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answer);
-// The window's text (caption or control text), empty when it gave none.
+// The window's text (caption or control text) in UTF-8, empty when it gave none.
 std::string TextOf(HWND window);
 // The window's class name, empty when unknown.
 std::string ClassOf(HWND window);

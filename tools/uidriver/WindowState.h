@@ -1,6 +1,6 @@
 // A window as a user sees it: its caption and, for a dialog, every control in
 // tab order; for a message box also its text, buttons and icon. Texts are in
-// the ANSI code page, as the window holds them.
+// UTF-8, whatever the window holds.
 #pragma once
 
 #include <windows.h>

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "win32/AnsiText.h"
+
 namespace morvane::test {
 namespace {
 
@@ -52,14 +54,16 @@ bool AnswerDialogOf(DWORD processId, std::vector<SeenDialog>& seen) {
 
 }  // namespace
 
-ChildProcess::ChildProcess(const std::string& commandLine) {
-    // CreateProcessA may write into the command line: give it its own copy.
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    STARTUPINFOA startup{};
+ChildProcess::ChildProcess(const std::string& commandLine) : ChildProcess(win32::WideText(commandLine)) {}
+
+ChildProcess::ChildProcess(const std::wstring& commandLine) {
+    // CreateProcessW may write into the command line: give it its own copy.
+    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
         startError_ = GetLastError();
         return;
     }

@@ -1,5 +1,5 @@
 // Another program started from a test or a benchmark, by a command line
-// handed to CreateProcessA exactly as it stands (Wine re-escapes quotes when
+// handed to CreateProcessW exactly as it stands (Wine re-escapes quotes when
 // a quoted path is passed through bash instead).
 #pragma once
 
@@ -30,8 +30,9 @@ struct ChildRun {
 
 class ChildProcess {
 public:
-    // Starts `commandLine`; check Started().
+    // Starts `commandLine`, in the code page or in UTF-16; check Started().
     explicit ChildProcess(const std::string& commandLine);
+    explicit ChildProcess(const std::wstring& commandLine);
     // A process still running is terminated.
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;

@@ -19,8 +19,11 @@ public:
     DialogScript& operator=(const DialogScript&) = delete;
 
     std::vector<uidriver::Event> Transcript() const { return session_.Transcript(); }
-    // Each window as it came up, in order.
+    // Each window as it came up, in order, its texts in the code page (see
+    // CodePageView.h).
     std::vector<uidriver::WindowState> Windows() const;
+    // The same with the texts in UTF-8, as the windows show them.
+    std::vector<uidriver::WindowState> ShownWindows() const;
     // What followed the first window's appearance, as mvhost prints it, one
     // entry per event: "  -> pick 1001=Beta\n", a nested box's state...
     std::vector<std::string> EventsAfterFirst() const;

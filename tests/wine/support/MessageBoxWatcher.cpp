@@ -1,5 +1,7 @@
 #include "support/MessageBoxWatcher.h"
 
+#include "support/CodePageView.h"
+
 namespace morvane::test {
 namespace {
 
@@ -15,8 +17,8 @@ SeenMessageBox SeenFrom(const uidriver::WindowState& state) {
         return control && control->kind == uidriver::ControlKind::Button && control->visible;
     };
     SeenMessageBox seen;
-    seen.caption = state.caption;
-    seen.text = state.text;
+    seen.caption = CodePageText(state.caption);
+    seen.text = CodePageText(state.text);
     seen.hasOk = has(IDOK);
     seen.hasCancel = has(IDCANCEL);
     seen.hasYes = has(IDYES);

@@ -2,30 +2,32 @@
 
 #include <windows.h>
 
+#include "win32/AnsiText.h"
 #include "win32/UniqueHandle.h"
 
 namespace morvane::test {
 namespace {
 
-// `folder` ends with a backslash.
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA found;
+// `folder` ends with a backslash. By wide names, which tests give files in
+// any script, and with the prefix that allows paths of any length.
+void RemoveTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
     {
-        const win32::FindHandle find(FindFirstFileA((folder + "*").c_str(), &found));
+        const win32::FindHandle find(FindFirstFileW((folder + L"*").c_str(), &found));
         if (find) {
             do {
-                const std::string name = found.cFileName;
-                if (name == "." || name == "..") continue;
+                const std::wstring name = found.cFileName;
+                if (name == L"." || name == L"..") continue;
                 if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    RemoveTree(folder + name + "\\");
+                    RemoveTree(folder + name + L"\\");
                 } else {
-                    SetFileAttributesA((folder + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileA((folder + name).c_str());
+                    SetFileAttributesW((folder + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+                    DeleteFileW((folder + name).c_str());
                 }
-            } while (FindNextFileA(find.Get(), &found));
+            } while (FindNextFileW(find.Get(), &found));
         }
     }
-    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace
@@ -47,7 +49,7 @@ ScratchFolder::ScratchFolder() {
 }
 
 ScratchFolder::~ScratchFolder() {
-    if (IsReady()) RemoveTree(path_);
+    if (IsReady()) RemoveTree(L"\\\\?\\" + win32::WideText(path_));
 }
 
 }  // namespace morvane::test
