@@ -1,5 +1,5 @@
-// The key of a display name in the catalogue: the name in lower case by the
-// code page's own mapping, so that names differing only in case are one entry.
+// The key of a display name in the catalogue, so that names differing only
+// in case are one entry, as they are one registry value.
 #pragma once
 
 #include <string>
@@ -7,6 +7,10 @@
 
 namespace morvane {
 
-std::string CatalogueKey(std::string_view displayName);
+// A name the code page spells: the spelling in lower case by the code page's
+// own mapping, the key every catalogue had, whose bytes decide the listing
+// order. Any other name: a backslash, which no such key holds, then the name
+// in lower case in UTF-8.
+std::string CatalogueKey(std::wstring_view displayName);
 
 }  // namespace morvane

@@ -1,4 +1,4 @@
-// For each drive letter A to Z, the display name of the catalogued image
+// For each drive letter A to Z, the value name of the catalogued image
 // known to be mounted there, or the empty text.
 #pragma once
 
@@ -13,19 +13,19 @@ class DriveTable {
 public:
     // Only the letters A to Z index the table; any other reads empty and is
     // never written.
-    const std::string& Name(char letter) const {
-        static const std::string kNone;
+    const std::wstring& Name(char letter) const {
+        static const std::wstring kNone;
         return IsDriveLetter(letter) ? names_[letter - 'A'] : kNone;
     }
-    void Set(char letter, const std::string& displayName) {
-        if (IsDriveLetter(letter)) names_[letter - 'A'] = displayName;
+    void Set(char letter, const std::wstring& valueName) {
+        if (IsDriveLetter(letter)) names_[letter - 'A'] = valueName;
     }
     void Clear() {
-        for (std::string& name : names_) name.clear();
+        for (std::wstring& name : names_) name.clear();
     }
 
 private:
-    std::array<std::string, 26> names_;
+    std::array<std::wstring, 26> names_;
 };
 
 }  // namespace morvane

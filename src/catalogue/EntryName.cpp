@@ -1,14 +1,11 @@
 #include "catalogue/EntryName.h"
 
-#include "win32/AnsiText.h"
-
 namespace morvane {
 
-std::optional<std::string> EntryNameOf(std::string_view hostName) {
-    // A lead byte is never a backslash: the first byte may be tested alone.
-    if (!hostName.empty() && hostName.front() == '\\') hostName.remove_prefix(1);
-    if (!win32::UpToLastBackslash(hostName).empty()) return std::nullopt;
-    return std::string(hostName);
+std::optional<std::wstring> EntryNameOf(std::wstring_view hostName) {
+    if (!hostName.empty() && hostName.front() == L'\\') hostName.remove_prefix(1);
+    if (hostName.find(L'\\') != std::wstring_view::npos) return std::nullopt;
+    return std::wstring(hostName);
 }
 
 }  // namespace morvane

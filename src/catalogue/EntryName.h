@@ -11,6 +11,6 @@ namespace morvane {
 
 // The display name; nothing for a name below the root. The root itself, "\",
 // gives the empty name, which no entry has.
-std::optional<std::string> EntryNameOf(std::string_view hostName);
+std::optional<std::wstring> EntryNameOf(std::wstring_view hostName);
 
 }  // namespace morvane

@@ -4,9 +4,11 @@
 
 namespace morvane {
 
-std::string_view ListedNameOf(const StoredImage& image) {
-    const std::string_view nameField = FieldView(image.record.findData.cFileName);
-    return win32::AnsiEqualNoCase(nameField, image.valueName) ? nameField : std::string_view(image.valueName);
+std::wstring ListedNameOf(const StoredImage& image) {
+    std::wstring nameField = win32::WideText(FieldView(image.record.findData.cFileName));
+    // Equal texts are equal in any case, and spare the comparison.
+    if (nameField == image.valueName) return nameField;
+    return win32::WideLowerCase(nameField) == win32::WideLowerCase(image.valueName) ? nameField : image.valueName;
 }
 
 }  // namespace morvane

@@ -30,10 +30,10 @@ bool RebuildCatalogue(ImageTables tables, const std::function<void(StoredImage& 
     return true;
 }
 
-bool FindImage(const Catalogue& catalogue, std::string_view name, StoredImage& image) {
-    const std::optional<std::string> entryName = EntryNameOf(name);
+bool FindImage(const Catalogue& catalogue, std::wstring_view name, StoredImage& image) {
+    const std::optional<std::wstring> entryName = EntryNameOf(name);
     if (!entryName) return false;
-    const std::string& displayName = *entryName;
+    const std::wstring& displayName = *entryName;
     if (const StoredImage* found = catalogue.Find(CatalogueKey(displayName))) {
         image = *found;
         return true;

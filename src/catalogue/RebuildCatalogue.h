@@ -18,6 +18,6 @@ bool RebuildCatalogue(ImageTables tables, const std::function<void(StoredImage& 
 // The entry a host name addresses (see EntryNameOf), in any case: from the
 // catalogue, or from the store when the catalogue lacks it. `image` is only
 // written on success.
-bool FindImage(const Catalogue& catalogue, std::string_view name, StoredImage& image);
+bool FindImage(const Catalogue& catalogue, std::wstring_view name, StoredImage& image);
 
 }  // namespace morvane

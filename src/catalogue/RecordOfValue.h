@@ -9,9 +9,10 @@
 #include <optional>
 
 #include "catalogue/FileInfo.h"
-#include "win32/RegistryString.h"
 
 namespace morvane {
+
+constexpr uint32_t kRegBinary = 3;
 
 // Nothing for a value of another type or a longer one.
 inline std::optional<CFileInfo> RecordOfValue(uint32_t type, const void* data, size_t size) {

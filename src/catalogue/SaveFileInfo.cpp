@@ -1,6 +1,7 @@
 #include "catalogue/SaveFileInfo.h"
 
 #include "catalogue/CatalogueKey.h"
+#include "catalogue/ImagePaths.h"
 #include "catalogue/StoreKey.h"
 #include "catalogue/ValueName.h"
 #include "win32/RegKey.h"
@@ -8,11 +9,13 @@
 namespace morvane {
 namespace {
 
-bool StoreRecord(ImageTables tables, const CFileInfo& record, const std::string& valueName, bool create) {
+bool StoreRecord(ImageTables tables, const StoredImage& image, bool create) {
+    const std::wstring& valueName = image.valueName;
     if (!IsAddressableValueName(valueName)) return false;
     win32::RegKey key;
     if (key.Create(HKEY_CURRENT_USER, kFilesListKey, KEY_READ | KEY_WRITE) != ERROR_SUCCESS) return false;
 
+    const CFileInfo& record = image.record;
     if (record.mounted) tables.drives.Set(record.driveLetter, valueName);
     // A record read from the store goes back to its own value only: one that
     // was deleted meanwhile, by the user in another process, stays deleted.
@@ -22,18 +25,16 @@ bool StoreRecord(ImageTables tables, const CFileInfo& record, const std::string&
         key.SetValue(valueName.c_str(), REG_BINARY, &record, static_cast<DWORD>(sizeof record)) == ERROR_SUCCESS;
     key.Close();
 
-    tables.catalogue.Set(CatalogueKey(valueName), StoredImage{valueName, record});
+    tables.catalogue.Set(CatalogueKey(valueName), image);
     return written;
 }
 
 }  // namespace
 
-bool SaveFileInfo(ImageTables tables, const CFileInfo& record, const std::string& valueName) {
-    return StoreRecord(tables, record, valueName, false);
-}
+bool SaveFileInfo(ImageTables tables, const StoredImage& image) { return StoreRecord(tables, image, false); }
 
-bool SaveNewFileInfo(ImageTables tables, const CFileInfo& record) {
-    return StoreRecord(tables, record, DisplayNameOf(record), true);
+bool SaveNewFileInfo(ImageTables tables, const StoredImage& image) {
+    return StoreRecord(tables, image, true) && KeepImagePath(image);
 }
 
 }  // namespace morvane

@@ -6,12 +6,14 @@
 #include <array>
 #include <optional>
 #include <set>
+#include <unordered_map>
 
+#include "catalogue/CatalogueKey.h"
 #include "catalogue/DropRepeats.h"
+#include "catalogue/ImagePaths.h"
 #include "catalogue/RecordOfValue.h"
 #include "catalogue/StoreKey.h"
 #include "catalogue/ValueName.h"
-#include "win32/AnsiText.h"
 #include "win32/RegKey.h"
 
 namespace morvane {
@@ -78,9 +80,9 @@ private:
         if (rc != ERROR_SUCCESS) return rc;
         const std::optional<CFileInfo> record = RecordOfValue(type, data, size);
         if (!record) return ERROR_INVALID_DATA;
-        std::optional<std::string> name = win32::ExactAnsiName(std::wstring_view(name_.data(), nameLength));
-        if (!name || !IsAddressableValueName(*name)) return ERROR_INVALID_DATA;
-        image.valueName = std::move(*name);
+        const std::wstring_view name(name_.data(), nameLength);
+        if (!IsAddressableValueName(name)) return ERROR_INVALID_DATA;
+        image.valueName.assign(name);
         image.record = *record;
         return ERROR_SUCCESS;
     }
@@ -88,6 +90,18 @@ private:
     win32::RegKey key_;
     std::array<wchar_t, kNameBufferChars> name_{};
 };
+
+// Every image's path as named, from its record or from the paths kept beside
+// the store for it.
+void TakeImagePaths(std::vector<StoredImage>& images) {
+    const std::vector<KeptImagePath> kept = ReadKeptImagePaths();
+    std::unordered_map<std::string, const KeptImagePath*> byKey;
+    for (const KeptImagePath& path : kept) byKey.emplace(CatalogueKey(path.valueName), &path);
+    for (StoredImage& image : images) {
+        const auto found = byKey.empty() ? byKey.end() : byKey.find(CatalogueKey(image.valueName));
+        image.imagePath = NamedImagePath(image.record, found == byKey.end() ? nullptr : found->second);
+    }
+}
 
 }  // namespace
 
@@ -109,13 +123,16 @@ bool ReadStoreSnapshot(std::vector<StoredImage>& images) {
             images.clear();
             return false;
         }
-        if (after == before) return true;
+        if (after == before) {
+            TakeImagePaths(images);
+            return true;
+        }
         before = after;
     }
 
     // The key never stood still: the last walk, and whatever an earlier one
     // saw that it missed and the store still holds.
-    std::set<std::string> names;
+    std::set<std::wstring> names;
     for (const StoredImage& image : images) names.insert(image.valueName);
     for (const auto& pass : earlier) {
         for (const StoredImage& seen : pass) {
@@ -125,10 +142,11 @@ bool ReadStoreSnapshot(std::vector<StoredImage>& images) {
             images.push_back(std::move(image));
         }
     }
+    TakeImagePaths(images);
     return true;
 }
 
-bool ReadStoredImage(const std::string& valueName, StoredImage& image) {
+bool ReadStoredImage(const std::wstring& valueName, StoredImage& image) {
     if (!IsAddressableValueName(valueName)) return false;
     win32::RegKey key;
     if (key.Open(HKEY_CURRENT_USER, kFilesListKey, KEY_READ) != ERROR_SUCCESS) return false;
@@ -140,6 +158,8 @@ bool ReadStoredImage(const std::string& valueName, StoredImage& image) {
     if (!record) return false;
     image.valueName = valueName;
     image.record = *record;
+    const std::optional<KeptImagePath> kept = ReadKeptImagePath(valueName);
+    image.imagePath = NamedImagePath(*record, kept ? &*kept : nullptr);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "res/ProductInfo.h"
 #include "res/ResourceIds.h"
 #include "ui/DataExchange.h"
+#include "win32/AnsiText.h"
 
 namespace morvane {
 namespace {
@@ -43,19 +44,20 @@ BOOL CAboutDlg::OnInitDialog() {
 
 void CAboutDlg::TranslateTexts() { TranslateDialog(TextId::AboutCaption, kAboutTexts); }
 
-std::string CAboutDlg::ShownText(int controlId, const std::string& text) const {
+std::wstring CAboutDlg::ShownText(int controlId, const std::wstring& text) const {
     switch (controlId) {
     case IDC_PROGRAM:
-        return text + " " MORVANE_PRODUCT_NAME;
+        return text + L" " + win32::WideText(MORVANE_PRODUCT_NAME);
     case IDC_VERSION:
-        return text + " " + m_host.GetVersionString();
+        return text + L" " + win32::WideText(m_host.GetVersionString());
     case IDC_DEVELOPER:
     case IDC_ORGANISATION: {
         std::string developerLabel;
         const ProductLines lines = m_host.GetLangString(Number(TextId::DeveloperLabel), developerLabel)
                                        ? EnglishProductLines(developerLabel)
                                        : RussianProductLines();
-        return controlId == IDC_DEVELOPER ? lines.developer : lines.organisation;
+        // Both sets of lines are in the code page, as the language table.
+        return win32::WideText(controlId == IDC_DEVELOPER ? lines.developer : lines.organisation);
     }
     default:
         return text;

@@ -21,7 +21,7 @@ protected:
     void DoDataExchange(ui::CDataExchange& dx) override;
     BOOL OnInitDialog() override;
     bool OnCommand(WORD id, WORD code, HWND control) override;
-    std::string ShownText(int controlId, const std::string& text) const override;
+    std::wstring ShownText(int controlId, const std::wstring& text) const override;
 
 private:
     void TranslateTexts();

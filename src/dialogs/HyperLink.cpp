@@ -5,6 +5,7 @@
 
 #include "dialogs/LinkCommand.h"
 #include "lang/TextFormat.h"
+#include "win32/AnsiText.h"
 #include "win32/RegKey.h"
 
 namespace morvane {
@@ -32,8 +33,9 @@ LONG ReadRegistryDefault(HKEY root, const std::string& subkey, std::string& out)
 
 void CHyperLink::PreSubclassWindow() {
     ModifyStyle(0, SS_NOTIFY);
-    if (m_url.empty()) m_url = GetWindowText();
-    if (GetWindowText().empty()) SetWindowText(m_url);
+    // Addresses are ASCII.
+    if (m_url.empty()) m_url = win32::AnsiText(GetWindowText());
+    if (GetWindowText().empty()) SetWindowText(win32::WideText(m_url));
 
     const auto font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
     LOGFONTA look{};
@@ -124,7 +126,7 @@ INT_PTR CHyperLink::OpenLink(const std::string& url, int showCommand) const {
 }
 
 void CHyperLink::ReportLinkError(INT_PTR code) const {
-    const std::string text = FormatText(m_host.Text(TextId::CommandFailed), {TextArg(static_cast<int>(code))});
+    const std::wstring text = FormatText(m_host.Text(TextId::CommandFailed), {TextArg(static_cast<int>(code))});
     m_host.ShowMessage(text, MB_OK | MB_ICONEXCLAMATION);
 }
 

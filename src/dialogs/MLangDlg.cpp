@@ -2,7 +2,7 @@
 
 namespace morvane {
 
-std::string CMLangDlg::ShownText(int, const std::string& text) const { return text; }
+std::wstring CMLangDlg::ShownText(int, const std::wstring& text) const { return text; }
 
 void CMLangDlg::TranslateDialog(TextId caption, const ControlText* controls, size_t count) {
     SetWindowText(m_host.Text(caption));

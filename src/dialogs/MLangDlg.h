@@ -26,7 +26,7 @@ protected:
     }
     // What a control shows for the text of its entry: by default that text;
     // a dialog whose controls show more (a name, a version) adds it here.
-    virtual std::string ShownText(int controlId, const std::string& text) const;
+    virtual std::wstring ShownText(int controlId, const std::wstring& text) const;
 
     const DialogHost& m_host;
 

@@ -55,20 +55,20 @@ uint32_t OfferedDriveMask(const DialogHost& host) {
     return mask;
 }
 
-std::string LetterEntry(char letter) { return std::string{letter, ':'}; }
+std::wstring LetterEntry(char letter) { return std::wstring{static_cast<wchar_t>(letter), L':'}; }
 
 char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
 
-CPropDlg::CPropDlg(DialogHost& host, const std::string& hostName, HWND parent)
+CPropDlg::CPropDlg(DialogHost& host, const std::wstring& hostName, HWND parent)
     : CMLangDlg(IDD_PROPERTIES, parent, host), m_host(host) {
     if (!m_host.FindImage(hostName, m_image)) {
         m_bNotFound = true;
         return;
     }
     const CFileInfo& record = m_image.record;
-    m_strPath = ImagePathOf(record);
+    m_strPath = m_image.imagePath;
     m_nRestore = record.restoreAtLogon ? 1 : 0;
     ShowMode(record.mountMode, m_nMode, m_nReadOnly);
 }
@@ -157,8 +157,8 @@ void CPropDlg::TakeSettings() {
     if (record.mounted) return;
     record.mountMode = GetMountMode();
     // With no letter left to offer there is no selection: the stored letter stays.
-    const std::string entry = m_nLetterIndex >= 0 ? ComboBoxItem(IDC_LETTER).GetLBText(m_nLetterIndex) : std::string();
-    if (!entry.empty()) record.driveLetter = entry[0];
+    const std::wstring entry = m_nLetterIndex >= 0 ? ComboBoxItem(IDC_LETTER).GetLBText(m_nLetterIndex) : std::wstring();
+    if (!entry.empty() && entry[0] >= L'A' && entry[0] <= L'Z') record.driveLetter = static_cast<char>(entry[0]);
 }
 
 void CPropDlg::OnOK() {
@@ -168,11 +168,11 @@ void CPropDlg::OnOK() {
     TakeSettings();
     CFileInfo& record = m_image.record;
     if (record.mounted) {
-        if (m_host.UnmountImage(record, m_image.valueName)) {
+        if (m_host.UnmountImage(m_image)) {
             CMLangDlg::OnOK();
             return;
         }
-    } else if (!m_host.SaveFileInfo(record, m_image.valueName)) {
+    } else if (!m_host.SaveFileInfo(m_image)) {
         m_host.ShowMessage(m_host.Text(TextId::SaveFailed), MB_OK);
     } else if (MountSaved()) {
         CMLangDlg::OnOK();
@@ -187,20 +187,20 @@ bool CPropDlg::MountSaved() {
         return false;
     }
     CFileInfo& record = m_image.record;
-    const std::string holder = m_host.DriveName(record.driveLetter);
-    if (holder.empty()) return m_host.MountImage(record, m_image.valueName);
+    const std::wstring holder = m_host.DriveName(record.driveLetter);
+    if (holder.empty()) return m_host.MountImage(m_image);
 
     StoredImage other;
     if (!m_host.FindImage(holder, other)) {
         m_host.ShowMessage(m_host.Text(TextId::MountFailed), MB_OK);
         return false;
     }
-    const std::string question = FormatText(m_host.Text(TextId::UnmountOtherImage),
-                                            {TextArg(DisplayLetter(other.record.driveLetter)), TextArg(other.valueName)});
+    const std::wstring question = FormatText(m_host.Text(TextId::UnmountOtherImage),
+                                             {TextArg(DisplayLetter(other.record.driveLetter)), TextArg(other.valueName)});
     // Unmounting someone else's drive needs an explicit Yes.
     if (m_host.ShowMessage(question, MB_YESNO) != IDYES) return false;
-    if (!m_host.UnmountImage(other.record, other.valueName)) return false;
-    return m_host.MountImage(record, m_image.valueName);
+    if (!m_host.UnmountImage(other)) return false;
+    return m_host.MountImage(m_image);
 }
 
 void CPropDlg::OnCancel() { OnCloseButton(); }
@@ -209,7 +209,7 @@ void CPropDlg::OnCancel() { OnCloseButton(); }
 void CPropDlg::OnCloseButton() {
     UpdateData(true);
     TakeSettings();
-    m_host.SaveFileInfo(m_image.record, m_image.valueName);
+    m_host.SaveFileInfo(m_image);
     EndDialog(IDCANCEL);
 }
 
@@ -217,14 +217,14 @@ void CPropDlg::OnCloseButton() {
 void CPropDlg::OnSwitchState() {
     if (!UpdateData(true)) return;
     CFileInfo& record = m_image.record;
-    const std::string question =
-        m_host.Text(TextId::SwitchWarning) + "\n" +
+    const std::wstring question =
+        m_host.Text(TextId::SwitchWarning) + L"\n" +
         FormatText(m_host.Text(record.mounted ? TextId::ReallyNotMounted : TextId::ReallyMounted),
-                   {TextArg(ImagePathOf(record)), TextArg(DisplayLetter(record.driveLetter))});
+                   {TextArg(m_image.imagePath), TextArg(DisplayLetter(record.driveLetter))});
     // Only No refuses: the record alone changes, and the switch corrects it back.
     if (m_host.ShowMessage(question, MB_YESNO | MB_ICONEXCLAMATION) == IDNO) return;
     record.mounted = record.mounted ? 0 : 1;
-    if (m_host.SaveFileInfo(record, m_image.valueName)) {
+    if (m_host.SaveFileInfo(m_image)) {
         EndDialog(IDOK);
         return;
     }

@@ -17,7 +17,7 @@ class CPropDlg : public CMLangDlg {
 public:
     // Takes a copy of the entry that `hostName` (the file manager's name)
     // addresses; remembers when there is none.
-    CPropDlg(DialogHost& host, const std::string& hostName, HWND parent);
+    CPropDlg(DialogHost& host, const std::wstring& hostName, HWND parent);
 
     // Without an entry, the file-not-found message instead of the dialog.
     // IDOK after a mount, unmount or switch; IDCANCEL after Close.
@@ -44,9 +44,9 @@ private:
     bool MountSaved();
 
     DialogHost& m_host;
-    StoredImage m_image{std::string(), EmptyFileInfo()};
+    StoredImage m_image{std::wstring(), EmptyFileInfo(), std::wstring()};
     bool m_bNotFound = false;
-    std::string m_strPath;
+    std::wstring m_strPath;
     int m_nLetterIndex = -1;
     int m_nRestore = 0;
     int m_nMode = 0;

@@ -22,7 +22,7 @@ BOOL CSettingsDlg::OnInitDialog() {
     TranslateDialog(TextId::SettingsCaption, kSettingsTexts);
 
     const ui::CComboBox languages = ComboBoxItem(IDC_LANGUAGE);
-    for (const std::string& name : ListLanguageFiles()) languages.AddString(name);
+    for (const std::wstring& name : ListLanguageFiles()) languages.AddString(name);
     // The list is sorted; the current choice is found by its beginning, in
     // any case, so "<main>" finds the built-in language's entry.
     const int current = languages.FindString(-1, m_host.LanguageSetting());

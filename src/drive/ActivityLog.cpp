@@ -6,6 +6,7 @@
 
 #include "drive/LogEntry.h"
 #include "drive/TimeStamp.h"
+#include "win32/AnsiText.h"
 #include "win32/OwnModule.h"
 #include "win32/UniqueHandle.h"
 
@@ -14,8 +15,8 @@ namespace {
 
 // No sharing: a second writer at this moment fails to open the log and its
 // entry is lost, rather than interleaving with this one.
-void AppendToLog(const std::string& path, const std::string& message) {
-    win32::FileHandle log(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+void AppendToLog(const std::wstring& path, const std::string& message) {
+    win32::FileHandle log(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!log) return;
 
@@ -30,11 +31,11 @@ void AppendToLog(const std::string& path, const std::string& message) {
 
 }  // namespace
 
-void AppendToActivityLog(const std::string& message) {
+void AppendToActivityLog(const std::wstring& message) {
     // Without the plug-in's own folder the log would land in whatever the
     // current directory is; then there is no log.
-    const std::string directory = win32::OwnModuleDirectory();
-    if (!directory.empty()) AppendToLog(directory + kLogFileName, message);
+    const std::wstring directory = win32::OwnModuleDirectory();
+    if (!directory.empty()) AppendToLog(directory + win32::WideText(kLogFileName), win32::AnsiText(message));
 }
 
 }  // namespace morvane

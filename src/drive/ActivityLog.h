@@ -6,8 +6,9 @@
 
 namespace morvane {
 
-// Appends one entry; a log that cannot be opened, or a plug-in that cannot
-// tell its own folder, loses it silently.
-void AppendToActivityLog(const std::string& message);
+// Appends one entry, in the code page as the log has always held them (a
+// character the code page cannot spell reads '?'); a log that cannot be
+// opened, or a plug-in that cannot tell its own folder, loses it silently.
+void AppendToActivityLog(const std::wstring& message);
 
 }  // namespace morvane

@@ -7,12 +7,12 @@
 namespace morvane {
 
 constexpr const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr const char kAutorunValueName[] = "MorvaneAutomount";
+constexpr const wchar_t kAutorunValueName[] = L"MorvaneAutomount";
 
 // rundll32 "C:\Tools\Morvane.wfx64",MountAfterReboot, with `rundll32` as the
 // program that runs it (a name, or a quoted path).
-inline std::string AutorunCommandLine(std::string_view rundll32, std::string_view modulePath) {
-    return std::string(rundll32) + " \"" + std::string(modulePath) + "\",MountAfterReboot";
+inline std::wstring AutorunCommandLine(std::wstring_view rundll32, std::wstring_view modulePath) {
+    return std::wstring(rundll32) + L" \"" + std::wstring(modulePath) + L"\",MountAfterReboot";
 }
 
 }  // namespace morvane

@@ -8,11 +8,11 @@ namespace {
 constexpr uint32_t kErrorFileNotFound = 2;
 constexpr uint32_t kErrorPathNotFound = 3;
 
-std::string WithReadMeHint(const TextLookup& text, TextId id) { return text(id) + "\n\n" + text(TextId::SeeReadMe); }
+std::wstring WithReadMeHint(const TextLookup& text, TextId id) { return text(id) + L"\n\n" + text(TextId::SeeReadMe); }
 
 }  // namespace
 
-std::optional<std::string> SpecialDriveMessage(ReportContext context, uint32_t error, const TextLookup& text) {
+std::optional<std::wstring> SpecialDriveMessage(ReportContext context, uint32_t error, const TextLookup& text) {
     if (context == ReportContext::CreateDevice && error == kErrorPathNotFound)
         return WithReadMeHint(text, TextId::DriverMissing);
     if (context == ReportContext::CreateDevice && error == kErrorFileNotFound)
@@ -21,15 +21,15 @@ std::optional<std::string> SpecialDriveMessage(ReportContext context, uint32_t e
     return std::nullopt;
 }
 
-std::string SystemErrorMessage(std::string_view failedObject, std::string_view systemText) {
-    std::string message(failedObject);
-    message.append(" ").append(systemText);
+std::wstring SystemErrorMessage(std::wstring_view failedObject, std::wstring_view systemText) {
+    std::wstring message(failedObject);
+    message.append(L" ").append(systemText);
     return message;
 }
 
-std::string ForcedDismountQuestion(uint32_t mountMode, const TextLookup& text) {
-    std::string question = text(TextId::OpenFilesQuestion);
-    if (IsWritableMode(mountMode)) question.append("\n").append(text(TextId::DataLossWarning));
+std::wstring ForcedDismountQuestion(uint32_t mountMode, const TextLookup& text) {
+    std::wstring question = text(TextId::OpenFilesQuestion);
+    if (IsWritableMode(mountMode)) question.append(L"\n").append(text(TextId::DataLossWarning));
     return question;
 }
 

@@ -9,7 +9,7 @@
 namespace morvane {
 
 // The message for the thread's last error, read first, about `failedObject`
-// (a drive such as "X:", or the driver, "MV_FileDisk:"), shown or logged
+// (a drive such as "X:", or the driver, "MV_FileDisk:", both ASCII), shown or logged
 // through `reporter`.
 void ReportDriveError(Reporter& reporter, const std::string& failedObject, ReportContext context);
 

@@ -7,6 +7,7 @@
 #include "drive/Driver.h"
 #include "drive/ImageInfo.h"
 #include "drive/KernelPath.h"
+#include "lang/TextFormat.h"
 
 namespace morvane {
 
@@ -22,12 +23,19 @@ int FindFreeDeviceNumber(const Catalogue& catalogue, int family) {
     return LowestFreeDeviceNumber(family, uses);
 }
 
-bool MountImage(ImageTables tables, Reporter& reporter, CFileInfo& record, const std::string& valueName) {
+bool MountImage(ImageTables tables, Reporter& reporter, StoredImage& image) {
+    CFileInfo& record = image.record;
     const int family = FamilyOfMode(record.mountMode);
     record.deviceNumber = static_cast<uint32_t>(FindFreeDeviceNumber(tables.catalogue, family));
 
+    // The driver takes the path in the code page: the record's field holds
+    // it so, or the path's short form; a volume without short names may
+    // leave a path the code page cannot spell with neither.
     const std::string imagePath = ImagePathOf(record);
-    if (imagePath.size() < 2) return false;
+    if (imagePath.size() < 2) {
+        reporter.ShowOrLogMessage(FormatText(reporter.Text(TextId::NoDriverPath), {TextArg(image.imagePath)}));
+        return false;
+    }
 
     const std::vector<uint8_t> request =
         BuildAttachRequest(KernelImagePath(imagePath), record.driveLetter, RequestsReadOnly(record.mountMode));
@@ -36,7 +44,7 @@ bool MountImage(ImageTables tables, Reporter& reporter, CFileInfo& record, const
     record.mounted = 1;
     // The drive exists now whatever the store says; the next refresh shows
     // what the registry kept.
-    SaveFileInfo(tables, record, valueName);
+    SaveFileInfo(tables, image);
     return true;
 }
 

@@ -2,8 +2,6 @@
 // into driver requests, and its new state stored at once.
 #pragma once
 
-#include <string>
-
 #include "catalogue/ImageTables.h"
 #include "drive/Reporter.h"
 
@@ -13,17 +11,17 @@ namespace morvane {
 // the catalogue; 32 when all are held.
 int FindFreeDeviceNumber(const Catalogue& catalogue, int family);
 
-// Mounts the record on its letter. The record always gets a fresh device
-// number; on success it is marked mounted and saved under `valueName`.
-// False when the image path is too short (silently) or the driver failed
+// Mounts the image on its record's letter. The record always gets a fresh
+// device number; on success it is marked mounted and saved. False when the
+// record holds no path the driver can take (reported) or the driver failed
 // (reported).
-bool MountImage(ImageTables tables, Reporter& reporter, CFileInfo& record, const std::string& valueName);
+bool MountImage(ImageTables tables, Reporter& reporter, StoredImage& image);
 
 // Unmounts the record's drive, by force only on an explicit Yes to the
 // question about open files. Nothing is detached, and the user is told so,
 // unless the driver confirms that the letter serves the record's image. On
 // success the record is marked unmounted, its letter's drive-table entry
-// cleared and the record saved under `valueName`.
-bool UnmountImage(ImageTables tables, Reporter& reporter, CFileInfo& record, const std::string& valueName);
+// cleared and the record saved.
+bool UnmountImage(ImageTables tables, Reporter& reporter, StoredImage& image);
 
 }  // namespace morvane

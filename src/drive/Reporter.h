@@ -12,12 +12,12 @@ namespace morvane {
 class Reporter {
 public:
     // The localised text of a text identifier, else its built-in text.
-    virtual std::string Text(TextId id) const = 0;
+    virtual std::wstring Text(TextId id) const = 0;
     // A modal message box of the given MB_* type; the button pressed, or 0
     // when the box could not be shown.
-    virtual int Ask(const std::string& text, unsigned type) = 0;
+    virtual int Ask(const std::wstring& text, unsigned type) = 0;
     // A failure: shown with the OK button and the exclamation icon, or logged.
-    virtual void ShowOrLogMessage(const std::string& message) = 0;
+    virtual void ShowOrLogMessage(const std::wstring& message) = 0;
 
 protected:
     ~Reporter() = default;

@@ -14,11 +14,11 @@ bool RestoreMounts(ImageTables tables, Reporter& reporter) {
     const bool read = RebuildCatalogue(tables, [&](StoredImage& image) {
         CFileInfo& record = image.record;
         if (!record.mounted) return;
-        if (record.restoreAtLogon && MountImage(tables, reporter, record, image.valueName)) {
+        if (record.restoreAtLogon && MountImage(tables, reporter, image)) {
             tables.drives.Set(record.driveLetter, image.valueName);
         } else {
             record.mounted = 0;
-            SaveFileInfo(tables, record, image.valueName);
+            SaveFileInfo(tables, image);
         }
     });
     if (read) EnsureAutorunEntry();

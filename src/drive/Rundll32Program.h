@@ -10,6 +10,6 @@ namespace morvane {
 // Windows the log-on starter is a 64-bit program, to which that name is the
 // 64-bit rundll32, which cannot load a 32-bit plug-in: the 32-bit plug-in
 // names the 32-bit one by its path there, quoted.
-std::string Rundll32Program();
+std::wstring Rundll32Program();
 
 }  // namespace morvane

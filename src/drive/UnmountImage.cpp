@@ -9,13 +9,14 @@
 
 namespace morvane {
 
-bool UnmountImage(ImageTables tables, Reporter& reporter, CFileInfo& record, const std::string& valueName) {
+bool UnmountImage(ImageTables tables, Reporter& reporter, StoredImage& image) {
+    CFileInfo& record = image.record;
     // A record marked mounted by mistake may name a letter that now serves
     // another image, or no image of the driver's: only a drive the driver
     // confirms as this image's is detached. The switch corrects the record.
     if (!DriverServesImage(record)) {
         reporter.ShowOrLogMessage(FormatText(reporter.Text(TextId::NotThisImagesDrive),
-                                             {TextArg(DisplayLetter(record.driveLetter)), TextArg(ImagePathOf(record))}));
+                                             {TextArg(DisplayLetter(record.driveLetter)), TextArg(image.imagePath)}));
         return false;
     }
     DriverResult result = DriverUnmount(record.driveLetter, false, reporter);
@@ -23,7 +24,7 @@ bool UnmountImage(ImageTables tables, Reporter& reporter, CFileInfo& record, con
         // Files on the drive are open. A forced dismount can lose data, so No
         // is the default answer, and only an explicit Yes goes ahead: a box
         // that could not be shown is no consent.
-        const std::string question =
+        const std::wstring question =
             ForcedDismountQuestion(record.mountMode, [&reporter](TextId id) { return reporter.Text(id); });
         if (reporter.Ask(question, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES) return false;
         result = DriverUnmount(record.driveLetter, true, reporter);
@@ -31,8 +32,8 @@ bool UnmountImage(ImageTables tables, Reporter& reporter, CFileInfo& record, con
     if (result != DriverResult::Done) return false;
 
     record.mounted = 0;
-    tables.drives.Set(record.driveLetter, std::string());
-    SaveFileInfo(tables, record, valueName);
+    tables.drives.Set(record.driveLetter, std::wstring());
+    SaveFileInfo(tables, image);
     return true;
 }
 

@@ -2,36 +2,38 @@
 
 #include "catalogue/EntryName.h"
 #include "catalogue/SaveFileInfo.h"
+#include "catalogue/ValueName.h"
 #include "imageops/ImageClass.h"
 #include "imageops/ImageFile.h"
 #include "imageops/RemoveImage.h"
 
 namespace morvane {
 
-bool AddImage(ImageTables tables, Reporter& reporter, const std::string& localPath, const std::string& remoteName) {
-    CFileInfo record = EmptyFileInfo();
-    if (!ReadImageFileEntry(localPath, record.findData)) return false;
+bool AddImage(ImageTables tables, Reporter& reporter, const std::wstring& localPath, const std::wstring& remoteName) {
+    WIN32_FIND_DATAW found;
+    if (!ReadImageFileEntry(localPath, found)) return false;
 
-    const std::optional<std::string> entryName = EntryNameOf(remoteName);
-    if (!entryName) return false;
-    const std::string& displayName = *entryName;
+    const std::optional<std::wstring> entryName = EntryNameOf(remoteName);
+    // An empty name would become the store key's default value, a longer one
+    // could not be listed: refuse both before anything is removed.
+    if (!entryName || !IsAddressableValueName(*entryName)) return false;
+
+    StoredImage image{*entryName, EmptyFileInfo(), localPath};
+    CFileInfo& record = image.record;
+    SetRecordFindData(found, image.valueName, record.findData);
     const ImageDefaults defaults =
-        ClassifyImage(displayName, record.findData.nFileSizeHigh, record.findData.nFileSizeLow);
+        ClassifyImage(image.valueName, record.findData.nFileSizeHigh, record.findData.nFileSizeLow);
     record.driveLetter = defaults.driveLetter;
     record.deviceNumber = 0;
     record.mountMode = defaults.mountMode;
     record.mounted = 0;
     record.restoreAtLogon = 0;
-
-    // A name or path cut to fit its field would name another file, and an
-    // empty name would become the store key's default value: refuse both
-    // before anything is removed.
-    if (displayName.empty()) return false;
-    if (!SetFieldText(record.imagePath, localPath)) return false;
-    if (!SetFieldText(record.findData.cFileName, displayName)) return false;
+    // Never a path cut to fit: the code page's full spelling, the short form's,
+    // or none (see RecordImagePath).
+    SetFieldText(record.imagePath, RecordImagePath(localPath));
 
     if (RemoveImage(tables, reporter, remoteName) == kRemoveKept) return false;
-    return SaveNewFileInfo(tables, record);
+    return SaveNewFileInfo(tables, image);
 }
 
 }  // namespace morvane

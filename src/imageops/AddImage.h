@@ -11,8 +11,8 @@ namespace morvane {
 
 // True when the record was stored under the display name of `remoteName`.
 // False, with nothing new stored, for what is no image file, for a name
-// below the folder's root, for names and paths that do not fit their fields,
-// and when an entry of that name is mounted and stays so.
-bool AddImage(ImageTables tables, Reporter& reporter, const std::string& localPath, const std::string& remoteName);
+// below the folder's root or too long to list, and when an entry of that name
+// is mounted and stays so.
+bool AddImage(ImageTables tables, Reporter& reporter, const std::wstring& localPath, const std::wstring& remoteName);
 
 }  // namespace morvane

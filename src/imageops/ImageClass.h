@@ -13,16 +13,16 @@ struct ImageDefaults {
 };
 
 // The part after the last full stop; empty when there is none.
-std::string_view ExtensionOf(std::string_view displayName);
+std::wstring_view ExtensionOf(std::wstring_view displayName);
 
 // One of the nine standard floppy sizes (160 KiB to 2880 KiB); a file of
 // 4 GiB or more never is.
 bool IsFloppySize(uint32_t sizeHigh, uint32_t sizeLow);
 
-ImageDefaults ClassifyImage(std::string_view displayName, uint32_t sizeHigh, uint32_t sizeLow);
+ImageDefaults ClassifyImage(std::wstring_view displayName, uint32_t sizeHigh, uint32_t sizeLow);
 
 // The icon the folder shows for an entry, by its name's extension alone.
 enum class PanelIcon { Default, CdDvd, DiskImage };
-PanelIcon PanelIconOf(std::string_view displayName);
+PanelIcon PanelIconOf(std::wstring_view displayName);
 
 }  // namespace morvane

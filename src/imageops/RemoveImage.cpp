@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "catalogue/CatalogueKey.h"
+#include "catalogue/ImagePaths.h"
 #include "catalogue/RebuildCatalogue.h"
 #include "catalogue/StoreKey.h"
 #include "drive/MountImage.h"
@@ -12,19 +13,20 @@
 
 namespace morvane {
 
-RemoveResult RemoveImage(ImageTables tables, Reporter& reporter, const std::string& remoteName) {
+RemoveResult RemoveImage(ImageTables tables, Reporter& reporter, const std::wstring& remoteName) {
     StoredImage image;
     if (!FindImage(tables.catalogue, remoteName, image)) return kRemoveNoEntry;
     CFileInfo& record = image.record;
 
     if (record.mounted) {
         // The question names the image by its full path, not by its display name.
-        const std::string question = FormatText(reporter.Text(TextId::UnmountBeforeRemoval),
-                                                {TextArg(ImagePathOf(record)), TextArg(DisplayLetter(record.driveLetter))});
+        const std::wstring question =
+            FormatText(reporter.Text(TextId::UnmountBeforeRemoval),
+                       {TextArg(image.imagePath), TextArg(DisplayLetter(record.driveLetter))});
         // Yes detaches a drive: a box that could not be shown is no consent.
         if (reporter.Ask(question, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return kRemoveKept;
-        if (!UnmountImage(tables, reporter, record, image.valueName)) return kRemoveKept;
-        tables.drives.Set(record.driveLetter, std::string());
+        if (!UnmountImage(tables, reporter, image)) return kRemoveKept;
+        tables.drives.Set(record.driveLetter, std::wstring());
     }
 
     tables.catalogue.Remove(CatalogueKey(image.valueName));
@@ -32,7 +34,9 @@ RemoveResult RemoveImage(ImageTables tables, Reporter& reporter, const std::stri
     if (store.Create(HKEY_CURRENT_USER, kFilesListKey, KEY_READ | KEY_WRITE) != ERROR_SUCCESS) return kRemoveKept;
     // The value the entry was read from, whatever its record's name field
     // says: a damaged record naming another image must not take its value.
-    return store.DeleteValue(image.valueName.c_str()) == ERROR_SUCCESS ? kRemoveDone : kRemoveKept;
+    if (store.DeleteValue(image.valueName.c_str()) != ERROR_SUCCESS) return kRemoveKept;
+    ForgetImagePath(image.valueName);
+    return kRemoveDone;
 }
 
 }  // namespace morvane

@@ -16,6 +16,6 @@ enum RemoveResult : int {
 };
 
 // `remoteName` is the file manager's name of the entry.
-RemoveResult RemoveImage(ImageTables tables, Reporter& reporter, const std::string& remoteName);
+RemoveResult RemoveImage(ImageTables tables, Reporter& reporter, const std::wstring& remoteName);
 
 }  // namespace morvane

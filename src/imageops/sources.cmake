@@ -5,4 +5,5 @@ list(APPEND MORVANE_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/AddImage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ImageFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RemoveImage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RenameImage.cpp
 )

@@ -1,7 +1,6 @@
 #include "lang/LangSetting.h"
 
-#include <cstdint>
-#include <utility>
+#include <optional>
 
 #include "lang/SettingsKey.h"
 #include "win32/RegKey.h"
@@ -9,22 +8,19 @@
 
 namespace morvane {
 
-std::string ReadLangSetting() {
+std::wstring ReadLangSetting() {
     win32::RegKey key;
     if (key.Open(HKEY_CURRENT_USER, kSettingsKey, KEY_READ) != ERROR_SUCCESS) return kDefaultLangFile;
-    uint8_t data[MAX_PATH];
-    DWORD type = REG_NONE;
-    DWORD size = sizeof data;
-    if (key.QueryValue(kLangFileValue, &type, data, &size) != ERROR_SUCCESS) return kDefaultLangFile;
-    if (size > sizeof data || !IsTerminatedString(type, data, size, false)) return kDefaultLangFile;
-    std::string text = StringUpToZero(data, size);
-    return text.empty() ? kDefaultLangFile : text;
+    // A file name in the Language folder, which the file system keeps shorter.
+    const std::optional<std::wstring> text =
+        win32::ReadRegistryString(key, kLangFileValue, MAX_PATH * sizeof(wchar_t), false);
+    return text && !text->empty() ? *text : kDefaultLangFile;
 }
 
-bool SaveLangSetting(const std::string& langFile) {
+bool SaveLangSetting(const std::wstring& langFile) {
     win32::RegKey key;
     if (key.Create(HKEY_CURRENT_USER, kSettingsKey, KEY_WRITE) != ERROR_SUCCESS) return false;
-    const DWORD size = static_cast<DWORD>(langFile.size() + 1);
+    const DWORD size = static_cast<DWORD>((langFile.size() + 1) * sizeof(wchar_t));
     return key.SetValue(kLangFileValue, REG_SZ, langFile.c_str(), size) == ERROR_SUCCESS;
 }
 

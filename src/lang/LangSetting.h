@@ -7,9 +7,9 @@ namespace morvane {
 
 // The stored choice: a language file's name, or a text containing the
 // built-in language's mark. The English file when nothing usable is stored.
-std::string ReadLangSetting();
+std::wstring ReadLangSetting();
 
 // Stores the choice; false when the key cannot be created or written.
-bool SaveLangSetting(const std::string& langFile);
+bool SaveLangSetting(const std::wstring& langFile);
 
 }  // namespace morvane

@@ -2,21 +2,23 @@
 
 #include <windows.h>
 
-#include <cstring>
+#include <vector>
 
 #include "win32/UniqueHandle.h"
 
 namespace morvane {
 
-std::optional<std::string> ReadLanguageFileBytes(const std::string& fileName) {
-    char fullPath[MAX_PATH];
-    const DWORD length = GetFullPathNameA(fileName.c_str(), MAX_PATH, fullPath, nullptr);
-    if (length == 0 || length >= MAX_PATH) return std::nullopt;
+std::optional<std::string> ReadLanguageFileBytes(const std::wstring& fileName) {
+    const DWORD needed = GetFullPathNameW(fileName.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return std::nullopt;
+    std::vector<wchar_t> fullPath(needed);
+    const DWORD length = GetFullPathNameW(fileName.c_str(), needed, fullPath.data(), nullptr);
+    if (length == 0 || length >= needed) return std::nullopt;
     // A device name (COM1, CON...) resolves to \\.\NAME in any folder; opening
     // or reading one may block the file manager for good.
-    if (std::strncmp(fullPath, "\\\\.\\", 4) == 0) return std::nullopt;
+    if (std::wstring_view(fullPath.data(), length).substr(0, 4) == L"\\\\.\\") return std::nullopt;
 
-    const win32::FileHandle file(CreateFileA(fullPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    const win32::FileHandle file(CreateFileW(fullPath.data(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file || GetFileType(file.Get()) != FILE_TYPE_DISK) return std::nullopt;
 

@@ -8,9 +8,8 @@
 namespace morvane {
 
 // Nothing when the file cannot be opened, when it is not a regular disk file
-// (a device, a pipe), or when its path does not resolve to a full path of
-// fewer than 260 bytes. A read error ends the bytes early, as the end of the
-// file would.
-std::optional<std::string> ReadLanguageFileBytes(const std::string& fileName);
+// (a device, a pipe), or when its path does not resolve to a full path. A
+// read error ends the bytes early, as the end of the file would.
+std::optional<std::string> ReadLanguageFileBytes(const std::wstring& fileName);
 
 }  // namespace morvane

@@ -2,55 +2,53 @@
 
 #include <windows.h>
 
+#include <iterator>
+
 #include "lang/SettingsKey.h"
-#include "win32/AnsiText.h"
 #include "win32/OwnModule.h"
 #include "win32/UniqueHandle.h"
 
 namespace morvane {
 namespace {
 
-constexpr char kLanguageFolder[] = "Language\\";
-constexpr char kLanguageFileExtension[] = ".lng";
+constexpr wchar_t kLanguageFolder[] = L"Language\\";
+constexpr wchar_t kLanguageFileExtension[] = L".lng";
 
-// A slash or a colon is never the trail byte of a double-byte character; a
-// backslash may be, so it is looked for character by character.
-bool IsPlainFileName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." && name.find_first_of("/:") == std::string::npos &&
-           win32::UpToLastBackslash(name).empty();
+bool IsPlainFileName(const std::wstring& name) {
+    return !name.empty() && name != L"." && name != L".." && name.find_first_of(L"\\/:") == std::wstring::npos;
 }
 
-bool HasLanguageFileExtension(const std::string& name) {
-    const size_t length = sizeof kLanguageFileExtension - 1;
-    return name.size() > length && _stricmp(name.c_str() + name.size() - length, kLanguageFileExtension) == 0;
+bool HasLanguageFileExtension(const std::wstring& name) {
+    const size_t length = std::size(kLanguageFileExtension) - 1;
+    return name.size() > length && _wcsicmp(name.c_str() + name.size() - length, kLanguageFileExtension) == 0;
 }
 
 }  // namespace
 
-bool IsBuiltinLanguage(const std::string& langFile) { return langFile.find(kBuiltinLanguageMark) != std::string::npos; }
+bool IsBuiltinLanguage(const std::wstring& langFile) {
+    return langFile.find(kBuiltinLanguageMark) != std::wstring::npos;
+}
 
-std::optional<std::string> LanguageFilePath(const std::string& langFile) {
+std::optional<std::wstring> LanguageFilePath(const std::wstring& langFile) {
     if (!IsPlainFileName(langFile)) return std::nullopt;
-    const std::string moduleDirectory = win32::OwnModuleDirectory();
+    const std::wstring moduleDirectory = win32::OwnModuleDirectory();
     if (moduleDirectory.empty()) return std::nullopt;
     return moduleDirectory + kLanguageFolder + langFile;
 }
 
-std::vector<std::string> ListLanguageFiles() {
-    std::vector<std::string> names;
-    const std::string moduleDirectory = win32::OwnModuleDirectory();
+std::vector<std::wstring> ListLanguageFiles() {
+    std::vector<std::wstring> names;
+    const std::wstring moduleDirectory = win32::OwnModuleDirectory();
     if (moduleDirectory.empty()) return names;
-    // Wide names, so that a name the code page spells with a substitute is
-    // seen as such rather than listed under a name that opens nothing.
-    const std::wstring pattern = win32::WideText(moduleDirectory + kLanguageFolder + "*" + kLanguageFileExtension);
+    const std::wstring pattern = moduleDirectory + kLanguageFolder + L"*" + kLanguageFileExtension;
     WIN32_FIND_DATAW found;
     const win32::FindHandle search(FindFirstFileW(pattern.c_str(), &found));
     if (!search) return names;
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-        const std::optional<std::string> name = win32::ExactAnsiName(found.cFileName);
         // The pattern also matches short names: "x.lngx" may be X~1.LNG.
-        if (name && HasLanguageFileExtension(*name)) names.push_back(*name);
+        const std::wstring name = found.cFileName;
+        if (HasLanguageFileExtension(name)) names.push_back(name);
     } while (FindNextFileW(search.Get(), &found));
     return names;
 }

@@ -7,20 +7,21 @@
 #include "lang/LanguageFileBytes.h"
 #include "lang/LanguageFolder.h"
 #include "lang/TranslationCheck.h"
+#include "win32/AnsiText.h"
 
 namespace morvane {
 
-bool CMLangApp::LoadLanguage(const std::string& langFile, bool quiet) {
+bool CMLangApp::LoadLanguage(const std::wstring& langFile, bool quiet) {
     if (IsBuiltinLanguage(langFile)) {
         m_langTable.clear();
         return true;
     }
-    const std::optional<std::string> path = LanguageFilePath(langFile);
+    const std::optional<std::wstring> path = LanguageFilePath(langFile);
     if (!path) return ReportMissingLanguageFile(quiet);
     return LoadLanguageFile(*path, quiet);
 }
 
-bool CMLangApp::LoadLanguageFile(const std::string& path, bool quiet) {
+bool CMLangApp::LoadLanguageFile(const std::wstring& path, bool quiet) {
     if (path.empty()) return true;
     const std::optional<std::string> bytes = ReadLanguageFileBytes(path);
     if (!bytes) return ReportMissingLanguageFile(quiet);
@@ -29,7 +30,7 @@ bool CMLangApp::LoadLanguageFile(const std::string& path, bool quiet) {
 }
 
 bool CMLangApp::ReportMissingLanguageFile(bool quiet) const {
-    if (!quiet) ShowMessage(MissingLanguageFileText(), MB_OK | MB_ICONEXCLAMATION);
+    if (!quiet) ShowMessage(win32::WideText(MissingLanguageFileText()), MB_OK | MB_ICONEXCLAMATION);
     return false;
 }
 
@@ -48,5 +49,7 @@ std::string CMLangApp::LangText(uint32_t id, const char* builtinText) const {
 }
 
 std::string CMLangApp::LangText(uint32_t id) const { return LangText(id, BuiltinText(id)); }
+
+std::wstring CMLangApp::Text(TextId id) const { return win32::WideText(LangText(id)); }
 
 }  // namespace morvane

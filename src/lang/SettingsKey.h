@@ -4,10 +4,10 @@
 namespace morvane {
 
 constexpr const char kSettingsKey[] = "Software\\Tarnwell Incorporation\\Morvane\\Settings";
-constexpr const char kLangFileValue[] = "LangFile";
+constexpr const wchar_t kLangFileValue[] = L"LangFile";
 // The language tried when none was chosen: English, if its file is installed.
-constexpr const char kDefaultLangFile[] = "MV_eng.lng";
+constexpr const wchar_t kDefaultLangFile[] = L"MV_eng.lng";
 // Any setting that contains this selects the built-in texts.
-constexpr const char kBuiltinLanguageMark[] = "<main>";
+constexpr const wchar_t kBuiltinLanguageMark[] = L"<main>";
 
 }  // namespace morvane

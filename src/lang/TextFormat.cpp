@@ -22,18 +22,18 @@ std::optional<std::string> TextConversions(std::string_view text) {
     return kinds;
 }
 
-std::string FormatText(std::string_view pattern, const std::vector<TextArg>& args) {
-    std::string out;
+std::wstring FormatText(std::wstring_view pattern, const std::vector<TextArg>& args) {
+    std::wstring out;
     out.reserve(pattern.size());
     size_t next = 0;
     for (size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] != '%' || i + 1 >= pattern.size()) {
+        if (pattern[i] != L'%' || i + 1 >= pattern.size()) {
             out.push_back(pattern[i]);
             continue;
         }
-        const char kind = pattern[i + 1];
-        if (kind == '%') {
-            out.push_back('%');
+        const wchar_t kind = pattern[i + 1];
+        if (kind == L'%') {
+            out.push_back(L'%');
         } else if (next < args.size() && args[next].Kind() == kind) {
             out += args[next++].Text();
         } else {

@@ -13,27 +13,31 @@
 namespace morvane {
 
 // One argument: a text for "%s", a character for "%c", a number for "%d".
+// Texts are filled in as shown, in UTF-16.
 class TextArg {
 public:
-    explicit TextArg(std::string text) : kind_('s'), text_(std::move(text)) {}
-    explicit TextArg(char c) : kind_('c'), text_(1, c == '\0' ? '?' : c) {}
-    explicit TextArg(int number) : kind_('d'), text_(std::to_string(number)) {}
+    explicit TextArg(std::wstring text) : kind_(L's'), text_(std::move(text)) {}
+    explicit TextArg(wchar_t c) : kind_(L'c'), text_(1, c == L'\0' ? L'?' : c) {}
+    // A drive letter, which is ASCII.
+    explicit TextArg(char c) : TextArg(static_cast<wchar_t>(static_cast<unsigned char>(c))) {}
+    explicit TextArg(int number) : kind_(L'd'), text_(std::to_wstring(number)) {}
 
-    char Kind() const { return kind_; }
-    const std::string& Text() const { return text_; }
+    wchar_t Kind() const { return kind_; }
+    const std::wstring& Text() const { return text_; }
 
 private:
-    char kind_;
-    std::string text_;
+    wchar_t kind_;
+    std::wstring text_;
 };
 
-// The conversion letters of `text` in order ("%%" takes no argument);
-// nothing when a '%' is followed by anything but 's', 'c', 'd' or '%'.
+// The conversion letters of `text` (as a language file holds it) in order
+// ("%%" takes no argument); nothing when a '%' is followed by anything but
+// 's', 'c', 'd' or '%'.
 std::optional<std::string> TextConversions(std::string_view text);
 
 // `pattern` with its conversions replaced by the arguments in order. A
 // conversion that is not bare, or whose argument is missing or of another
 // kind, and everything after it, is copied as it stands.
-std::string FormatText(std::string_view pattern, const std::vector<TextArg>& args);
+std::wstring FormatText(std::wstring_view pattern, const std::vector<TextArg>& args);
 
 }  // namespace morvane

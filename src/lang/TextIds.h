@@ -57,6 +57,7 @@ enum class TextId : uint32_t {
     ImageNotAccessible = 1015,
     NoFreeLetter = 1016,
     NotThisImagesDrive = 1017,
+    NoDriverPath = 1018,
 };
 
 constexpr uint32_t Number(TextId id) { return static_cast<uint32_t>(id); }

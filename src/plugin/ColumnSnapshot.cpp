@@ -1,14 +1,11 @@
 #include "plugin/ColumnSnapshot.h"
 
-#include <windows.h>
-
 #include <functional>
 #include <type_traits>
 
 #include "catalogue/CatalogueKey.h"
 #include "catalogue/EntryName.h"
 #include "catalogue/ListedName.h"
-#include "win32/AnsiText.h"
 
 namespace morvane {
 namespace {
@@ -48,10 +45,10 @@ void ColumnSnapshot::Fill(const Catalogue& catalogue, const DriveTable& drives) 
     entries_.reserve(catalogue.Count());
     catalogue.ForEach([&](const std::string&, const StoredImage& image) {
         const EntryColumns columns = ColumnsOf(image, drives);
-        const std::string_view listed = ListedNameOf(image);
+        const std::wstring listed = ListedNameOf(image);
         Entry entry{};
         entry.hostName = {static_cast<uint32_t>(text_.size()), static_cast<uint32_t>(listed.size() + 1)};
-        text_.append(1, '\\').append(listed);
+        text_.append(1, L'\\').append(listed);
         entry.imagePath = {static_cast<uint32_t>(text_.size()), static_cast<uint32_t>(columns.imagePath.size())};
         text_.append(columns.imagePath);
         entry.mountedOn = columns.mountedOn;
@@ -64,12 +61,8 @@ void ColumnSnapshot::Fill(const Catalogue& catalogue, const DriveTable& drives) 
     keysIndexed_ = false;
 }
 
-std::string_view ColumnSnapshot::HostName(const Entry& entry) const {
-    return std::string_view(text_).substr(entry.hostName.start, entry.hostName.length);
-}
-
-std::wstring_view ColumnSnapshot::WideHostName(size_t index) const {
-    return std::wstring_view(wideText_).substr(wideHostNames_[index].start, wideHostNames_[index].length);
+std::wstring_view ColumnSnapshot::Text(Span span) const {
+    return std::wstring_view(text_).substr(span.start, span.length);
 }
 
 EntryColumns ColumnSnapshot::ColumnsAt(size_t index) const {
@@ -79,26 +72,13 @@ EntryColumns ColumnSnapshot::ColumnsAt(size_t index) const {
     columns.mode = entry.mode;
     columns.readOnly = entry.readOnly;
     columns.restoreAtLogon = entry.restoreAtLogon;
-    columns.imagePath = std::string_view(text_).substr(entry.imagePath.start, entry.imagePath.length);
+    columns.imagePath = Text(entry.imagePath);
     return columns;
 }
 
 void ColumnSnapshot::IndexNames() const {
     if (namesIndexed_) return;
-    MakeTable(byHostName_, entries_.size(), [this](size_t i) { return HostName(entries_[i]); });
-    wideText_.clear();
-    wideHostNames_.clear();
-    for (const Entry& entry : entries_) {
-        // A character takes at least one byte: the bytes' count is room enough.
-        const std::string_view name = HostName(entry);
-        const size_t start = wideText_.size();
-        wideText_.resize(start + name.size());
-        const int length = MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()),
-                                               &wideText_[start], static_cast<int>(name.size()));
-        wideText_.resize(start + static_cast<size_t>(length > 0 ? length : 0));
-        wideHostNames_.push_back({static_cast<uint32_t>(start), static_cast<uint32_t>(wideText_.size() - start)});
-    }
-    MakeTable(byWideHostName_, entries_.size(), [this](size_t i) { return WideHostName(i); });
+    MakeTable(byHostName_, entries_.size(), [this](size_t i) { return Text(entries_[i].hostName); });
     namesIndexed_ = true;
 }
 
@@ -107,7 +87,7 @@ void ColumnSnapshot::IndexKeys() const {
     keyText_.clear();
     keys_.clear();
     for (const Entry& entry : entries_) {
-        const std::string key = CatalogueKey(HostName(entry).substr(1));
+        const std::string key = CatalogueKey(Text(entry.hostName).substr(1));
         keys_.push_back({static_cast<uint32_t>(keyText_.size()), static_cast<uint32_t>(key.size())});
         keyText_.append(key);
     }
@@ -117,12 +97,12 @@ void ColumnSnapshot::IndexKeys() const {
     keysIndexed_ = true;
 }
 
-std::optional<EntryColumns> ColumnSnapshot::Find(std::string_view hostName) const {
+std::optional<EntryColumns> ColumnSnapshot::Find(std::wstring_view hostName) const {
     const std::lock_guard<std::mutex> lock(indexLock_);
     IndexNames();
-    size_t index = LookUp(byHostName_, hostName, [this](size_t i) { return HostName(entries_[i]); });
+    size_t index = LookUp(byHostName_, hostName, [this](size_t i) { return Text(entries_[i].hostName); });
     if (index == kNone) {
-        const std::optional<std::string> name = EntryNameOf(hostName);
+        const std::optional<std::wstring> name = EntryNameOf(hostName);
         if (!name) return std::nullopt;
         IndexKeys();
         index = LookUp(byKey_, std::string_view(CatalogueKey(*name)), [this](size_t i) {
@@ -131,18 +111,6 @@ std::optional<EntryColumns> ColumnSnapshot::Find(std::string_view hostName) cons
         if (index == kNone) return std::nullopt;
     }
     return ColumnsAt(index);
-}
-
-std::optional<EntryColumns> ColumnSnapshot::Find(std::wstring_view hostName) const {
-    {
-        const std::lock_guard<std::mutex> lock(indexLock_);
-        IndexNames();
-        const size_t index = LookUp(byWideHostName_, hostName, [this](size_t i) { return WideHostName(i); });
-        if (index != kNone) return ColumnsAt(index);
-    }
-    // A name the code page cannot spell is no catalogued name.
-    const std::optional<std::string> name = win32::ExactAnsiName(hostName);
-    return name ? Find(std::string_view(*name)) : std::nullopt;
 }
 
 }  // namespace morvane

@@ -36,7 +36,6 @@ public:
     // EntryNameOf); nothing when the listing had none. The file manager asks
     // by the names the listing gave it, which are found without converting
     // or lowering anything. The path views into the snapshot.
-    std::optional<EntryColumns> Find(std::string_view hostName) const;
     std::optional<EntryColumns> Find(std::wstring_view hostName) const;
 
 private:
@@ -56,24 +55,20 @@ private:
     // Open addressing: entry index + 1 in each slot, 0 for an empty one.
     using Table = std::vector<uint32_t>;
 
-    std::string_view HostName(const Entry& entry) const;
-    std::wstring_view WideHostName(size_t index) const;
+    std::wstring_view Text(Span span) const;
     EntryColumns ColumnsAt(size_t index) const;
-    // The tables of the exact names, made once per filling.
+    // The table of the exact names, made once per filling.
     void IndexNames() const;
     // The table of the catalogue keys, for names in another case.
     void IndexKeys() const;
 
-    std::string text_;
+    std::wstring text_;
     std::vector<Entry> entries_;
 
     mutable std::mutex indexLock_;
     mutable bool namesIndexed_ = false;
     mutable bool keysIndexed_ = false;
     mutable Table byHostName_;
-    mutable std::wstring wideText_;
-    mutable std::vector<Span> wideHostNames_;
-    mutable Table byWideHostName_;
     mutable std::string keyText_;
     mutable std::vector<Span> keys_;
     mutable Table byKey_;

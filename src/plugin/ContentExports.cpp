@@ -39,7 +39,7 @@ void CopyAnsi(std::string_view text, char* out, int size) {
 
 // The same for UTF-16 in `size` characters, never between the two halves of
 // a surrogate pair.
-void CopyWide(const std::wstring& text, wchar_t* out, int size) {
+void CopyWide(std::wstring_view text, wchar_t* out, int size) {
     if (size <= 0) return;
     size_t length = std::min(text.size(), static_cast<size_t>(size) - 1);
     if (length > 0 && length < text.size() && IS_HIGH_SURROGATE(text[length - 1])) --length;
@@ -47,23 +47,17 @@ void CopyWide(const std::wstring& text, wchar_t* out, int size) {
     out[length] = L'\0';
 }
 
-// A string value, in UTF-16 for the wide call.
-int StringValue(std::string_view text, void* value, int size, bool wide) {
+// A string value, in UTF-16 for the wide call; in the code page for the
+// narrow one, where what it cannot spell reads '?'.
+int StringValue(std::wstring_view text, void* value, int size, bool wide) {
     if (text.empty()) return kFtFieldEmpty;
     if (!wide) {
-        CopyAnsi(text, static_cast<char*>(value), size);
+        CopyAnsi(win32::AnsiText(text), static_cast<char*>(value), size);
         return kFieldString;
     }
-    auto* const out = static_cast<wchar_t*>(value);
     const int room = size / static_cast<int>(sizeof(wchar_t));
     if (room <= 0) return kFtFieldEmpty;
-    // Converted in place; one that does not fit is cut to fit.
-    const int written = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out, room - 1);
-    if (written > 0) {
-        out[written] = L'\0';
-    } else {
-        CopyWide(win32::WideText(text), out, room);
-    }
+    CopyWide(text, static_cast<wchar_t*>(value), room);
     return kFieldStringW;
 }
 
@@ -74,10 +68,9 @@ int BooleanValue(bool flag, void* value, int size) {
     return kFieldBoolean;
 }
 
-// Field `index` of the entry that `hostName` (narrow or wide) addresses,
-// into `value` of `size` bytes.
-template <typename Name>
-int FieldValue(Name hostName, int index, void* value, int size, bool wide) {
+// Field `index` of the entry that `hostName` addresses, into `value` of
+// `size` bytes.
+int FieldValue(std::wstring_view hostName, int index, void* value, int size, bool wide) {
     if (index < 0 || index >= kColumnFieldCount) return kFtNoSuchField;
     if (!value || size <= 0) return kFtFieldEmpty;
     const std::shared_ptr<const ColumnSnapshot> columns = App().ListedColumns();
@@ -85,7 +78,8 @@ int FieldValue(Name hostName, int index, void* value, int size, bool wide) {
     if (!entry) return kFtFieldEmpty;
     switch (kColumnFields[index].field) {
     case ColumnField::Drive:
-        return entry->mountedOn ? StringValue(std::string{entry->mountedOn, ':'}, value, size, wide) : kFtFieldEmpty;
+        return entry->mountedOn ? StringValue(std::wstring{static_cast<wchar_t>(entry->mountedOn), L':'}, value, size, wide)
+                                : kFtFieldEmpty;
     case ColumnField::Mode:
         // The choices are ANSI in the wide call too.
         CopyAnsi(entry->mode, static_cast<char*>(value), size);
@@ -129,7 +123,9 @@ int __stdcall FsContentGetSupportedFieldFlags(int) { return 0; }
 
 int __stdcall FsContentGetValue(char* fileName, int fieldIndex, int, void* fieldValue, int maxLen, int) {
     return win32::NoThrow(
-        [=] { return FieldValue(std::string_view(fileName ? fileName : ""), fieldIndex, fieldValue, maxLen, false); },
+        // By the name in UTF-16: a name the code page spells only with a
+        // substitute is no entry's name.
+        [=] { return FieldValue(win32::WideText(fileName ? fileName : ""), fieldIndex, fieldValue, maxLen, false); },
         [] { return kFtFieldEmpty; });
 }
 

@@ -1,9 +1,13 @@
 // The calls the file manager (and rundll32, for MountAfterReboot) makes. Each
-// is a thin shell around an operation of the application object.
+// is a thin shell around an operation of the application object. The file
+// manager calls the wide ones on every system it runs on today; each narrow
+// one converts its texts from the code page and does what the wide one does,
+// so that a name reaches only the entry whose name it spells exactly.
 #include <windows.h>
 
 #include <cstddef>
 #include <cstring>
+#include <cwchar>
 #include <string>
 
 #include "catalogue/ListedName.h"
@@ -22,11 +26,6 @@ using namespace morvane;
 
 namespace {
 
-template <size_t N>
-void TerminateWithin(char (&field)[N]) {
-    if (!std::memchr(field, '\0', N)) field[N - 1] = '\0';
-}
-
 // The stored find data is handed over as the host's own record, in the 32-bit
 // build as in the 64-bit one.
 static_assert(sizeof(WIN32_FIND_DATAA) == kFindDataSize, "find data layout");
@@ -34,22 +33,44 @@ static_assert(offsetof(WIN32_FIND_DATAA, nFileSizeLow) == offsetof(FindData, nFi
 static_assert(offsetof(WIN32_FIND_DATAA, cFileName) == offsetof(FindData, cFileName), "find data layout");
 static_assert(offsetof(WIN32_FIND_DATAA, cAlternateFileName) == offsetof(FindData, cAlternateFileName),
               "find data layout");
+static_assert(offsetof(WIN32_FIND_DATAW, cFileName) == offsetof(FindData, cFileName), "find data layout");
 
-// The host receives the first 320 bytes of a record: its stored find data.
-// A damaged or foreign record may lack the terminator of a name field; the
-// host reads those as strings, so its copy always ends inside the field, and
-// names the entry as ListedNameOf says.
+// A text the file manager passes; a null pointer is the empty text.
+std::wstring Wide(const wchar_t* text) { return text ? std::wstring(text) : std::wstring(); }
+std::wstring Wide(const char* text) { return win32::WideText(text ? text : ""); }
+
+template <size_t N>
+void TerminateWithin(char (&field)[N]) {
+    if (!std::memchr(field, '\0', N)) field[N - 1] = '\0';
+}
+
+// The host receives a record's stored find data: attributes, times and size
+// as the image file had them when it was added, and the name the entry is
+// listed by (see ListedNameOf). The narrow record holds the stored bytes,
+// its name spelled in the code page; a name it cannot spell reads with '?',
+// which names no entry.
 void CopyFindData(const StoredImage& image, WIN32_FIND_DATAA* out) {
     std::memcpy(out, &image.record.findData, kFindDataSize);
     TerminateWithin(out->cFileName);
     TerminateWithin(out->cAlternateFileName);
-    const std::string_view listed = ListedNameOf(image);
-    if (listed != out->cFileName) SetFieldText(out->cFileName, listed);
+    const std::wstring listed = ListedNameOf(image);
+    const std::string name = win32::ShownAnsiText(listed, sizeof out->cFileName);
+    if (name != out->cFileName) SetFieldText(out->cFileName, name);
+}
+
+void CopyFindData(const StoredImage& image, WIN32_FIND_DATAW* out) {
+    const FindData& data = image.record.findData;
+    std::memcpy(out, &data, offsetof(FindData, cFileName));
+    const std::wstring listed = ListedNameOf(image);
+    std::wmemcpy(out->cFileName, listed.c_str(), listed.size() + 1);
+    const std::wstring shortName = win32::WideText(FieldView(data.cAlternateFileName));
+    if (shortName.size() < std::size(out->cAlternateFileName))
+        std::wmemcpy(out->cAlternateFileName, shortName.c_str(), shortName.size() + 1);
 }
 
 // The file manager sends notices of its own through the verb, such as the
 // transfer mode ("MODE I"); they are not requests to open anything.
-bool IsHostNotice(const char* verb) { return verb && _strnicmp(verb, "mode ", 5) == 0; }
+bool IsHostNotice(const std::wstring& verb) { return _wcsnicmp(verb.c_str(), L"mode ", 5) == 0; }
 
 // What the host gets when something inside failed beyond the interface's own
 // answers (memory ran out): its codes for an unreadable folder or file.
@@ -58,24 +79,10 @@ HANDLE ReadError() {
     return INVALID_HANDLE_VALUE;
 }
 
-}  // namespace
-
-extern "C" {
-
-int __stdcall FsInit(int pluginNr, FsProgressProc progress, FsLogProc log, FsRequestProc request) {
-    CMorvaneApp& app = App();
-    app.Initialise(pluginNr, reinterpret_cast<void*>(progress), reinterpret_cast<void*>(log),
-                   reinterpret_cast<void*>(request));
-    win32::NoThrow([&app] {
-        app.Start();
-        app.RefreshCatalogue();
-    });
-    return 0;
-}
-
-HANDLE __stdcall FsFindFirst(char* path, WIN32_FIND_DATAA* findData) {
+template <typename FindDataT>
+HANDLE FindFirst(const std::wstring& path, FindDataT* findData) {
     std::memset(findData, 0, sizeof *findData);
-    if (!path || std::strcmp(path, "\\") != 0) {
+    if (path != L"\\") {
         SetLastError(ERROR_NO_MORE_FILES);
         return INVALID_HANDLE_VALUE;
     }
@@ -93,7 +100,8 @@ HANDLE __stdcall FsFindFirst(char* path, WIN32_FIND_DATAA* findData) {
         ReadError);
 }
 
-BOOL __stdcall FsFindNext(HANDLE, WIN32_FIND_DATAA* findData) {
+template <typename FindDataT>
+BOOL FindNext(FindDataT* findData) {
     std::memset(findData, 0, sizeof *findData);
     return win32::NoThrow(
         [findData] {
@@ -104,6 +112,122 @@ BOOL __stdcall FsFindNext(HANDLE, WIN32_FIND_DATAA* findData) {
         },
         [] { return FALSE; });
 }
+
+int PutFile(const std::wstring& localName, const std::wstring& remoteName, int copyFlags) {
+    return win32::NoThrow(
+        [&] {
+            CMorvaneApp& app = App();
+            app.Start();
+            app.RefreshForCall();
+            StoredImage existing;
+            if (app.FindImage(remoteName, existing) && (copyFlags & kFsCopyFlagOverwrite) == 0) return kFsFileExists;
+            return app.AddImage(localName, remoteName) ? kFsFileOk : kFsFileNotFound;
+        },
+        [] { return kFsFileReadError; });
+}
+
+BOOL DeleteEntry(const std::wstring& remoteName) {
+    return win32::NoThrow(
+        [&] {
+            CMorvaneApp& app = App();
+            app.Start();
+            app.RefreshForCall();
+            return app.RemoveImage(remoteName) == kRemoveDone ? TRUE : FALSE;
+        },
+        [] { return FALSE; });
+}
+
+int ExecuteFile(HWND mainWin, const std::wstring& remoteName, const std::wstring& verb) {
+    if (remoteName.empty() || IsHostNotice(verb)) return kFsExecOk;
+    return win32::NoThrow(
+        [&] {
+            CMorvaneApp& app = App();
+            app.Start();
+            const win32::CWinApp::HostWindowScope host(app, mainWin);
+            if (remoteName == L"\\" && _wcsicmp(verb.c_str(), L"properties") == 0) {
+                CAboutDlg about(app, nullptr);
+                about.DoModal();
+                return kFsExecOk;
+            }
+            app.RefreshForCall();
+            CPropDlg dialog(app, remoteName, mainWin);
+            dialog.DoModal();
+            return kFsExecOk;
+        },
+        [] { return kFsExecError; });
+}
+
+int ExtractCustomIcon(const std::wstring& remoteName, HICON* icon) {
+    return win32::NoThrow(
+        [&] {
+            // By the name alone: no refresh, and the name need not be catalogued.
+            const PanelIcon kind = PanelIconOf(win32::AfterLastBackslash(std::wstring_view(remoteName)));
+            if (kind == PanelIcon::Default) return kFsIconUseDefault;
+            const WORD id = kind == PanelIcon::CdDvd ? IDI_CD_IMAGE : IDI_DISK_IMAGE;
+            // The module's shared icon, the same for the small-icon flag.
+            *icon = LoadIconW(win32::GetOwnModuleHandle(), MAKEINTRESOURCEW(id));
+            return *icon ? kFsIconExtracted : kFsIconUseDefault;
+        },
+        [] { return kFsIconUseDefault; });
+}
+
+// A rename (Move set) inside the folder; a copy inside it makes no sense for
+// entries that only point at files.
+int RenMovFile(const std::wstring& oldName, const std::wstring& newName, BOOL move, BOOL overWrite) {
+    if (!move) return kFsFileNotSupported;
+    return win32::NoThrow(
+        [&] {
+            CMorvaneApp& app = App();
+            app.Start();
+            if (app.ReportProgress(oldName, newName, 0)) return kFsFileUserAbort;
+            app.RefreshForCall();
+            switch (app.RenameImage(oldName, newName, overWrite != FALSE)) {
+            case RenameResult::Done:
+                app.ReportProgress(oldName, newName, 100);
+                return kFsFileOk;
+            case RenameResult::NotFound:
+                return kFsFileNotFound;
+            case RenameResult::Exists:
+                return kFsFileExists;
+            case RenameResult::Failed:
+                break;
+            }
+            return kFsFileWriteError;
+        },
+        [] { return kFsFileWriteError; });
+}
+
+}  // namespace
+
+extern "C" {
+
+int __stdcall FsInit(int pluginNr, FsProgressProc progress, FsLogProc log, FsRequestProc request) {
+    CMorvaneApp& app = App();
+    app.Initialise(pluginNr, progress, log, request);
+    win32::NoThrow([&app] {
+        app.Start();
+        app.RefreshCatalogue();
+    });
+    return 0;
+}
+
+int __stdcall FsInitW(int pluginNr, FsProgressProcW progress, FsLogProcW log, FsRequestProcW request) {
+    CMorvaneApp& app = App();
+    app.InitialiseWide(pluginNr, progress, log, request);
+    win32::NoThrow([&app] {
+        app.Start();
+        app.RefreshCatalogue();
+    });
+    return 0;
+}
+
+HANDLE __stdcall FsFindFirst(char* path, WIN32_FIND_DATAA* findData) { return FindFirst(Wide(path), findData); }
+
+HANDLE __stdcall FsFindFirstW(wchar_t* path, WIN32_FIND_DATAW* findData) { return FindFirst(Wide(path), findData); }
+
+BOOL __stdcall FsFindNext(HANDLE, WIN32_FIND_DATAA* findData) { return FindNext(findData); }
+
+BOOL __stdcall FsFindNextW(HANDLE, WIN32_FIND_DATAW* findData) { return FindNext(findData); }
 
 int __stdcall FsFindClose(HANDLE) {
     App().ListClose();
@@ -124,61 +248,39 @@ void __stdcall FsStatusInfo(char*, int startEnd, int) {
 }
 
 int __stdcall FsPutFile(char* localName, char* remoteName, int copyFlags) {
-    return win32::NoThrow(
-        [=] {
-            CMorvaneApp& app = App();
-            app.Start();
-            app.RefreshForCall();
-            StoredImage existing;
-            if (app.FindImage(remoteName, existing) && (copyFlags & kFsCopyFlagOverwrite) == 0) return kFsFileExists;
-            return app.AddImage(localName, remoteName) ? kFsFileOk : kFsFileNotFound;
-        },
-        [] { return kFsFileReadError; });
+    return PutFile(Wide(localName), Wide(remoteName), copyFlags);
 }
 
-BOOL __stdcall FsDeleteFile(char* remoteName) {
-    return win32::NoThrow(
-        [remoteName] {
-            CMorvaneApp& app = App();
-            app.Start();
-            app.RefreshForCall();
-            return app.RemoveImage(remoteName) == kRemoveDone ? TRUE : FALSE;
-        },
-        [] { return FALSE; });
+int __stdcall FsPutFileW(wchar_t* localName, wchar_t* remoteName, int copyFlags) {
+    return PutFile(Wide(localName), Wide(remoteName), copyFlags);
 }
+
+BOOL __stdcall FsDeleteFile(char* remoteName) { return DeleteEntry(Wide(remoteName)); }
+
+BOOL __stdcall FsDeleteFileW(wchar_t* remoteName) { return DeleteEntry(Wide(remoteName)); }
 
 int __stdcall FsExecuteFile(HWND mainWin, char* remoteName, char* verb) {
-    if (!remoteName || remoteName[0] == '\0' || IsHostNotice(verb)) return kFsExecOk;
-    return win32::NoThrow(
-        [=] {
-            CMorvaneApp& app = App();
-            app.Start();
-            const win32::CWinApp::HostWindowScope host(app, mainWin);
-            if (std::strcmp(remoteName, "\\") == 0 && verb && _stricmp(verb, "properties") == 0) {
-                CAboutDlg about(app, nullptr);
-                about.DoModal();
-                return kFsExecOk;
-            }
-            app.RefreshForCall();
-            CPropDlg dialog(app, remoteName, mainWin);
-            dialog.DoModal();
-            return kFsExecOk;
-        },
-        [] { return kFsExecError; });
+    return ExecuteFile(mainWin, Wide(remoteName), Wide(verb));
+}
+
+int __stdcall FsExecuteFileW(HWND mainWin, wchar_t* remoteName, wchar_t* verb) {
+    return ExecuteFile(mainWin, Wide(remoteName), Wide(verb));
 }
 
 int __stdcall FsExtractCustomIcon(char* remoteName, int, HICON* icon) {
-    return win32::NoThrow(
-        [=] {
-            // By the name alone: no refresh, and the name need not be catalogued.
-            const PanelIcon kind = PanelIconOf(win32::AfterLastBackslash(remoteName ? remoteName : ""));
-            if (kind == PanelIcon::Default) return kFsIconUseDefault;
-            const WORD id = kind == PanelIcon::CdDvd ? IDI_CD_IMAGE : IDI_DISK_IMAGE;
-            // The module's shared icon, the same for the small-icon flag.
-            *icon = LoadIconA(win32::GetOwnModuleHandle(), MAKEINTRESOURCEA(id));
-            return *icon ? kFsIconExtracted : kFsIconUseDefault;
-        },
-        [] { return kFsIconUseDefault; });
+    return ExtractCustomIcon(Wide(remoteName), icon);
+}
+
+int __stdcall FsExtractCustomIconW(wchar_t* remoteName, int, HICON* icon) {
+    return ExtractCustomIcon(Wide(remoteName), icon);
+}
+
+int __stdcall FsRenMovFile(char* oldName, char* newName, BOOL move, BOOL overWrite, FsRemoteInfo*) {
+    return RenMovFile(Wide(oldName), Wide(newName), move, overWrite);
+}
+
+int __stdcall FsRenMovFileW(wchar_t* oldName, wchar_t* newName, BOOL move, BOOL overWrite, FsRemoteInfo*) {
+    return RenMovFile(Wide(oldName), Wide(newName), move, overWrite);
 }
 
 void __stdcall MountAfterReboot(HWND, HINSTANCE, LPSTR, int) {

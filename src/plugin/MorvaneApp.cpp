@@ -10,7 +10,9 @@
 #include "drive/RefreshCatalogue.h"
 #include "drive/RestoreMounts.h"
 #include "imageops/AddImage.h"
+#include "imageops/RenameImage.h"
 #include "lang/TextFormat.h"
+#include "win32/AnsiText.h"
 #include "lang/LangSetting.h"
 #include "plugin/VersionString.h"
 #include "win32/NoThrow.h"
@@ -29,16 +31,33 @@ void CMorvaneApp::Start() {
     });
 }
 
-void CMorvaneApp::Initialise(int pluginNr, void* progressProc, void* logProc, void* requestProc) {
+// The log and request callbacks are not used: the plug-in tells the user
+// through message boxes of its own.
+void CMorvaneApp::Initialise(int pluginNr, FsProgressProc progress, FsLogProc, FsRequestProc) {
     m_nPluginNr = pluginNr;
-    m_pProgressProc = progressProc;
-    m_pLogProc = logProc;
-    m_pRequestProc = requestProc;
+    m_pProgressProc = progress;
+}
+
+void CMorvaneApp::InitialiseWide(int pluginNr, FsProgressProcW progress, FsLogProcW, FsRequestProcW) {
+    m_nPluginNr = pluginNr;
+    m_pProgressProcW = progress;
+}
+
+bool CMorvaneApp::ReportProgress(const std::wstring& source, const std::wstring& target, int percentDone) const {
+    if (m_pProgressProcW) {
+        std::wstring from = source, to = target;
+        return m_pProgressProcW(m_nPluginNr, from.data(), to.data(), percentDone) != 0;
+    }
+    if (m_pProgressProc) {
+        std::string from = win32::AnsiText(source), to = win32::AnsiText(target);
+        return m_pProgressProc(m_nPluginNr, from.data(), to.data(), percentDone) != 0;
+    }
+    return false;
 }
 
 bool CMorvaneApp::ReloadLanguage(bool quiet) { return LoadLanguage(m_strLangFile, quiet); }
 
-void CMorvaneApp::ChooseLanguage(const std::string& langFile) {
+void CMorvaneApp::ChooseLanguage(const std::wstring& langFile) {
     m_strLangFile = langFile;
     SaveLangSetting(m_strLangFile);
     LoadLanguage(m_strLangFile, false);
@@ -55,15 +74,13 @@ void CMorvaneApp::RefreshForCall() {
     if (m_brackets.RefreshDue(GetCurrentThreadId())) RefreshCatalogue();
 }
 
-bool CMorvaneApp::FindImage(std::string_view hostName, StoredImage& image) const {
+bool CMorvaneApp::FindImage(std::wstring_view hostName, StoredImage& image) const {
     return morvane::FindImage(m_catalogue, hostName, image);
 }
 
-bool CMorvaneApp::SaveFileInfo(const CFileInfo& record, const std::string& valueName) {
-    return morvane::SaveFileInfo(Tables(), record, valueName);
-}
+bool CMorvaneApp::SaveFileInfo(const StoredImage& image) { return morvane::SaveFileInfo(Tables(), image); }
 
-bool CMorvaneApp::SaveNewFileInfo(const CFileInfo& record) { return morvane::SaveNewFileInfo(Tables(), record); }
+bool CMorvaneApp::SaveNewFileInfo(const StoredImage& image) { return morvane::SaveNewFileInfo(Tables(), image); }
 
 bool CMorvaneApp::ListFirst(StoredImage& image) {
     RefreshForCall();
@@ -100,21 +117,21 @@ void CMorvaneApp::ForgetColumns() {
 
 bool CMorvaneApp::ListNext(StoredImage& image) { return m_catalogue.Step(m_findPos, nullptr, &image); }
 
-bool CMorvaneApp::AddImage(const std::string& localPath, const std::string& remoteName) {
+bool CMorvaneApp::AddImage(const std::wstring& localPath, const std::wstring& remoteName) {
     return morvane::AddImage(Tables(), *this, localPath, remoteName);
 }
 
-RemoveResult CMorvaneApp::RemoveImage(const std::string& remoteName) {
+RemoveResult CMorvaneApp::RemoveImage(const std::wstring& remoteName) {
     return morvane::RemoveImage(Tables(), *this, remoteName);
 }
 
-bool CMorvaneApp::MountImage(CFileInfo& record, const std::string& valueName) {
-    return morvane::MountImage(Tables(), *this, record, valueName);
+RenameResult CMorvaneApp::RenameImage(const std::wstring& oldName, const std::wstring& newName, bool overwrite) {
+    return morvane::RenameImage(Tables(), *this, oldName, newName, overwrite);
 }
 
-bool CMorvaneApp::UnmountImage(CFileInfo& record, const std::string& valueName) {
-    return morvane::UnmountImage(Tables(), *this, record, valueName);
-}
+bool CMorvaneApp::MountImage(StoredImage& image) { return morvane::MountImage(Tables(), *this, image); }
+
+bool CMorvaneApp::UnmountImage(StoredImage& image) { return morvane::UnmountImage(Tables(), *this, image); }
 
 bool CMorvaneApp::RestoreMounts() {
     // Nobody watches the log-on process: from here on every report is logged.
@@ -126,9 +143,9 @@ void CMorvaneApp::ReportDriveError(const std::string& failedObject, ReportContex
     morvane::ReportDriveError(*this, failedObject, context);
 }
 
-void CMorvaneApp::ShowOrLogMessage(const std::string& message) { Tell(message); }
+void CMorvaneApp::ShowOrLogMessage(const std::wstring& message) { Tell(message); }
 
-void CMorvaneApp::Tell(const std::string& message) const {
+void CMorvaneApp::Tell(const std::wstring& message) const {
     if (m_bLogOnly) {
         AppendToActivityLog(message);
     } else {
@@ -136,7 +153,7 @@ void CMorvaneApp::Tell(const std::string& message) const {
     }
 }
 
-int CMorvaneApp::ShowMessage(const std::string& text, UINT type) const {
+int CMorvaneApp::ShowMessage(const std::wstring& text, UINT type) const {
     const int button = CWinApp::ShowMessage(text, type);
     // A report that could not be shown is not reported again.
     if (button == 0 && (type & MB_TYPEMASK) != MB_OK) {

@@ -19,8 +19,10 @@
 #include "drive/ReportContext.h"
 #include "drive/Reporter.h"
 #include "imageops/RemoveImage.h"
+#include "imageops/RenameImage.h"
 #include "lang/MLangApp.h"
 #include "plugin/ColumnSnapshot.h"
+#include "plugin/FsPluginApi.h"
 #include "plugin/OperationBrackets.h"
 
 namespace morvane {
@@ -35,15 +37,20 @@ public:
     // text calls it before anything else.
     void Start();
 
-    // What FsInit hands over: the plug-in's number and the host's callbacks,
-    // which are kept and never called.
-    void Initialise(int pluginNr, void* progressProc, void* logProc, void* requestProc);
+    // What FsInit and FsInitW hand over: the plug-in's number and the host's
+    // callbacks, of which the progress callback is called, the wide one
+    // where the host gave it.
+    void Initialise(int pluginNr, FsProgressProc progress, FsLogProc log, FsRequestProc request);
+    void InitialiseWide(int pluginNr, FsProgressProcW progress, FsLogProcW log, FsRequestProcW request);
+    // Tells the host how far a transfer from `source` to `target` has come;
+    // true when the user asked to stop it.
+    bool ReportProgress(const std::wstring& source, const std::wstring& target, int percentDone) const;
 
     // Language.
     // Puts the stored setting in force again.
     bool ReloadLanguage(bool quiet);
-    std::string LanguageSetting() const override { return m_strLangFile; }
-    void ChooseLanguage(const std::string& langFile) override;
+    std::wstring LanguageSetting() const override { return m_strLangFile; }
+    void ChooseLanguage(const std::wstring& langFile) override;
     std::string GetVersionString() const override;
 
     // Catalogue and its registry store.
@@ -53,9 +60,9 @@ public:
     void StartOperation() { m_brackets.Start(GetCurrentThreadId()); }
     void EndOperation() { m_brackets.End(GetCurrentThreadId()); }
     void RefreshForCall();
-    bool FindImage(std::string_view hostName, StoredImage& image) const override;
-    bool SaveFileInfo(const CFileInfo& record, const std::string& valueName) override;
-    bool SaveNewFileInfo(const CFileInfo& record);
+    bool FindImage(std::wstring_view hostName, StoredImage& image) const override;
+    bool SaveFileInfo(const StoredImage& image) override;
+    bool SaveNewFileInfo(const StoredImage& image);
     const Catalogue& GetCatalogue() const { return m_catalogue; }
 
     // The folder as the file manager lists it: the first entry after a
@@ -71,33 +78,34 @@ public:
     void ForgetColumns();
 
     // Image operations.
-    bool AddImage(const std::string& localPath, const std::string& remoteName);
-    RemoveResult RemoveImage(const std::string& remoteName);
+    bool AddImage(const std::wstring& localPath, const std::wstring& remoteName);
+    RemoveResult RemoveImage(const std::wstring& remoteName);
+    RenameResult RenameImage(const std::wstring& oldName, const std::wstring& newName, bool overwrite);
 
     // Drive control. Every report goes to the log once RestoreMounts began,
     // or while the log-only mode is set.
-    bool MountImage(CFileInfo& record, const std::string& valueName) override;
-    bool UnmountImage(CFileInfo& record, const std::string& valueName) override;
+    bool MountImage(StoredImage& image) override;
+    bool UnmountImage(StoredImage& image) override;
     bool RestoreMounts();
     void ReportDriveError(const std::string& failedObject, ReportContext context);
-    void ShowOrLogMessage(const std::string& message) override;
+    void ShowOrLogMessage(const std::wstring& message) override;
     void SetLogOnly(bool logOnly) { m_bLogOnly = logOnly; }
 
     // Texts and message boxes, for the subsystems and the dialogs. A
     // question whose box cannot be shown answers 0, and that failure is
     // reported like any other.
-    std::string Text(TextId id) const override { return LangText(id); }
+    std::wstring Text(TextId id) const override { return CMLangApp::Text(id); }
     bool GetLangString(uint32_t id, std::string& text) const override { return CMLangApp::GetLangString(id, text); }
-    int ShowMessage(const std::string& text, UINT type) const override;
-    int Ask(const std::string& text, unsigned type) override { return ShowMessage(text, type); }
+    int ShowMessage(const std::wstring& text, UINT type) const override;
+    int Ask(const std::wstring& text, unsigned type) override { return ShowMessage(text, type); }
 
     // The drive table.
-    const std::string& DriveName(char letter) const override { return m_driveNames.Name(letter); }
-    void SetDriveName(char letter, const std::string& displayName) { m_driveNames.Set(letter, displayName); }
+    const std::wstring& DriveName(char letter) const override { return m_driveNames.Name(letter); }
+    void SetDriveName(char letter, const std::wstring& valueName) { m_driveNames.Set(letter, valueName); }
 
 private:
     // A failure shown with the OK button and the exclamation icon, or logged.
-    void Tell(const std::string& message) const;
+    void Tell(const std::wstring& message) const;
     ImageTables Tables() { return ImageTables{m_catalogue, m_driveNames, m_storeReading}; }
     // Publishes the columns of the catalogue as it is now.
     void TakeColumns();
@@ -105,11 +113,10 @@ private:
     DriveTable m_driveNames;
     Catalogue m_catalogue;
     std::vector<StoredImage> m_storeReading;
-    std::string m_strLangFile;
+    std::wstring m_strLangFile;
     int m_nPluginNr = 0;
-    void* m_pProgressProc = nullptr;
-    void* m_pLogProc = nullptr;
-    void* m_pRequestProc = nullptr;
+    FsProgressProc m_pProgressProc = nullptr;
+    FsProgressProcW m_pProgressProcW = nullptr;
     bool m_bLogOnly = false;
     Catalogue::Position m_findPos;
     OperationBrackets m_brackets;

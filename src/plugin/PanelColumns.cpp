@@ -23,7 +23,7 @@ EntryColumns ColumnsOf(const StoredImage& image, const DriveTable& drives) {
         break;
     }
     columns.restoreAtLogon = record.restoreAtLogon != 0;
-    columns.imagePath = FieldView(record.imagePath);
+    columns.imagePath = image.imagePath;
     return columns;
 }
 

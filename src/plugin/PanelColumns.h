@@ -39,6 +39,7 @@ inline constexpr ColumnFieldInfo kColumnFields[] = {
     {ColumnField::ReadOnly, "Read-only", kFieldBoolean, ""},
     {ColumnField::Mounted, "Mounted", kFieldBoolean, ""},
     {ColumnField::RestoreAtLogon, "Restore at logon", kFieldBoolean, ""},
+    // A string in the code page for the narrow call, in UTF-16 for the wide one.
     {ColumnField::ImagePath, "Image path", kFieldString, ""},
 };
 inline constexpr int kColumnFieldCount = static_cast<int>(sizeof kColumnFields / sizeof kColumnFields[0]);
@@ -54,8 +55,8 @@ inline constexpr char kDefaultViewWidths[] = "148,23,35,55,50,50,250";
 // No automatic width, no horizontal scroll bar.
 inline constexpr char kDefaultViewOptions[] = "-1|0";
 
-// What the columns show for one entry; the path is a view into the record
-// or the snapshot it came from.
+// What the columns show for one entry; the path, as its user named it, is a
+// view into the image or the snapshot it came from.
 struct EntryColumns {
     // The letter on which the driver confirmed the image mounted at the
     // listing; 0 when it did not.
@@ -66,7 +67,7 @@ struct EntryColumns {
     // A CD/DVD always is.
     bool readOnly = false;
     bool restoreAtLogon = false;
-    std::string_view imagePath;
+    std::wstring_view imagePath;
 };
 
 // The columns of a catalogued image; `drives` tells which mounts the driver

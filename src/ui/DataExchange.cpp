@@ -9,7 +9,7 @@ HWND CDataExchange::PrepareCtrl(int id) {
     return control;
 }
 
-void DDX_Text(CDataExchange& dx, int id, std::string& value) {
+void DDX_Text(CDataExchange& dx, int id, std::wstring& value) {
     CWnd control(dx.PrepareCtrl(id));
     if (!control.GetSafeHwnd()) return;
     if (dx.m_bSaveAndValidate) {

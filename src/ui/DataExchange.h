@@ -32,7 +32,7 @@ private:
 };
 
 // An edit control's text (any control's window text).
-void DDX_Text(CDataExchange& dx, int id, std::string& value);
+void DDX_Text(CDataExchange& dx, int id, std::wstring& value);
 // A combo box's selected index; -1 for no selection.
 void DDX_CBIndex(CDataExchange& dx, int id, int& index);
 // A check box: 1 when checked, 0 otherwise (also for the third state); any

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "ui/DialogInitData.h"
+#include "win32/AnsiText.h"
 #include "win32/ModalOwner.h"
 #include "win32/NoThrow.h"
 #include "win32/OwnModule.h"
@@ -35,7 +36,7 @@ INT_PTR CDialog::DoModal() {
     // Without a parent of its own the dialog still belongs to the window it
     // was opened from, which stays disabled until it ends.
     const HWND owner = m_hWndParent ? m_hWndParent : win32::ModalOwner(nullptr);
-    return DialogBoxParamA(module, MAKEINTRESOURCEA(m_nIDTemplate), owner, DialogProc, reinterpret_cast<LPARAM>(this));
+    return DialogBoxParamW(module, MAKEINTRESOURCEW(m_nIDTemplate), owner, DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 void CDialog::EndDialog(INT_PTR result) const {
@@ -59,9 +60,9 @@ void CDialog::CheckItem(int id, bool check) const {
 
 bool CDialog::IsItemChecked(int id) const { return CWnd(GetDlgItem(id)).SendMessage(BM_GETCHECK) == BST_CHECKED; }
 
-void CDialog::SetItemText(int id, const std::string& text) const { CWnd(GetDlgItem(id)).SetWindowText(text); }
+void CDialog::SetItemText(int id, const std::wstring& text) const { CWnd(GetDlgItem(id)).SetWindowText(text); }
 
-std::string CDialog::GetItemText(int id) const { return CWnd(GetDlgItem(id)).GetWindowText(); }
+std::wstring CDialog::GetItemText(int id) const { return CWnd(GetDlgItem(id)).GetWindowText(); }
 
 BOOL CDialog::OnInitDialog() {
     // A dialog whose lists or controls could not be filled must not take input.
@@ -85,7 +86,7 @@ INT_PTR CDialog::OnMessage(UINT, WPARAM, LPARAM) { return FALSE; }
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* const dialog = reinterpret_cast<CDialog*>(lParam);
-        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
         dialog->m_hWnd = hwnd;
         return win32::NoThrow([&] { return dialog->Dispatch(message, wParam, lParam); },
                               [hwnd] {
@@ -94,10 +95,10 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
                               });
     }
     // Messages before WM_INITDIALOG find no object yet.
-    auto* const dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    auto* const dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (!dialog) return FALSE;
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         dialog->m_hWnd = nullptr;
         return FALSE;
     }
@@ -145,7 +146,7 @@ CWnd* CDialog::AttachedChild(HWND hwnd) const {
 bool CDialog::ExecuteDlgInit() const {
     HMODULE module = win32::GetOwnModuleHandle();
     HRSRC found =
-        FindResourceA(module, MAKEINTRESOURCEA(m_nIDTemplate), MAKEINTRESOURCEA(kDialogInitResourceType));
+        FindResourceW(module, MAKEINTRESOURCEW(m_nIDTemplate), MAKEINTRESOURCEW(kDialogInitResourceType));
     if (!found) return true;
     HGLOBAL loaded = LoadResource(module, found);
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
@@ -157,8 +158,10 @@ bool CDialog::ExecuteDlgInit() const {
         if (message == 0) continue;
         HWND control = GetDlgItem(entry.controlId);
         if (!control) return false;
-        // LB_ERR, LB_ERRSPACE and their combo-box twins are all negative.
-        if (::SendMessageA(control, message, 0, reinterpret_cast<LPARAM>(entry.text.c_str())) < 0) return false;
+        // The data holds its texts in the code page. LB_ERR, LB_ERRSPACE and
+        // their combo-box twins are all negative.
+        const std::wstring text = win32::WideText(entry.text);
+        if (::SendMessageW(control, message, 0, reinterpret_cast<LPARAM>(text.c_str())) < 0) return false;
     }
     return true;
 }

@@ -34,8 +34,8 @@ public:
     bool IsItemEnabled(int id) const;
     void CheckItem(int id, bool check) const;
     bool IsItemChecked(int id) const;
-    void SetItemText(int id, const std::string& text) const;
-    std::string GetItemText(int id) const;
+    void SetItemText(int id, const std::wstring& text) const;
+    std::wstring GetItemText(int id) const;
     // A combo box, for filling and searching its list.
     CComboBox ComboBoxItem(int id) const { return CComboBox(GetDlgItem(id)); }
 

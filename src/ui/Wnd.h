@@ -1,5 +1,5 @@
-// A window by its handle, without owning it. Texts are narrow strings in the
-// system's ANSI code page. Every call on a wrapper without a window (or on a
+// A window by its handle, without owning it. Texts are UTF-16, as the
+// plug-in's windows are wide ones. Every call on a wrapper without a window (or on a
 // window that is gone) does nothing and answers the stated failure value.
 #pragma once
 
@@ -22,9 +22,9 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
 
     // Empty when there is no text or no window.
-    std::string GetWindowText() const;
+    std::wstring GetWindowText() const;
     // False when the window refused the text.
-    bool SetWindowText(const std::string& text) const;
+    bool SetWindowText(const std::wstring& text) const;
     void EnableWindow(bool enable) const;
     // False also without a window.
     bool IsWindowEnabled() const;

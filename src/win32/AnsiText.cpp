@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-#include <cwchar>
+#include <algorithm>
+#include <climits>
 
 namespace morvane::win32 {
 namespace {
@@ -45,29 +46,71 @@ bool AnsiEqualNoCase(std::string_view a, std::string_view b) {
     return a == b || AnsiLowerCase(a) == AnsiLowerCase(b);
 }
 
-std::optional<std::string> ExactAnsiName(std::wstring_view name) {
-    if (name.empty()) return std::string();
-    if (name.size() >= MAX_PATH) return std::nullopt;
-    const int wide = static_cast<int>(name.size());
-    char ansi[MAX_PATH];
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, name.data(), wide, ansi, sizeof ansi - 1, nullptr, nullptr);
-    if (bytes <= 0) return std::nullopt;
-    // Every character takes at least one byte: the spelling back fits too.
-    wchar_t back[MAX_PATH];
-    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, ansi, bytes, back, MAX_PATH) != wide ||
-        std::wmemcmp(back, name.data(), name.size()) != 0)
-        return std::nullopt;
-    return std::string(ansi, static_cast<size_t>(bytes));
+std::optional<std::string> ExactAnsiText(std::wstring_view text, size_t limit) {
+    if (text.empty()) return std::string();
+    if (text.size() >= limit || text.size() > INT_MAX / 2) return std::nullopt;
+    const int wide = static_cast<int>(text.size());
+    BOOL substituted = FALSE;
+    // Without best fit the code page never spells a character as another one.
+    const int bytes = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), wide, nullptr, 0, nullptr,
+                                          &substituted);
+    if (bytes <= 0 || substituted || static_cast<size_t>(bytes) >= limit) return std::nullopt;
+    std::string ansi(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), wide, ansi.data(), bytes, nullptr, nullptr);
+    // The spelling must read back as the same text: a code page may still map
+    // two characters to one byte sequence.
+    if (WideText(ansi) != text) return std::nullopt;
+    return ansi;
+}
+
+std::optional<std::string> ExactAnsiName(std::wstring_view name) { return ExactAnsiText(name, MAX_PATH); }
+
+std::string AnsiText(std::wstring_view text) {
+    if (text.empty() || text.size() > INT_MAX / 2) return std::string();
+    const int wide = static_cast<int>(text.size());
+    const int bytes = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), wide, nullptr, 0, "?", nullptr);
+    if (bytes <= 0) return std::string();
+    std::string ansi(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), wide, ansi.data(), bytes, "?", nullptr);
+    return ansi;
+}
+
+std::string ShownAnsiText(std::wstring_view text, size_t limit) {
+    if (limit < 2) return std::string();
+    std::string shown = AnsiText(text);
+    if (shown.size() < limit) return shown;
+    // A character takes at most two bytes: shorten from there.
+    for (size_t length = std::min(text.size(), limit / 2 + 1); length > 0; --length) {
+        shown = AnsiText(text.substr(0, length));
+        if (shown.size() + 1 < limit) return shown + "?";
+    }
+    return "?";
 }
 
 std::wstring WideText(std::string_view text) {
-    if (text.empty()) return std::wstring();
+    if (text.empty() || text.size() > INT_MAX) return std::wstring();
     const int length = static_cast<int>(text.size());
     const int wide = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
     if (wide <= 0) return std::wstring();
     std::wstring out(static_cast<size_t>(wide), L'\0');
     MultiByteToWideChar(CP_ACP, 0, text.data(), length, out.data(), wide);
     return out;
+}
+
+std::wstring WideLowerCase(std::wstring_view text) {
+    std::wstring lower(text);
+    if (!lower.empty() && lower.size() <= MAXDWORD) CharLowerBuffW(lower.data(), static_cast<DWORD>(lower.size()));
+    return lower;
+}
+
+std::wstring AfterLastBackslash(std::wstring_view text) {
+    const size_t last = text.rfind(L'\\');
+    return std::wstring(last == std::wstring_view::npos ? text : text.substr(last + 1));
+}
+
+std::wstring UpToLastBackslash(std::wstring_view text) {
+    const size_t last = text.rfind(L'\\');
+    return last == std::wstring_view::npos ? std::wstring() : std::wstring(text.substr(0, last + 1));
 }
 
 }  // namespace morvane::win32

@@ -1,5 +1,7 @@
 // Text in the system's ANSI code page, where a trail byte of a double-byte
-// character may equal a backslash.
+// character may equal a backslash, and its conversions to and from UTF-16,
+// the text of every Win32 call. The code page is only for what stored
+// records and language files hold.
 #pragma once
 
 #include <optional>
@@ -16,12 +18,30 @@ std::string UpToLastBackslash(std::string_view text);
 std::string AnsiLowerCase(std::string_view text);
 // Case-insensitive comparison by the code page's mapping.
 bool AnsiEqualNoCase(std::string_view a, std::string_view b);
-// A name the system gives in UTF-16 (a registry value, a file), spelled in
-// the code page; nothing when the code page cannot spell it exactly (using
-// a substitute such as "?mega.iso" would reach another name, or none) or the
-// spelling takes MAX_PATH bytes or more.
+
+// A text spelled in the code page; nothing when the code page cannot spell
+// it exactly (a substitute such as "?mega.iso" or the best fit "Amelie.iso"
+// would reach another name, or none) or the spelling takes `limit` bytes or
+// more.
+std::optional<std::string> ExactAnsiText(std::wstring_view text, size_t limit);
+// The same for a name or path that must fit a record's field with its
+// terminator.
 std::optional<std::string> ExactAnsiName(std::wstring_view name);
+// The text in the code page, each character it cannot spell as '?', never
+// a look-alike: for what only shows a text (the log, an ANSI caller's copy),
+// never for what names something.
+std::string AnsiText(std::wstring_view text);
+// The same within `limit` bytes with its terminator, cut between characters
+// and then ending in '?', so that a name cut short never spells another one.
+std::string ShownAnsiText(std::wstring_view text, size_t limit);
 // The text in UTF-16, by the code page's mapping.
 std::wstring WideText(std::string_view text);
+
+// Lower case by the system's own mapping of UTF-16.
+std::wstring WideLowerCase(std::wstring_view text);
+// The part after the last backslash (or the whole text), and everything up to
+// and including it (or nothing).
+std::wstring AfterLastBackslash(std::wstring_view text);
+std::wstring UpToLastBackslash(std::wstring_view text);
 
 }  // namespace morvane::win32

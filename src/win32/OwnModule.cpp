@@ -1,8 +1,16 @@
 #include "win32/OwnModule.h"
 
+#include <vector>
+
 #include "win32/AnsiText.h"
 
 namespace morvane::win32 {
+namespace {
+
+// The longest path the system's wide calls take.
+constexpr DWORD kLongestPath = 32768;
+
+}  // namespace
 
 HMODULE GetOwnModuleHandle() {
     MEMORY_BASIC_INFORMATION info{};
@@ -10,20 +18,24 @@ HMODULE GetOwnModuleHandle() {
     return static_cast<HMODULE>(info.AllocationBase);
 }
 
-std::string OwnModulePath() {
-    char path[MAX_PATH] = {};
-    const DWORD len = GetModuleFileNameA(GetOwnModuleHandle(), path, MAX_PATH);
-    // A truncated name has no use as a path; treat it as unknown.
-    if (len == 0 || len >= MAX_PATH) return std::string();
-    return std::string(path, len);
+std::wstring OwnModulePath() {
+    // Most paths fit the first buffer; a longer one is asked again whole.
+    for (DWORD size = MAX_PATH;; size = kLongestPath) {
+        std::vector<wchar_t> path(size);
+        const DWORD len = GetModuleFileNameW(GetOwnModuleHandle(), path.data(), size);
+        if (len == 0) return std::wstring();
+        // A truncated name has no use as a path; treat it as unknown.
+        if (len < size) return std::wstring(path.data(), len);
+        if (size == kLongestPath) return std::wstring();
+    }
 }
 
-std::string OwnModuleDirectory() { return UpToLastBackslash(OwnModulePath()); }
+std::wstring OwnModuleDirectory() { return UpToLastBackslash(OwnModulePath()); }
 
-std::string ModuleTitle() {
-    std::string name = AfterLastBackslash(OwnModulePath());
-    const size_t dot = name.rfind('.');
-    if (dot != std::string::npos) name.erase(dot);
+std::wstring ModuleTitle() {
+    std::wstring name = AfterLastBackslash(OwnModulePath());
+    const size_t dot = name.rfind(L'.');
+    if (dot != std::wstring::npos) name.erase(dot);
     return name;
 }
 

@@ -42,4 +42,14 @@ LONG RegKey::SetValue(const char* name, DWORD type, const void* data, DWORD size
 
 LONG RegKey::DeleteValue(const char* name) const { return RegDeleteValueA(key_, name); }
 
+LONG RegKey::QueryValue(const wchar_t* name, DWORD* type, void* data, DWORD* size) const {
+    return RegQueryValueExW(key_, name, nullptr, type, static_cast<BYTE*>(data), size);
+}
+
+LONG RegKey::SetValue(const wchar_t* name, DWORD type, const void* data, DWORD size) const {
+    return RegSetValueExW(key_, name, 0, type, static_cast<const BYTE*>(data), size);
+}
+
+LONG RegKey::DeleteValue(const wchar_t* name) const { return RegDeleteValueW(key_, name); }
+
 }  // namespace morvane::win32

@@ -39,6 +39,10 @@ public:
     LONG QueryValue(const char* name, DWORD* type, void* data, DWORD* size) const;
     LONG SetValue(const char* name, DWORD type, const void* data, DWORD size) const;
     LONG DeleteValue(const char* name) const;
+    // The same by a value's name in UTF-16, which any name has.
+    LONG QueryValue(const wchar_t* name, DWORD* type, void* data, DWORD* size) const;
+    LONG SetValue(const wchar_t* name, DWORD type, const void* data, DWORD size) const;
+    LONG DeleteValue(const wchar_t* name) const;
 
 private:
     HKEY key_ = nullptr;

@@ -1,34 +1,21 @@
-// When a registry value read into a fixed buffer counts as a usable string.
-// Shared by every setting that is read back as text; needs no Win32 call.
+// A registry value read back as text. Every setting that is text goes
+// through here: the language choice, the Run value.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
+#include <optional>
 #include <string>
 
-namespace morvane {
+#include "win32/RegKey.h"
 
-constexpr uint32_t kRegSz = 1;
-constexpr uint32_t kRegExpandSz = 2;
-constexpr uint32_t kRegBinary = 3;
-constexpr uint32_t kRegDword = 4;
-constexpr uint32_t kRegMultiSz = 7;
+namespace morvane::win32 {
 
-// An empty value of any type counts when `emptyCounts` (the Run value); a
-// REG_SZ or REG_EXPAND_SZ must end with a zero byte; a REG_MULTI_SZ with two
-// (one, if it is a single byte). Everything else is no string.
-inline bool IsTerminatedString(uint32_t type, const uint8_t* data, size_t size, bool emptyCounts) {
-    if (size == 0) return emptyCounts;
-    if (type == kRegSz || type == kRegExpandSz) return data[size - 1] == 0;
-    if (type == kRegMultiSz) return data[size - 1] == 0 && (size == 1 || data[size - 2] == 0);
-    return false;
-}
+// The value's text up to its first zero. Nothing when the value is missing
+// or cannot be read, is longer than `maxBytes`, or is not a string that ends
+// with its terminator: a REG_SZ or REG_EXPAND_SZ ends with one zero
+// character, a REG_MULTI_SZ with two (one, if that is all it holds). An empty
+// value of any type reads as the empty text when `emptyCounts` (the Run
+// value: an empty one is left alone), and as nothing otherwise.
+std::optional<std::wstring> ReadRegistryString(const RegKey& key, const wchar_t* name, size_t maxBytes,
+                                               bool emptyCounts);
 
-// The text up to the first zero byte, never past `size`.
-inline std::string StringUpToZero(const uint8_t* data, size_t size) {
-    size_t len = 0;
-    while (len < size && data[len] != 0) ++len;
-    return std::string(reinterpret_cast<const char*>(data), len);
-}
-
-}  // namespace morvane
+}  // namespace morvane::win32

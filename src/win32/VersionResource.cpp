@@ -6,15 +6,15 @@
 
 namespace morvane::win32 {
 
-std::optional<ProductVersion> ReadProductVersion(const std::string& moduleFile) {
+std::optional<ProductVersion> ReadProductVersion(const std::wstring& moduleFile) {
     DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeA(moduleFile.c_str(), &handle);
+    const DWORD size = GetFileVersionInfoSizeW(moduleFile.c_str(), &handle);
     if (size == 0) return std::nullopt;
     std::vector<char> block(size);
-    if (!GetFileVersionInfoA(moduleFile.c_str(), 0, size, block.data())) return std::nullopt;
+    if (!GetFileVersionInfoW(moduleFile.c_str(), 0, size, block.data())) return std::nullopt;
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
-    if (!VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length) || !fixed ||
+    if (!VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || !fixed ||
         length < sizeof *fixed)
         return std::nullopt;
     return ProductVersion{HIWORD(fixed->dwProductVersionMS), LOWORD(fixed->dwProductVersionMS),

@@ -12,6 +12,6 @@ struct ProductVersion {
 };
 
 // Nothing when the file has no version resource or it cannot be read.
-std::optional<ProductVersion> ReadProductVersion(const std::string& moduleFile);
+std::optional<ProductVersion> ReadProductVersion(const std::wstring& moduleFile);
 
 }  // namespace morvane::win32

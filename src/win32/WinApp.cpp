@@ -7,8 +7,8 @@ namespace morvane::win32 {
 
 CWinApp::CWinApp() : m_strAppTitle(ModuleTitle()) {}
 
-int CWinApp::ShowMessage(const std::string& text, UINT type) const {
-    return MessageBoxA(ModalOwner(m_hHostWindow), text.c_str(), m_strAppTitle.c_str(), type);
+int CWinApp::ShowMessage(const std::wstring& text, UINT type) const {
+    return MessageBoxW(ModalOwner(m_hHostWindow), text.c_str(), m_strAppTitle.c_str(), type);
 }
 
 }  // namespace morvane::win32

@@ -15,11 +15,11 @@ public:
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
-    const std::string& AppTitle() const { return m_strAppTitle; }
+    const std::wstring& AppTitle() const { return m_strAppTitle; }
     // A modal message box on the calling thread, owned as ModalOwner says,
     // with the host window of the current call as the fallback. Answers the
     // button pressed, or 0 when the box could not be shown.
-    int ShowMessage(const std::string& text, UINT type) const;
+    int ShowMessage(const std::wstring& text, UINT type) const;
 
     HWND HostWindow() const { return m_hHostWindow; }
 
@@ -40,7 +40,7 @@ public:
     };
 
 private:
-    std::string m_strAppTitle;
+    std::wstring m_strAppTitle;
     HWND m_hHostWindow = nullptr;
 };
 

@@ -3,6 +3,7 @@ list(APPEND MORVANE_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ModalOwner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OwnModule.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RegKey.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RegistryString.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VersionResource.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WinApp.cpp
 )

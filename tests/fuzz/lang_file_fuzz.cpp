@@ -3,6 +3,7 @@
 // arguments of the built-in text it replaces and nothing more.
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "lang/LangFileParser.h"
@@ -17,23 +18,30 @@ void Require(bool condition) {
     if (!condition) std::abort();
 }
 
+// A text as shown: here each byte one character, which keeps its length.
+std::wstring Shown(const std::string& text) {
+    std::wstring shown;
+    for (char c : text) shown.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
+    return shown;
+}
+
 // A filled-in text is never longer than its pattern plus every argument.
 void FormatIfAccepted(uint32_t id, const std::string& text) {
-    const std::string path(259, 'p');
+    const std::wstring path(259, L'p');
     switch (id) {
     case 1004:
         if (AcceptTranslation(id, text, "%c: %s"))
-            Require(FormatText(text, {TextArg('Z'), TextArg(path)}).size() <= text.size() + 1 + path.size());
+            Require(FormatText(Shown(text), {TextArg('Z'), TextArg(path)}).size() <= text.size() + 1 + path.size());
         break;
     case 1006:
     case 1007:
     case 1008:
         if (AcceptTranslation(id, text, "%s %c:"))
-            Require(FormatText(text, {TextArg(path), TextArg('Z')}).size() <= text.size() + path.size() + 1);
+            Require(FormatText(Shown(text), {TextArg(path), TextArg('Z')}).size() <= text.size() + path.size() + 1);
         break;
     case 1011:
         if (AcceptTranslation(id, text, "%d."))
-            Require(FormatText(text, {TextArg(-2147483647 - 1)}).size() <= text.size() + 11);
+            Require(FormatText(Shown(text), {TextArg(-2147483647 - 1)}).size() <= text.size() + 11);
         break;
     default:
         break;

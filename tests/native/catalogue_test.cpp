@@ -11,8 +11,11 @@ using namespace morvane;
 
 namespace {
 
+// ASCII names, as the tests' keys are.
+std::wstring Wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
 StoredImage ImageNamed(const std::string& name) {
-    StoredImage image{name, EmptyFileInfo()};
+    StoredImage image{Wide(name), EmptyFileInfo(), std::wstring()};
     SetFieldText(image.record.findData.cFileName, name);
     return image;
 }
@@ -59,7 +62,7 @@ TEST(Catalogue, LaterInsertionComesFirstWithinABucket) {
     // Replacing keeps the entry's place.
     catalogue.Set("a", ImageNamed("A"));
     EXPECT_EQ(ListingOrder(catalogue), (std::vector<std::string>{"r", "a"}));
-    EXPECT_EQ(catalogue.Find("a")->valueName, "A");
+    EXPECT_EQ(catalogue.Find("a")->valueName, L"A");
     EXPECT_EQ(catalogue.Count(), 2u);
 }
 
@@ -148,7 +151,7 @@ TEST(Catalogue, FindsExactlyWhatItListsAfterRemovalsAndRebuilds) {
             const bool listed = std::find(step.listing.begin(), step.listing.end(), key) != step.listing.end();
             const StoredImage* found = catalogue.Find(key);
             EXPECT_EQ(found != nullptr, listed) << key;
-            EXPECT_EQ(found ? found->valueName : key, key);
+            EXPECT_EQ(found ? found->valueName : Wide(key), Wide(key));
         }
     }
 }

@@ -12,7 +12,7 @@ using namespace morvane;
 namespace {
 
 // Stands for the language table: each identifier answers its own tag.
-std::string Tag(TextId id) { return "<" + std::to_string(Number(id)) + ">"; }
+std::wstring Tag(TextId id) { return L"<" + std::to_wstring(Number(id)) + L">"; }
 
 constexpr uint32_t kFileNotFound = 2;
 constexpr uint32_t kPathNotFound = 3;
@@ -25,12 +25,12 @@ TEST(SpecialDriveMessage, ChosenByContextAndError) {
     struct Case {
         ReportContext context;
         uint32_t error;
-        std::optional<std::string> message;
+        std::optional<std::wstring> message;
     };
     const Case cases[] = {
-        {ReportContext::CreateDevice, kPathNotFound, "<1012>\n\n<1014>"},
-        {ReportContext::CreateDevice, kFileNotFound, "<1013>\n\n<1014>"},
-        {ReportContext::AttachImage, kFileNotFound, "<1015>"},
+        {ReportContext::CreateDevice, kPathNotFound, L"<1012>\n\n<1014>"},
+        {ReportContext::CreateDevice, kFileNotFound, L"<1013>\n\n<1014>"},
+        {ReportContext::AttachImage, kFileNotFound, L"<1015>"},
         // Any other pairing keeps the system's text.
         {ReportContext::AttachImage, kPathNotFound, std::nullopt},
         {ReportContext::CreateDevice, kAccessDenied, std::nullopt},
@@ -47,10 +47,10 @@ TEST(SpecialDriveMessage, ChosenByContextAndError) {
 }
 
 TEST(SystemErrorMessage, FailedObjectBlankSystemText) {
-    EXPECT_EQ(SystemErrorMessage("Q:", "Device busy.\r\n"), "Q: Device busy.\r\n");
-    EXPECT_EQ(SystemErrorMessage("MV_FileDisk:", "Access denied.\r\n"), "MV_FileDisk: Access denied.\r\n");
+    EXPECT_EQ(SystemErrorMessage(L"Q:", L"Device busy.\r\n"), L"Q: Device busy.\r\n");
+    EXPECT_EQ(SystemErrorMessage(L"MV_FileDisk:", L"Access denied.\r\n"), L"MV_FileDisk: Access denied.\r\n");
     // The system may have no text for an error: the blank still follows.
-    EXPECT_EQ(SystemErrorMessage("Q:", ""), "Q: ");
+    EXPECT_EQ(SystemErrorMessage(L"Q:", L""), L"Q: ");
 }
 
 TEST(ForcedDismountQuestion, WarnsOfDataLossOnlyForWritableImages) {
@@ -67,6 +67,6 @@ TEST(ForcedDismountQuestion, WarnsOfDataLossOnlyForWritableImages) {
         {5, false},  // floppy, read-only
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ForcedDismountQuestion(c.mode, Tag), c.warns ? "<1009>\n<1010>" : "<1009>") << "mode " << c.mode;
+        EXPECT_EQ(ForcedDismountQuestion(c.mode, Tag), c.warns ? L"<1009>\n<1010>" : L"<1009>") << "mode " << c.mode;
     }
 }

@@ -10,22 +10,22 @@ using namespace morvane;
 
 TEST(DropRepeats, KeepsTheFirstReadOfEachValueInOrder) {
     struct Case {
-        std::vector<std::string> reads;
+        std::vector<std::wstring> reads;
         // Which reads stay, by their place among the reads.
         std::vector<uint32_t> kept;
     };
     const Case cases[] = {
         {{}, {}},
-        {{"b.iso", "a.iso", "c.iso"}, {0, 1, 2}},
-        {{"b.iso", "a.iso", "b.iso", "c.iso", "a.iso"}, {0, 1, 3}},
-        {{"a.iso", "a.iso", "a.iso"}, {0}},
+        {{L"b.iso", L"a.iso", L"c.iso"}, {0, 1, 2}},
+        {{L"b.iso", L"a.iso", L"b.iso", L"c.iso", L"a.iso"}, {0, 1, 3}},
+        {{L"a.iso", L"a.iso", L"a.iso"}, {0}},
         // Value names that differ in case are different values.
-        {{"A.iso", "a.iso"}, {0, 1}},
+        {{L"A.iso", L"a.iso"}, {0, 1}},
     };
     for (const Case& c : cases) {
         std::vector<StoredImage> images;
-        for (const std::string& name : c.reads) {
-            StoredImage image{name, EmptyFileInfo()};
+        for (const std::wstring& name : c.reads) {
+            StoredImage image{name, EmptyFileInfo(), std::wstring()};
             image.record.findData.nFileSizeLow = static_cast<uint32_t>(images.size());
             images.push_back(image);
         }

@@ -8,11 +8,11 @@
 using namespace morvane;
 
 TEST(ExtensionOf, PartAfterTheLastFullStop) {
-    EXPECT_EQ(ExtensionOf("a.b.nrg"), "nrg");
-    EXPECT_EQ(ExtensionOf("image."), "");
-    EXPECT_EQ(ExtensionOf("raw"), "");
-    EXPECT_EQ(ExtensionOf(".iso"), "iso");
-    EXPECT_EQ(ExtensionOf(""), "");
+    EXPECT_EQ(ExtensionOf(L"a.b.nrg"), L"nrg");
+    EXPECT_EQ(ExtensionOf(L"image."), L"");
+    EXPECT_EQ(ExtensionOf(L"raw"), L"");
+    EXPECT_EQ(ExtensionOf(L".iso"), L"iso");
+    EXPECT_EQ(ExtensionOf(L""), L"");
 }
 
 TEST(IsFloppySize, ExactlyTheNineSizesWithAZeroHighHalf) {
@@ -30,33 +30,33 @@ TEST(IsFloppySize, ExactlyTheNineSizesWithAZeroHighHalf) {
 
 TEST(ClassifyImage, FirstRuleThatHolds) {
     struct Case {
-        const char* name;
+        const wchar_t* name;
         uint32_t high;
         uint32_t low;
         char letter;
         uint32_t mode;
     };
     const Case cases[] = {
-        {"movie.ISO", 0, 123, 'Z', 3},
-        {"movie.iso", 2, 0, 'Z', 3},
-        {"disc.Bin", 0, 0, 'Z', 3},
-        {"dvd.nRg", 0, 1474560, 'Z', 3},
-        {"backup.iso", 0, 1474560, 'Z', 3},  // extension before size
-        {"a.b.nrg", 0, 1, 'Z', 3},
-        {"boot.img", 0, 1474560, 'B', 4},
-        {"boot.img", 0, 1474561, 'Z', 0},
-        {"boot.ima", 0, 2949120, 'B', 4},
-        {"raw", 0, 737280, 'B', 4},
-        {"image.", 0, 163840, 'B', 4},
-        {"huge.img", 1, 1474560, 'Z', 0},
-        {"iso", 0, 5, 'Z', 0},           // no full stop: no extension
-        {"disk.iso.bak", 0, 5, 'Z', 0},  // only the last extension counts
-        {"disk.isoo", 0, 5, 'Z', 0},
-        {"disk.is", 0, 5, 'Z', 0},
-        {"\xC4\xE8\xF1\xEA.iso", 0, 5, 'Z', 3},  // a Windows-1251 name
+        {L"movie.ISO", 0, 123, 'Z', 3},
+        {L"movie.iso", 2, 0, 'Z', 3},
+        {L"disc.Bin", 0, 0, 'Z', 3},
+        {L"dvd.nRg", 0, 1474560, 'Z', 3},
+        {L"backup.iso", 0, 1474560, 'Z', 3},  // extension before size
+        {L"a.b.nrg", 0, 1, 'Z', 3},
+        {L"boot.img", 0, 1474560, 'B', 4},
+        {L"boot.img", 0, 1474561, 'Z', 0},
+        {L"boot.ima", 0, 2949120, 'B', 4},
+        {L"raw", 0, 737280, 'B', 4},
+        {L"image.", 0, 163840, 'B', 4},
+        {L"huge.img", 1, 1474560, 'Z', 0},
+        {L"iso", 0, 5, 'Z', 0},           // no full stop: no extension
+        {L"disk.iso.bak", 0, 5, 'Z', 0},  // only the last extension counts
+        {L"disk.isoo", 0, 5, 'Z', 0},
+        {L"disk.is", 0, 5, 'Z', 0},
+        {L"\u0414\u0438\u0441\u043a \u2603.iso", 0, 5, 'Z', 3},  // beyond ASCII and any code page
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.high) + ":" + std::to_string(c.low));
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.name)) + " " + std::to_string(c.high) + ":" + std::to_string(c.low));
         const ImageDefaults d = ClassifyImage(c.name, c.high, c.low);
         EXPECT_EQ(d.driveLetter, c.letter);
         EXPECT_EQ(d.mountMode, c.mode);

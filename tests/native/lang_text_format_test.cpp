@@ -39,20 +39,21 @@ TEST(TranslationCheck, AcceptsTheBuiltinArgumentsOrTheirFirstOnes) {
 
 TEST(FormatText, FillsInBareConversionsOnly) {
     struct Case {
-        const char* pattern;
-        const char* expected;
+        const wchar_t* pattern;
+        const wchar_t* expected;
     };
     const Case cases[] = {
-        {"Image %s on %c:.", "Image C:\\a.iso on Q:."},
-        {"Image %s.", "Image C:\\a.iso."},
-        {"100%% %s", "100% C:\\a.iso"},
-        {"%c %s", "%c %s"},             // kinds out of order: left as they stand
-        {"%s %s", "C:\\a.iso %s"},      // no second text argument
-        {"%s %5c", "C:\\a.iso %5c"},
-        {"end %", "end %"},
+        {L"Image %s on %c:.", L"Image C:\\Am\u00e9lie \u2603.iso on Q:."},
+        {L"Image %s.", L"Image C:\\Am\u00e9lie \u2603.iso."},
+        {L"100%% %s", L"100% C:\\Am\u00e9lie \u2603.iso"},
+        {L"%c %s", L"%c %s"},             // kinds out of order: left as they stand
+        {L"%s %s", L"C:\\Am\u00e9lie \u2603.iso %s"},      // no second text argument
+        {L"%s %5c", L"C:\\Am\u00e9lie \u2603.iso %5c"},
+        {L"end %", L"end %"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(FormatText(c.pattern, {TextArg(std::string("C:\\a.iso")), TextArg('Q')}), c.expected) << c.pattern;
-    EXPECT_EQ(FormatText("Code: %d.", {TextArg(-5)}), "Code: -5.");
-    EXPECT_EQ(FormatText("Drive %c:", {TextArg('\0')}), "Drive ?:");
+        EXPECT_EQ(FormatText(c.pattern, {TextArg(std::wstring(L"C:\\Am\u00e9lie \u2603.iso")), TextArg('Q')}),
+                  c.expected);
+    EXPECT_EQ(FormatText(L"Code: %d.", {TextArg(-5)}), L"Code: -5.");
+    EXPECT_EQ(FormatText(L"Drive %c:", {TextArg('\0')}), L"Drive ?:");
 }

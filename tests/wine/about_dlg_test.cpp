@@ -10,6 +10,7 @@
 
 #include "res/ResourceIds.h"
 #include "support/CleanRegistry.h"
+#include "support/CodePageView.h"
 #include "support/DialogScript.h"
 #include "support/ExpectedTexts.h"
 #include "support/FileBytes.h"
@@ -95,7 +96,7 @@ protected:
         EXPECT_EQ(plugin.Fs().FsExecuteFile(nullptr, root.data(), verb.data()), 0);
         for (const uidriver::Event& event : session.Transcript())
             if (event.kind == uidriver::EventKind::Appeared || event.kind == uidriver::EventKind::Snapshot)
-                states.push_back(event.state);
+                states.push_back(InCodePage(event.state));
         EXPECT_TRUE(session.StepsLeft().empty()) << "steps not taken";
         return states;
     }
@@ -142,8 +143,8 @@ TEST_F(AboutDialog, TextsOfTheLanguageInForce) {
 TEST_F(AboutDialog, SettingsListTheLanguagesAndPreselectTheChoice) {
     WriteLanguage("b.lng", "100=B\r\n");
     WriteLanguage("A.lng", "100=A\r\n");
-    // Neither opens as a language file by the name a list would show: a
-    // folder, and a name that Windows-1251 cannot spell.
+    // A folder is no language file; a name that Windows-1251 cannot spell
+    // is one, listed as it is named ("?mega.lng" as the code page reads it).
     struct Unlisted {
         const std::string folder = LanguageFile("folder.lng");
         const std::wstring greek = win32::WideText(LanguageFile("")) + L"\u03A9mega.lng";
@@ -157,7 +158,7 @@ TEST_F(AboutDialog, SettingsListTheLanguagesAndPreselectTheChoice) {
         }
     } unlisted;
     ASSERT_NE(GetFileAttributesW(unlisted.greek.c_str()), INVALID_FILE_ATTRIBUTES);
-    const std::vector<std::string> all = {"<main> (Russian)", "A.lng", "b.lng", "MV_eng.lng"};
+    const std::vector<std::string> all = {"<main> (Russian)", "A.lng", "b.lng", "MV_eng.lng", "?mega.lng"};
     struct Case {
         const char* setting;
         const char* selected;

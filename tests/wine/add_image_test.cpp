@@ -201,37 +201,6 @@ TEST_F(AddImage, WhatIsNoImageFileOrNamesThatDoNotFitAreRefused) {
     EXPECT_EQ(NamesOf(ListFolder(plugin_.Fs())), std::vector<std::string>{longest + ".iso"});
 }
 
-TEST_F(AddImage, PathLongerThanItsFieldIsRefused) {
-    // A folder chain deep enough that the image's path needs 260 bytes or
-    // more; made through the wide-character calls, which allow that. Wine's
-    // narrow file search refuses such a path itself (error 206), Windows with
-    // long paths enabled may not; either way nothing may be stored.
-    ScratchFolder base;
-    ASSERT_TRUE(base.IsReady());
-    std::string folder = base.Path().substr(0, base.Path().size() - 1);
-    std::vector<std::string> made;
-    while (folder.size() < 270) {
-        folder += "\\" + std::string(40, 'd');
-        const std::wstring wide = L"\\\\?\\" + std::wstring(folder.begin(), folder.end());
-        ASSERT_TRUE(CreateDirectoryW(wide.c_str(), nullptr)) << GetLastError();
-        made.push_back(folder);
-    }
-    const std::string path = folder + "\\disk.iso";
-    const std::wstring widePath = L"\\\\?\\" + std::wstring(path.begin(), path.end());
-    {
-        win32::FileHandle file(CreateFileW(widePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
-        ASSERT_TRUE(file.IsValid()) << GetLastError();
-    }
-    EXPECT_EQ(Put(path, "\\disk.iso"), 2);
-    EXPECT_FALSE(StoreKeyExists());
-
-    DeleteFileW(widePath.c_str());
-    for (auto it = made.rbegin(); it != made.rend(); ++it) {
-        const std::wstring wide = L"\\\\?\\" + std::wstring(it->begin(), it->end());
-        RemoveDirectoryW(wide.c_str());
-    }
-}
-
 // A selection copied into the folder is one operation of the file manager's:
 // the store is read once, at its first call. What another process (here the
 // plug-in in another host) changes meanwhile is seen by the next operation.

@@ -32,7 +32,7 @@ RunValue ReadRunValue() {
     if (run.Open(HKEY_CURRENT_USER, kRunKey, KEY_READ) != ERROR_SUCCESS) return value;
     value.data.assign(1024, 0xCC);
     DWORD size = static_cast<DWORD>(value.data.size());
-    if (run.QueryValue(kAutorunValueName, &value.type, value.data.data(), &size) != ERROR_SUCCESS) return value;
+    if (run.QueryValue("MorvaneAutomount", &value.type, value.data.data(), &size) != ERROR_SUCCESS) return value;
     value.exists = true;
     value.data.resize(size);
     return value;
@@ -42,7 +42,7 @@ LONG WriteRunValue(DWORD type, const void* data, DWORD size) {
     win32::RegKey run;
     const LONG rc = run.Open(HKEY_CURRENT_USER, kRunKey, KEY_WRITE);
     if (rc != ERROR_SUCCESS) return rc;
-    return run.SetValue(kAutorunValueName, type, data, size);
+    return run.SetValue("MorvaneAutomount", type, data, size);
 }
 
 std::vector<uint8_t> Bytes(const std::string& text) { return std::vector<uint8_t>(text.begin(), text.end()); }
@@ -101,7 +101,7 @@ TEST_F(AutorunValue, RestoredAfterBeingDeletedByHand) {
     plugin_.Fs().FsInit(1, nullptr, nullptr, nullptr);
     ASSERT_TRUE(ReadRunValue().exists);
 
-    ASSERT_EQ(RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, kAutorunValueName), ERROR_SUCCESS);
+    ASSERT_EQ(RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, "MorvaneAutomount"), ERROR_SUCCESS);
     List();
     EXPECT_EQ(ReadRunValue().data, ExpectedCommand());
 }
@@ -133,7 +133,7 @@ TEST_F(AutorunValue, KeptWhenReadableAsStringRewrittenOtherwise) {
         {"binary", REG_BINARY, std::string("ab\0", 3), false},
         {"string without terminator", REG_SZ, otherPath + "!", false, otherPath.size()},
         {"multi-string with one terminator", REG_MULTI_SZ, std::string("ab\0", 3), false},
-        {"string longer than 260 bytes", REG_SZ, long300 + std::string(1, '\0'), false},
+        {"string longer than 260 bytes, as a plug-in in a deep folder writes", REG_SZ, long300 + std::string(1, '\0'), true},
     };
     ASSERT_EQ(StoreRecord({"disk.iso", "C:\\disk.iso", 'Z', 3, false, false}), ERROR_SUCCESS);
     for (const Case& c : cases) {

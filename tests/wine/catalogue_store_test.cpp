@@ -24,7 +24,7 @@ TEST_F(CatalogueStore, FirstSaveCreatesTheKeyPathAndAFullRecord) {
     ASSERT_FALSE(StoreKeyExists());
     CFileInfo record = MakeRecord({"Disk.iso", "C:\\images\\Disk.iso", 'Z', 3, false, false});
     record.gap581[0] = 0x77;  // gap bytes are stored as they are
-    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record));
+    ASSERT_TRUE(SaveNewRecord(record));
 
     const auto values = StoredValues();
     ASSERT_EQ(values.size(), 1u);
@@ -34,8 +34,8 @@ TEST_F(CatalogueStore, FirstSaveCreatesTheKeyPathAndAFullRecord) {
     EXPECT_EQ(std::memcmp(values[0].data.data(), &record, sizeof record), 0);
 
     StoredImage found;
-    ASSERT_TRUE(ProgramApp().FindImage("\\DISK.ISO", found));
-    EXPECT_EQ(found.valueName, "Disk.iso");
+    ASSERT_TRUE(ProgramApp().FindImage(L"\\DISK.ISO", found));
+    EXPECT_EQ(found.valueName, L"Disk.iso");
     EXPECT_EQ(std::memcmp(&found.record, &record, sizeof record), 0);
     ASSERT_TRUE(ProgramApp().RefreshCatalogue());
     EXPECT_NE(ProgramApp().GetCatalogue().Find("disk.iso"), nullptr);
@@ -44,21 +44,21 @@ TEST_F(CatalogueStore, FirstSaveCreatesTheKeyPathAndAFullRecord) {
 
 TEST_F(CatalogueStore, MountedSaveEntersTheDriveTableAnUnmountedOneLeavesIt) {
     CFileInfo record = MakeRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, false});
-    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record));
-    EXPECT_EQ(ProgramApp().DriveName('Q'), "disk.iso");
+    ASSERT_TRUE(SaveNewRecord(record));
+    EXPECT_EQ(DriveNameOf('Q'), "disk.iso");
     record.mounted = 0;
-    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record));
-    EXPECT_EQ(ProgramApp().DriveName('Q'), "disk.iso");
+    ASSERT_TRUE(SaveNewRecord(record));
+    EXPECT_EQ(DriveNameOf('Q'), "disk.iso");
 
     // A letter outside A to Z indexes nothing.
     for (char letter : {'\0', 'q', '[', '\xFF'}) {
         record.driveLetter = letter;
         record.mounted = 1;
-        EXPECT_TRUE(ProgramApp().SaveNewFileInfo(record));
+        EXPECT_TRUE(SaveNewRecord(record));
     }
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         if (letter != 'Q') {
-            EXPECT_EQ(ProgramApp().DriveName(letter), "") << letter;
+            EXPECT_EQ(DriveNameOf(letter), "") << letter;
         }
     }
 }
@@ -66,10 +66,10 @@ TEST_F(CatalogueStore, MountedSaveEntersTheDriveTableAnUnmountedOneLeavesIt) {
 TEST_F(CatalogueStore, RefreshKeepsAnUnconfirmedMountedMark) {
     ASSERT_EQ(StoreRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, true}), ERROR_SUCCESS);
     ASSERT_EQ(StoreRecord({"boot.img", "C:\\boot.img", 'Z', 4, true, false}), ERROR_SUCCESS);
-    ProgramApp().SetDriveName('Q', "stale");
+    ProgramApp().SetDriveName('Q', L"stale");
     ASSERT_TRUE(ProgramApp().RefreshCatalogue());
 
-    for (char letter = 'A'; letter <= 'Z'; ++letter) EXPECT_EQ(ProgramApp().DriveName(letter), "") << letter;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) EXPECT_EQ(DriveNameOf(letter), "") << letter;
     const StoredImage* disk = ProgramApp().GetCatalogue().Find("disk.iso");
     ASSERT_NE(disk, nullptr);
     EXPECT_EQ(disk->record.mounted, 1);
@@ -80,11 +80,11 @@ TEST_F(CatalogueStore, RefreshKeepsAnUnconfirmedMountedMark) {
 }
 
 TEST_F(CatalogueStore, RefreshWithoutTheKeyLeavesEverythingAsItWas) {
-    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(MakeRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, false})));
+    ASSERT_TRUE(SaveNewRecord(MakeRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, false})));
     RemovePluginRegistryState();
     EXPECT_FALSE(ProgramApp().RefreshCatalogue());
     EXPECT_EQ(ProgramApp().GetCatalogue().Count(), 1u);
-    EXPECT_EQ(ProgramApp().DriveName('Q'), "disk.iso");
+    EXPECT_EQ(DriveNameOf('Q'), "disk.iso");
     EXPECT_FALSE(StoreKeyExists()) << "the refresh never writes";
 }
 

@@ -28,7 +28,7 @@ class PropertiesDialog : public CDialog {
 public:
     PropertiesDialog() : CDialog(IDD_PROPERTIES, nullptr) {}
 
-    std::string path = "kept";
+    std::wstring path = L"kept";
     int restore = 0;
     int mode = -1;
     int readOnly = 0;
@@ -160,7 +160,8 @@ long Count(const std::vector<Command>& commands, Command command) {
 
 TEST(DialogLayer, ShowsTheMembersAndTakesThemBackOnOk) {
     PropertiesDialog dialog;
-    dialog.path = "C:\\\xCE\xE1\xF0\xE0\xE7\xFB\\disc.iso";  // "Образы" in Windows-1251
+    // Beyond the code page: the windows are wide ones.
+    dialog.path = L"C:\\Am\u00e9lie \u2603\\disc.iso";
     dialog.restore = 1;
     dialog.mode = 2;
     std::wstring shownPath;
@@ -172,9 +173,9 @@ TEST(DialogLayer, ShowsTheMembersAndTakesThemBackOnOk) {
         for (int id : {IDC_RESTORE, IDC_MODE_FDD, IDC_READ_ONLY, IDOK}) Click(d, id);
     };
     EXPECT_EQ(RunDriven(dialog, drive), IDOK);
-    EXPECT_EQ(shownPath, L"C:\\Образы\\disc.iso");
+    EXPECT_EQ(shownPath, L"C:\\Am\u00e9lie \u2603\\disc.iso");
     EXPECT_EQ(shownChecked, (std::vector<int>{IDC_RESTORE, IDC_MODE_CD}));
-    EXPECT_EQ(dialog.path, "D:\\\xC4\xE8\xF1\xEA\xE8\\floppy.img");
+    EXPECT_EQ(dialog.path, L"D:\\Диски\\floppy.img");
     EXPECT_EQ(dialog.restore, 0);
     EXPECT_EQ(dialog.mode, 1);
     EXPECT_EQ(dialog.readOnly, 1);
@@ -232,15 +233,15 @@ TEST(DialogLayer, EscapeAndTheCloseBoxArriveAsIdCancel) {
         std::function<void(HWND)> close;
         INT_PTR result;
         Command command;
-        std::string path;
+        std::wstring path;
     };
     const Case cases[] = {
         {"Escape", [](HWND d) { PostMessageW(GetDlgItem(d, IDOK), WM_KEYDOWN, VK_ESCAPE, 0); }, IDCANCEL,
-         {IDCANCEL, BN_CLICKED}, "kept"},
+         {IDCANCEL, BN_CLICKED}, L"kept"},
         {"close box", [](HWND d) { PostMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, IDCANCEL,
-         {IDCANCEL, BN_CLICKED}, "kept"},
-        {"Close button", [](HWND d) { Click(d, IDCANCEL); }, IDCANCEL, {IDCANCEL, BN_CLICKED}, "kept"},
-        {"button 1", [](HWND d) { Click(d, IDOK); }, IDOK, {IDOK, BN_CLICKED}, "typed"},
+         {IDCANCEL, BN_CLICKED}, L"kept"},
+        {"Close button", [](HWND d) { Click(d, IDCANCEL); }, IDCANCEL, {IDCANCEL, BN_CLICKED}, L"kept"},
+        {"button 1", [](HWND d) { Click(d, IDOK); }, IDOK, {IDOK, BN_CLICKED}, L"typed"},
     };
     for (const Case& c : cases) {
         PropertiesDialog dialog;

@@ -47,7 +47,7 @@ public:
         char old[1024] = {};
         DWORD type = 0, size = sizeof old;
         existed_ = existing.Open(HKEY_CLASSES_ROOT, key.c_str(), KEY_READ) == ERROR_SUCCESS;
-        if (existed_ && existing.QueryValue(nullptr, &type, old, &size) == ERROR_SUCCESS) old_ = old;
+        if (existed_ && existing.QueryValue(static_cast<const char*>(nullptr), &type, old, &size) == ERROR_SUCCESS) old_ = old;
         Set(value);
     }
     ~ClassesValue() {
@@ -69,7 +69,8 @@ private:
         }
         win32::RegKey key;
         if (key.Create(HKEY_CLASSES_ROOT, key_.c_str(), KEY_WRITE) == ERROR_SUCCESS)
-            key.SetValue(nullptr, REG_SZ, value->c_str(), static_cast<DWORD>(value->size() + 1));
+            key.SetValue(static_cast<const char*>(nullptr), REG_SZ, value->c_str(),
+                         static_cast<DWORD>(value->size() + 1));
     }
 
     std::string key_;

@@ -53,6 +53,7 @@ TEST(BuiltinTexts, AreWindows1251BytesAsQuoted) {
         {1014, kTextSeeReadMe},
         {1015, kTextImageNotAccessible},
         {1017, kTextNotThisImagesDrive},
+        {1018, kTextNoDriverPath},
         {14, "\xCE\xE1\xF0\xE0\xE7 \xEF\xEE\xE4\xEA\xEB\xFE\xF7\xB8\xED"},
         {5, " \xD0\xE5\xE6\xE8\xEC \xEF\xEE\xE4\xEA\xEB\xFE\xF7\xE5\xED\xE8\xFF "},
         {13, "\xCF\xE5&\xF0\xE5\xEA\xEB\xFE\xF7\xE8\xF2\xFC"},
@@ -76,7 +77,7 @@ TEST(BuiltinTexts, EveryLookedUpIdentifierHasOneAndNoOtherHas) {
             EXPECT_NE(*p, '\r') << id << ": a line break is one line feed";
         }
     }
-    for (uint32_t id : {0u, 16u, 49u, 53u, 54u, 58u, 99u, 104u, 1000u, 1018u, 2147483647u}) {
+    for (uint32_t id : {0u, 16u, 49u, 53u, 54u, 58u, 99u, 104u, 1000u, 1019u, 2147483647u}) {
         EXPECT_EQ(BuiltinText(id), nullptr) << id;
     }
 }

@@ -25,7 +25,7 @@ protected:
         CleanRegistryTest::SetUp();
         ASSERT_TRUE(folder_.IsReady());
         ASSERT_TRUE(WriteFileBytes(Path("first.lng"), "First\r\n1=one\r\n2=two\r\n"));
-        ASSERT_TRUE(ProgramApp().LoadLanguageFile(Path("first.lng"), true));
+        ASSERT_TRUE(LoadLanguageFile(Path("first.lng"), true));
         ASSERT_EQ(ProgramApp().LangText(1, "builtin"), "one");
     }
 
@@ -45,7 +45,7 @@ protected:
 
 TEST_F(LangLoad, FileReplacesTheWholeTable) {
     ASSERT_TRUE(WriteFileBytes(Path("second.lng"), "2=zwei\r\n3=drei"));
-    EXPECT_TRUE(ProgramApp().LoadLanguageFile(Path("second.lng"), false));
+    EXPECT_TRUE(LoadLanguageFile(Path("second.lng"), false));
     EXPECT_EQ(ProgramApp().LangText(1, "builtin"), "builtin");
     EXPECT_EQ(ProgramApp().LangText(2, "builtin"), "zwei");
     EXPECT_EQ(ProgramApp().LangText(3, "builtin"), "drei");
@@ -53,7 +53,7 @@ TEST_F(LangLoad, FileReplacesTheWholeTable) {
 
 TEST_F(LangLoad, FileWithoutValidLinesEmptiesTheTable) {
     ASSERT_TRUE(WriteFileBytes(Path("titles.lng"), "Only a title\r\n\r\n x=1\r\n"));
-    EXPECT_TRUE(ProgramApp().LoadLanguageFile(Path("titles.lng"), true));
+    EXPECT_TRUE(LoadLanguageFile(Path("titles.lng"), true));
     std::string text = "untouched";
     EXPECT_FALSE(ProgramApp().GetLangString(1, text));
     EXPECT_EQ(text, "untouched");
@@ -62,24 +62,24 @@ TEST_F(LangLoad, FileWithoutValidLinesEmptiesTheTable) {
 TEST_F(LangLoad, RelativeNameIsResolvedAgainstTheCurrentDirectory) {
     ASSERT_TRUE(WriteFileBytes(Path("sub\\second.lng"), "1=relative\r\n"));
     ASSERT_TRUE(SetCurrentDirectoryA(Path("sub").c_str()));
-    EXPECT_TRUE(ProgramApp().LoadLanguageFile("second.lng", true));
+    EXPECT_TRUE(LoadLanguageFile("second.lng", true));
     EXPECT_EQ(ProgramApp().LangText(1, "builtin"), "relative");
     ASSERT_TRUE(WriteFileBytes(Path("up.lng"), "1=up\r\n"));
-    EXPECT_TRUE(ProgramApp().LoadLanguageFile(".\\x\\..\\..\\up.lng", true));
+    EXPECT_TRUE(LoadLanguageFile(".\\x\\..\\..\\up.lng", true));
     EXPECT_EQ(ProgramApp().LangText(1, "builtin"), "up");
 }
 
 TEST_F(LangLoad, EmptyNameLoadsNothingAndSucceeds) {
     MessageBoxWatcher watcher;
-    EXPECT_TRUE(ProgramApp().LoadLanguageFile("", false));
+    EXPECT_TRUE(LoadLanguageFile("", false));
     EXPECT_TRUE(watcher.Seen().empty());
     ExpectFirstTable();
 }
 
 TEST_F(LangLoad, QuietMissingFileKeepsTheTableSilently) {
     MessageBoxWatcher watcher;
-    EXPECT_FALSE(ProgramApp().LoadLanguageFile(Path("missing.lng"), true));
-    EXPECT_FALSE(ProgramApp().LoadLanguage("missing.lng", true));
+    EXPECT_FALSE(LoadLanguageFile(Path("missing.lng"), true));
+    EXPECT_FALSE(LoadLanguage("missing.lng", true));
     EXPECT_TRUE(watcher.Seen().empty());
     ExpectFirstTable();
 }
@@ -89,7 +89,7 @@ TEST_F(LangLoad, MissingFileIsReportedOnceInBothLanguages) {
     // A missing file, a folder, and a path too long to resolve in 260 bytes.
     for (const std::string& name : {Path("missing.lng"), folder_.Path(), tooLong}) {
         MessageBoxWatcher watcher;
-        EXPECT_FALSE(ProgramApp().LoadLanguageFile(name, false)) << name;
+        EXPECT_FALSE(LoadLanguageFile(name, false)) << name;
         const auto seen = watcher.Seen();
         ASSERT_EQ(seen.size(), 1u) << name;
         EXPECT_EQ(seen[0].text, kTextLanguageFileMissing);
@@ -104,9 +104,9 @@ TEST_F(LangLoad, MissingFileIsReportedOnceInBothLanguages) {
 
 TEST_F(LangLoad, MainMarkAnywhereSelectsTheBuiltinTexts) {
     for (const char* setting : {"<main> (Russian)", "<main>", "x<main>", "Russian <main>.lng", "((<main>))"}) {
-        ASSERT_TRUE(ProgramApp().LoadLanguageFile(Path("first.lng"), true));
+        ASSERT_TRUE(LoadLanguageFile(Path("first.lng"), true));
         MessageBoxWatcher watcher;
-        EXPECT_TRUE(ProgramApp().LoadLanguage(setting, false)) << setting;
+        EXPECT_TRUE(LoadLanguage(setting, false)) << setting;
         EXPECT_TRUE(watcher.Seen().empty()) << setting;
         std::string text = "untouched";
         EXPECT_FALSE(ProgramApp().GetLangString(1, text)) << setting;
@@ -116,7 +116,7 @@ TEST_F(LangLoad, MainMarkAnywhereSelectsTheBuiltinTexts) {
 
 TEST_F(LangLoad, MainMarkIsCaseSensitive) {
     // Taken for a file name, which is missing.
-    EXPECT_FALSE(ProgramApp().LoadLanguage("<MAIN> (Russian)", true));
+    EXPECT_FALSE(LoadLanguage("<MAIN> (Russian)", true));
     ExpectFirstTable();
 }
 
@@ -128,10 +128,10 @@ TEST_F(LangLoad, NameIsLookedUpInTheLanguageFolderOfTheModule) {
     ASSERT_TRUE(WriteFileBytes(Path("Language\\" + name), "1=in the current directory\r\n"));
     ASSERT_TRUE(SetCurrentDirectoryA(folder_.Path().c_str()));
 
-    const bool loaded = ProgramApp().LoadLanguage(name, true);
+    const bool loaded = LoadLanguage(name, true);
     const std::string text = ProgramApp().LangText(1, "builtin");
-    ProgramApp().ChooseLanguage(name);
-    ProgramApp().LoadLanguageFile(Path("first.lng"), true);
+    ChooseLanguage(name);
+    LoadLanguageFile(Path("first.lng"), true);
     const bool reloaded = ProgramApp().ReloadLanguage(true);
     const std::string reloadedText = ProgramApp().LangText(1, "builtin");
     DeleteFileA(besideModule.c_str());
@@ -145,13 +145,13 @@ TEST_F(LangLoad, NameIsLookedUpInTheLanguageFolderOfTheModule) {
 TEST_F(LangLoad, ReloadOfAMissingChoiceWarnsAndKeepsTheLanguage) {
     {
         MessageBoxWatcher choosing;
-        ProgramApp().ChooseLanguage("deleted_meanwhile.lng");
+        ChooseLanguage("deleted_meanwhile.lng");
         EXPECT_EQ(choosing.Seen().size(), 1u);
     }
     MessageBoxWatcher watcher;
     EXPECT_FALSE(ProgramApp().ReloadLanguage(false));
     EXPECT_EQ(watcher.Seen().size(), 1u);
-    EXPECT_EQ(ProgramApp().LanguageSetting(), "deleted_meanwhile.lng");
+    EXPECT_EQ(LanguageSetting(), "deleted_meanwhile.lng");
     ExpectFirstTable();
 }
 
@@ -161,7 +161,7 @@ TEST_F(LangLoad, DeviceOrFolderIsAMissingFile) {
     for (const std::string name : {"COM1", "CON", "NUL", "LPT1.lng", "folder.lng"}) {
         SCOPED_TRACE(name);
         MessageBoxWatcher watcher;
-        EXPECT_FALSE(ProgramApp().LoadLanguageFile(Path(name), false));
+        EXPECT_FALSE(LoadLanguageFile(Path(name), false));
         EXPECT_EQ(watcher.Seen().size(), 1u) << "the language file is missing";
         ExpectFirstTable();
     }
@@ -176,7 +176,7 @@ TEST_F(LangLoad, FormattedTextsNeedTheirOwnConversions) {
                                "1011=Error code: %5d (100%%).\r\n"
                                "1001=100% sure %s\r\n"
                                "1009=\r\n"));
-    ASSERT_TRUE(ProgramApp().LoadLanguageFile(Path("formats.lng"), true));
+    ASSERT_TRUE(LoadLanguageFile(Path("formats.lng"), true));
     struct Case {
         uint32_t id;
         std::string expected;
@@ -203,7 +203,7 @@ TEST_F(LangLoad, FormattedTextsNeedTheirOwnConversions) {
 
 TEST_F(LangLoad, LookupWithoutBuiltinText) {
     ASSERT_TRUE(WriteFileBytes(Path("dev.lng"), "53=Developer:\r\n54=never shown\r\n"));
-    ASSERT_TRUE(ProgramApp().LoadLanguageFile(Path("dev.lng"), true));
+    ASSERT_TRUE(LoadLanguageFile(Path("dev.lng"), true));
     std::string text;
     EXPECT_TRUE(ProgramApp().GetLangString(53, text));
     EXPECT_EQ(text, "Developer:");

@@ -9,6 +9,7 @@
 #include "lang/SettingsKey.h"
 #include "support/CleanRegistry.h"
 #include "support/StoredLangSetting.h"
+#include "win32/AnsiText.h"
 #include "win32/RegKey.h"
 
 using namespace morvane;
@@ -18,7 +19,8 @@ namespace {
 
 class LangSetting : public CleanRegistryTest {};
 
-std::string ReadSetting() { return ReadLangSetting(); }
+std::string ReadSetting() { return win32::AnsiText(ReadLangSetting()); }
+bool SaveSetting(const std::string& langFile) { return SaveLangSetting(win32::WideText(langFile)); }
 
 std::string Zeros(const std::string& text) { return text + std::string(1, '\0'); }
 
@@ -92,7 +94,7 @@ TEST_F(LangSetting, StringWithoutItsZeroCountsOnlyWhenTheRegistryCanAddOne) {
 
 TEST_F(LangSetting, SaveWritesTheStringWithItsZero) {
     SetLastError(0xdeadbeef);
-    EXPECT_TRUE(SaveLangSetting("MV_deu.lng"));
+    EXPECT_TRUE(SaveSetting("MV_deu.lng"));
 
     win32::RegKey key;
     ASSERT_EQ(key.Open(HKEY_CURRENT_USER, kSettingsKey, KEY_READ), ERROR_SUCCESS);
@@ -100,7 +102,7 @@ TEST_F(LangSetting, SaveWritesTheStringWithItsZero) {
     char data[64];
     std::memset(data, 0x5A, sizeof data);
     DWORD size = sizeof data;
-    ASSERT_EQ(key.QueryValue(kLangFileValue, &type, data, &size), ERROR_SUCCESS);
+    ASSERT_EQ(key.QueryValue("LangFile", &type, data, &size), ERROR_SUCCESS);
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     ASSERT_EQ(size, 11u);
     EXPECT_EQ(std::string(data, size), Zeros("MV_deu.lng"));
@@ -109,12 +111,12 @@ TEST_F(LangSetting, SaveWritesTheStringWithItsZero) {
 
 TEST_F(LangSetting, SaveReplacesAValueOfAnotherType) {
     ASSERT_EQ(StoreLangSetting(REG_BINARY, "\x01\x02"), ERROR_SUCCESS);
-    EXPECT_TRUE(SaveLangSetting("<main> (Russian)"));
+    EXPECT_TRUE(SaveSetting("<main> (Russian)"));
     EXPECT_EQ(ReadSetting(), "<main> (Russian)");
 }
 
 TEST_F(LangSetting, SavedNameTooLongToReadBackGivesTheDefault) {
     const std::string tooLong(300, 'z');
-    EXPECT_TRUE(SaveLangSetting(tooLong));
+    EXPECT_TRUE(SaveSetting(tooLong));
     EXPECT_EQ(ReadSetting(), "MV_eng.lng");
 }

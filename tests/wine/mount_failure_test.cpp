@@ -37,10 +37,10 @@ protected:
     // Mounts `record` (stored first) and expects it to fail with one box
     // saying `message`; the letter must not be left defined.
     void ExpectFailure(CFileInfo record, const std::string& message) {
-        ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record));
+        ASSERT_TRUE(SaveNewRecord(record));
         const std::string name = DisplayNameOf(record);
         MessageBoxWatcher watcher;
-        EXPECT_FALSE(ProgramApp().MountImage(record, DisplayNameOf(record)));
+        EXPECT_FALSE(MountRecord(record, DisplayNameOf(record)));
         const auto seen = watcher.Seen();
         ASSERT_EQ(seen.size(), 1u);
         EXPECT_EQ(seen[0].text, message);
@@ -51,7 +51,7 @@ protected:
         ASSERT_TRUE(stored);
         EXPECT_EQ(stored->mounted, 0);
         ASSERT_TRUE(ProgramApp().RefreshCatalogue());
-        EXPECT_EQ(ProgramApp().DriveName(record.driveLetter), "");
+        EXPECT_EQ(DriveNameOf(record.driveLetter), "");
     }
 };
 
@@ -89,7 +89,7 @@ TEST_F(MountFailure, TooManyDevicesOfTheFamily) {
     for (uint32_t number = 0; number < MV_STANDIN_SERVED_DEVICES; ++number) {
         CFileInfo held = MakeRecord({"held" + std::to_string(number) + ".vhd", "C:\\held.vhd", 'A', 0, true});
         held.deviceNumber = number;
-        ASSERT_TRUE(ProgramApp().SaveNewFileInfo(held));
+        ASSERT_TRUE(SaveNewRecord(held));
     }
     ScratchImage image("fifth.vhd");
     ASSERT_TRUE(image.IsReady());
@@ -112,12 +112,12 @@ TEST_F(MountFailure, ImageFileGone) {
     EXPECT_EQ(state.attachRequests, 1u);
 }
 
-// Refused before any driver request and without a message; the device number
-// is recomputed all the same.
+// Refused before any driver request; the device number is recomputed all the
+// same.
 TEST_F(MountFailure, RecordsThatCannotBeMountedNeverReachTheDriver) {
     ScratchImage image;
     ASSERT_TRUE(image.IsReady());
-    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(MakeRecord({"held.iso", "C:\\held.iso", 'A', kModeCdDvd, true})));
+    ASSERT_TRUE(SaveNewRecord(MakeRecord({"held.iso", "C:\\held.iso", 'A', kModeCdDvd, true})));
 
     struct Case {
         const char* why;
@@ -137,9 +137,9 @@ TEST_F(MountFailure, RecordsThatCannotBeMountedNeverReachTheDriver) {
         SCOPED_TRACE(c.why);
         CFileInfo record = MakeRecord({"refused.iso", c.path, c.letter, kModeCdDvd});
         record.deviceNumber = 0xAAAAAAAA;
-        ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record));
+        ASSERT_TRUE(SaveNewRecord(record));
         recorder_->Clear();
-        EXPECT_FALSE(ProgramApp().MountImage(record, DisplayNameOf(record)));
+        EXPECT_FALSE(MountRecord(record, DisplayNameOf(record)));
         EXPECT_EQ(record.deviceNumber, 1u);
         EXPECT_EQ(record.mounted, 0);
         EXPECT_TRUE(recorder_->Opens().empty());
@@ -148,10 +148,16 @@ TEST_F(MountFailure, RecordsThatCannotBeMountedNeverReachTheDriver) {
         ASSERT_TRUE(stored);
         EXPECT_EQ(stored->mounted, 0);
     }
-    // A short path fails silently; a letter that is no drive is reported
-    // like any failed mount, under a letter that cannot end the text.
+    // A record without a path the driver can take says so; a letter that is
+    // no drive is reported like any failed mount, under a letter that cannot
+    // end the text.
     const auto seen = watcher.Seen();
-    ASSERT_EQ(seen.size(), 4u);
-    for (const SeenMessageBox& box : seen) EXPECT_EQ(box.text, "?: " + SystemText(ERROR_INVALID_DRIVE));
+    ASSERT_EQ(seen.size(), 6u);
+    for (size_t i = 0; i < 2; ++i) {
+        std::string expected = kTextNoDriverPath;
+        expected.replace(expected.find("%s"), 2, cases[i].path);
+        EXPECT_EQ(seen[i].text, expected);
+    }
+    for (size_t i = 2; i < seen.size(); ++i) EXPECT_EQ(seen[i].text, "?: " + SystemText(ERROR_INVALID_DRIVE));
     EXPECT_FALSE(DriveDefined(letter_));
 }

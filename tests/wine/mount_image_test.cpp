@@ -58,10 +58,10 @@ TEST_F(MountImage, EachFamilyMountsOnItsLetterAndUnmountsAgain) {
         ScratchImage image(c.name);
         ASSERT_TRUE(image.IsReady());
         CFileInfo record = MakeRecord({c.name, image.Path(), letter_, c.mode});
-        ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record));
+        ASSERT_TRUE(SaveNewRecord(record));
         recorder_->Clear();
 
-        ASSERT_TRUE(ProgramApp().MountImage(record, DisplayNameOf(record)));
+        ASSERT_TRUE(MountRecord(record, DisplayNameOf(record)));
         EXPECT_TRUE(DriveListed(letter_));
         EXPECT_EQ(record.mounted, 1);
         EXPECT_EQ(record.deviceNumber, 0u);
@@ -81,14 +81,14 @@ TEST_F(MountImage, EachFamilyMountsOnItsLetterAndUnmountsAgain) {
 
         // A fresh catalogue from the store, confirmed by the driver.
         ASSERT_TRUE(ProgramApp().RefreshCatalogue());
-        EXPECT_EQ(ProgramApp().DriveName(letter_), c.name);
+        EXPECT_EQ(DriveNameOf(letter_), c.name);
 
         recorder_->Clear();
-        ASSERT_TRUE(ProgramApp().UnmountImage(record, DisplayNameOf(record)));
+        ASSERT_TRUE(UnmountRecord(record, DisplayNameOf(record)));
         EXPECT_FALSE(DriveListed(letter_));
         EXPECT_FALSE(DriveDefined(letter_));
         EXPECT_EQ(record.mounted, 0);
-        EXPECT_EQ(ProgramApp().DriveName(letter_), "");
+        EXPECT_EQ(DriveNameOf(letter_), "");
         ASSERT_TRUE(ReadStandInState(c.family, 0, &state));
         EXPECT_FALSE(state.attached);
         const auto unmounted = ReadRecord(c.name);
@@ -99,7 +99,7 @@ TEST_F(MountImage, EachFamilyMountsOnItsLetterAndUnmountsAgain) {
                   (std::vector<DWORD>{MV_IOCTL_QUERY_IMAGE, FSCTL_LOCK_VOLUME, MV_IOCTL_DETACH_IMAGE,
                                       FSCTL_DISMOUNT_VOLUME, FSCTL_UNLOCK_VOLUME}));
         ASSERT_TRUE(ProgramApp().RefreshCatalogue());
-        EXPECT_EQ(ProgramApp().DriveName(letter_), "");
+        EXPECT_EQ(DriveNameOf(letter_), "");
     }
     EXPECT_TRUE(watcher.Seen().empty());
 }
@@ -129,8 +129,8 @@ TEST_F(MountImage, LowestFreeDeviceNumberOfTheFamily) {
         images.push_back(std::make_unique<ScratchImage>(steps[i].name));
         ASSERT_TRUE(images.back()->IsReady());
         records.push_back(MakeRecord({steps[i].name, images.back()->Path(), letters[i], steps[i].mode}));
-        ASSERT_TRUE(ProgramApp().SaveNewFileInfo(records.back()));
-        ASSERT_TRUE(ProgramApp().MountImage(records.back(), DisplayNameOf(records.back())));
+        ASSERT_TRUE(SaveNewRecord(records.back()));
+        ASSERT_TRUE(MountRecord(records.back(), DisplayNameOf(records.back())));
         EXPECT_EQ(records.back().deviceNumber, steps[i].number);
         const auto stored = ReadRecord(steps[i].name);
         ASSERT_TRUE(stored);
@@ -141,20 +141,20 @@ TEST_F(MountImage, LowestFreeDeviceNumberOfTheFamily) {
         EXPECT_EQ(state.driveLetter, letters[i]);
     }
 
-    ASSERT_TRUE(ProgramApp().UnmountImage(records[0], DisplayNameOf(records[0])));
+    ASSERT_TRUE(UnmountRecord(records[0], DisplayNameOf(records[0])));
     ScratchImage image("cd-again.iso");
     ASSERT_TRUE(image.IsReady());
     CFileInfo again = MakeRecord({"cd-again.iso", image.Path(), letters[4], kModeCdDvd});
-    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(again));
-    ASSERT_TRUE(ProgramApp().MountImage(again, DisplayNameOf(again)));
+    ASSERT_TRUE(SaveNewRecord(again));
+    ASSERT_TRUE(MountRecord(again, DisplayNameOf(again)));
     EXPECT_EQ(again.deviceNumber, 0u);
     MvStandInState state;
     ASSERT_TRUE(ReadStandInState(kFamilyCdDvd, 0, &state));
     EXPECT_EQ(state.driveLetter, letters[4]);
     EXPECT_EQ(NameOf(state), KernelImagePath(image.Path()));
 
-    for (size_t i = 1; i < records.size(); ++i) EXPECT_TRUE(ProgramApp().UnmountImage(records[i], DisplayNameOf(records[i])));
-    EXPECT_TRUE(ProgramApp().UnmountImage(again, DisplayNameOf(again)));
+    for (size_t i = 1; i < records.size(); ++i) EXPECT_TRUE(UnmountRecord(records[i], DisplayNameOf(records[i])));
+    EXPECT_TRUE(UnmountRecord(again, DisplayNameOf(again)));
     EXPECT_TRUE(watcher.Seen().empty());
 }
 
@@ -175,9 +175,9 @@ TEST_F(MountImage, ReadOnlyRequestByMode) {
         ScratchImage image("image.bin");
         ASSERT_TRUE(image.IsReady());
         CFileInfo record = MakeRecord({"image.bin", image.Path(), letter_, c.mode});
-        ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record));
+        ASSERT_TRUE(SaveNewRecord(record));
         recorder_->Clear();
-        ASSERT_TRUE(ProgramApp().MountImage(record, DisplayNameOf(record)));
+        ASSERT_TRUE(MountRecord(record, DisplayNameOf(record)));
         const auto controls = recorder_->Controls();
         ASSERT_EQ(controls.size(), 1u);
         ASSERT_EQ(controls[0].code, MV_IOCTL_ATTACH_IMAGE);
@@ -186,7 +186,7 @@ TEST_F(MountImage, ReadOnlyRequestByMode) {
         MvStandInState state;
         ASSERT_TRUE(ReadStandInState(c.family, 0, &state));
         EXPECT_EQ(state.readOnly, c.readOnly);
-        ASSERT_TRUE(ProgramApp().UnmountImage(record, DisplayNameOf(record)));
+        ASSERT_TRUE(UnmountRecord(record, DisplayNameOf(record)));
     }
     EXPECT_TRUE(watcher.Seen().empty());
 }
@@ -198,9 +198,9 @@ TEST_F(MountImage, AttachRequestBytes) {
 
     MessageBoxWatcher watcher;
     CFileInfo record = MakeRecord({"x.iso", image.Path(), letter_, kModeCdDvd});
-    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record));
+    ASSERT_TRUE(SaveNewRecord(record));
     recorder_->Clear();
-    ASSERT_TRUE(ProgramApp().MountImage(record, DisplayNameOf(record)));
+    ASSERT_TRUE(MountRecord(record, DisplayNameOf(record)));
     const auto controls = recorder_->Controls();
     ASSERT_EQ(controls.size(), 1u);
     EXPECT_EQ(controls[0].inputLength, 27u);
@@ -211,7 +211,7 @@ TEST_F(MountImage, AttachRequestBytes) {
     ASSERT_TRUE(ReadStandInState(kFamilyCdDvd, 0, &state));
     EXPECT_EQ(state.lastAttachInputLength, 27u);
     EXPECT_EQ(NameOf(state), "\\??\\C:\\x.iso");
-    EXPECT_TRUE(ProgramApp().UnmountImage(record, DisplayNameOf(record)));
+    EXPECT_TRUE(UnmountRecord(record, DisplayNameOf(record)));
     EXPECT_TRUE(watcher.Seen().empty());
 }
 
@@ -234,9 +234,9 @@ TEST_F(MountImage, KernelFormsOfNetworkAndSingleBackslashPaths) {
         SCOPED_TRACE(c.path);
         MessageBoxWatcher watcher;
         CFileInfo record = MakeRecord({"net.iso", c.path, letter_, kModeCdDvd});
-        ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record));
+        ASSERT_TRUE(SaveNewRecord(record));
         recorder_->Clear();
-        EXPECT_EQ(ProgramApp().MountImage(record, DisplayNameOf(record)), c.served);
+        EXPECT_EQ(MountRecord(record, DisplayNameOf(record)), c.served);
         const auto controls = recorder_->Controls();
         ASSERT_FALSE(controls.empty());
         ASSERT_EQ(controls[0].code, MV_IOCTL_ATTACH_IMAGE);
@@ -244,7 +244,7 @@ TEST_F(MountImage, KernelFormsOfNetworkAndSingleBackslashPaths) {
         ASSERT_EQ(input.size(), c.kernel.size() + 15);
         EXPECT_EQ(std::string(input.begin() + 12, input.begin() + 12 + c.kernel.size()), c.kernel);
         if (c.served) {
-            EXPECT_TRUE(ProgramApp().UnmountImage(record, DisplayNameOf(record)));
+            EXPECT_TRUE(UnmountRecord(record, DisplayNameOf(record)));
             EXPECT_TRUE(watcher.Seen().empty());
         } else {
             EXPECT_EQ(watcher.Seen().size(), 1u);

@@ -37,10 +37,10 @@ protected:
         image_ = std::make_unique<ScratchImage>(name);
         ASSERT_TRUE(image_->IsReady());
         record_ = MakeRecord({name, image_->Path(), letter_, mode});
-        ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record_));
-        ASSERT_TRUE(ProgramApp().MountImage(record_, DisplayNameOf(record_)));
+        ASSERT_TRUE(SaveNewRecord(record_));
+        ASSERT_TRUE(MountRecord(record_, DisplayNameOf(record_)));
         ASSERT_TRUE(ProgramApp().RefreshCatalogue());
-        ASSERT_EQ(ProgramApp().DriveName(record_.driveLetter), name);
+        ASSERT_EQ(DriveNameOf(record_.driveLetter), name);
         recorder_->Clear();
     }
 
@@ -70,7 +70,7 @@ TEST_F(OpenFiles, NoLeavesDriveRecordAndDriveTableAsTheyWere) {
         recorder_->FailLocks(ERROR_ACCESS_DENIED);
         {
             MessageBoxWatcher watcher({IDNO});
-            EXPECT_FALSE(ProgramApp().UnmountImage(record_, DisplayNameOf(record_)));
+            EXPECT_FALSE(UnmountRecord(record_, DisplayNameOf(record_)));
             const auto seen = watcher.Seen();
             ASSERT_EQ(seen.size(), 1u);
             ExpectQuestion(seen[0], mode, kTestProgramCaption);
@@ -78,7 +78,7 @@ TEST_F(OpenFiles, NoLeavesDriveRecordAndDriveTableAsTheyWere) {
         EXPECT_EQ(recorder_->ControlCodes(), (std::vector<DWORD>{MV_IOCTL_QUERY_IMAGE, FSCTL_LOCK_VOLUME}));
         EXPECT_EQ(record_.mounted, 1);
         EXPECT_TRUE(DriveListed(letter));
-        EXPECT_EQ(ProgramApp().DriveName(letter), DisplayNameOf(record_));
+        EXPECT_EQ(DriveNameOf(letter), DisplayNameOf(record_));
         const auto stored = ReadRecord(DisplayNameOf(record_));
         ASSERT_TRUE(stored);
         EXPECT_EQ(stored->mounted, 1);
@@ -86,12 +86,12 @@ TEST_F(OpenFiles, NoLeavesDriveRecordAndDriveTableAsTheyWere) {
         ASSERT_TRUE(ReadStandInState(family, 0, &state));
         EXPECT_TRUE(state.attached);
         ASSERT_TRUE(ProgramApp().RefreshCatalogue());
-        EXPECT_EQ(ProgramApp().DriveName(letter), DisplayNameOf(record_));
+        EXPECT_EQ(DriveNameOf(letter), DisplayNameOf(record_));
 
         // With the files closed the unmount goes through without a question.
         recorder_->FailLocks(0);
         MessageBoxWatcher none;
-        EXPECT_TRUE(ProgramApp().UnmountImage(record_, DisplayNameOf(record_)));
+        EXPECT_TRUE(UnmountRecord(record_, DisplayNameOf(record_)));
         EXPECT_TRUE(none.Seen().empty());
         EXPECT_FALSE(DriveListed(letter));
     }
@@ -102,7 +102,7 @@ TEST_F(OpenFiles, YesDismountsByForceWithoutLockOrUnlock) {
     const char letter = record_.driveLetter;
     recorder_->FailLocks(ERROR_ACCESS_DENIED);
     MessageBoxWatcher watcher({IDYES});
-    EXPECT_TRUE(ProgramApp().UnmountImage(record_, DisplayNameOf(record_)));
+    EXPECT_TRUE(UnmountRecord(record_, DisplayNameOf(record_)));
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
     ExpectQuestion(seen[0], kModeFloppy, kTestProgramCaption);
@@ -122,7 +122,7 @@ TEST_F(OpenFiles, YesDismountsByForceWithoutLockOrUnlock) {
     const auto stored = ReadRecord(DisplayNameOf(record_));
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->mounted, 0);
-    EXPECT_EQ(ProgramApp().DriveName(letter), "");
+    EXPECT_EQ(DriveNameOf(letter), "");
 }
 
 namespace {
@@ -132,8 +132,8 @@ namespace {
 std::vector<int> scriptedAnswers;
 std::vector<std::string> shownTexts;
 
-int WINAPI ScriptedMessageBox(HWND, LPCSTR text, LPCSTR, UINT) {
-    shownTexts.push_back(text);
+int WINAPI ScriptedMessageBox(HWND, LPCWSTR text, LPCWSTR, UINT) {
+    shownTexts.push_back(win32::AnsiText(text));
     const int answer = scriptedAnswers.empty() ? 0 : scriptedAnswers.front();
     if (!scriptedAnswers.empty()) scriptedAnswers.erase(scriptedAnswers.begin());
     if (answer == 0) SetLastError(ERROR_NOT_ENOUGH_MEMORY);
@@ -163,10 +163,10 @@ TEST_F(OpenFiles, QuestionThatCannotBeShownIsNoConsent) {
         scriptedAnswers = c.answers;
         shownTexts.clear();
         {
-            ImportPatch boxes(GetModuleHandleA(nullptr), "user32.dll", "MessageBoxA",
+            ImportPatch boxes(GetModuleHandleA(nullptr), "user32.dll", "MessageBoxW",
                               reinterpret_cast<const void*>(&ScriptedMessageBox));
             ASSERT_TRUE(boxes.IsApplied());
-            EXPECT_EQ(ProgramApp().RemoveImage("\\open.img"), kRemoveKept);
+            EXPECT_EQ(ProgramApp().RemoveImage(L"\\open.img"), kRemoveKept);
         }
         ASSERT_EQ(shownTexts.size(), c.shown);
         EXPECT_EQ(shownTexts.back(), failed);
@@ -176,7 +176,7 @@ TEST_F(OpenFiles, QuestionThatCannotBeShownIsNoConsent) {
         ASSERT_TRUE(stored);
         EXPECT_EQ(stored->mounted, 1);
         recorder_->FailLocks(0);
-        EXPECT_TRUE(ProgramApp().UnmountImage(record_, DisplayNameOf(record_)));
+        EXPECT_TRUE(UnmountRecord(record_, DisplayNameOf(record_)));
     }
 }
 

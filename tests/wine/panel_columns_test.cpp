@@ -122,8 +122,8 @@ TEST_F(PanelColumns, ValuesAreWhatTheLastListingFound) {
     ScratchImage cd("cd.iso"), floppy("boot.img"), disk("disk.vhd");
     ASSERT_TRUE(cd.IsReady() && floppy.IsReady() && disk.IsReady());
     CFileInfo mounted = MakeRecord({"cd.iso", cd.Path(), letter_, kModeCdDvd | kModeReadOnly, false, true});
-    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(mounted));
-    ASSERT_TRUE(ProgramApp().MountImage(mounted, "cd.iso"));
+    ASSERT_TRUE(SaveNewRecord(mounted));
+    ASSERT_TRUE(MountRecord(mounted, "cd.iso"));
     ASSERT_EQ(StoreRecord({"boot.img", floppy.Path(), 'B', kModeFloppy | kModeReadOnly, false, false}), ERROR_SUCCESS);
     ASSERT_EQ(StoreRecord({"disk.vhd", disk.Path(), 'Z', 0, false, true}), ERROR_SUCCESS);
     // Marked mounted on Q:, where no driver serves it.

@@ -10,6 +10,7 @@
 
 #include "drive/DeviceNames.h"
 #include "res/ResourceIds.h"
+#include "support/CodePageView.h"
 #include "support/DialogScript.h"
 #include "support/DriveLetters.h"
 #include "support/DriverRequestRecorder.h"
@@ -99,7 +100,7 @@ protected:
         std::vector<WindowState> states;
         for (const uidriver::Event& event : script.Transcript())
             if (event.kind == uidriver::EventKind::Appeared || event.kind == uidriver::EventKind::Snapshot)
-                states.push_back(event.state);
+                states.push_back(InCodePage(event.state));
         return states;
     }
 
@@ -328,8 +329,8 @@ TEST_F(PropertiesDialogMounting, LetterHeldByAnotherImageIsFreedOnlyOnYes) {
     for (const int answer : {IDNO, IDYES}) {
         SCOPED_TRACE(answer == IDYES ? "Yes" : "No");
         CFileInfo held = MakeRecord({"other.iso", other.Path(), letter_, 3, false, false});
-        ASSERT_TRUE(ProgramApp().SaveNewFileInfo(held));
-        ASSERT_TRUE(ProgramApp().MountImage(held, "other.iso"));
+        ASSERT_TRUE(SaveNewRecord(held));
+        ASSERT_TRUE(MountRecord(held, "other.iso"));
         Store('Q', 3);
 
         std::vector<Step> steps = {Step::Pick(IDC_LETTER, Entry()), Step::Check(IDC_RESTORE), Step::Press(kMount),
@@ -386,8 +387,8 @@ TEST_F(PropertiesDialogMounting, UnmountLeavesAnotherImagesDriveAlone) {
     ScratchImage other("other.iso");
     ASSERT_TRUE(other.IsReady());
     CFileInfo held = MakeRecord({"other.iso", other.Path(), letter_, 3, false, false});
-    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(held));
-    ASSERT_TRUE(ProgramApp().MountImage(held, "other.iso"));
+    ASSERT_TRUE(SaveNewRecord(held));
+    ASSERT_TRUE(MountRecord(held, "other.iso"));
     const CFileInfo heldStored = Stored("other.iso");
     struct Case {
         const char* what;

@@ -30,8 +30,8 @@ protected:
         ASSERT_TRUE(image_.IsReady());
         // Mounted as the properties dialog would mount it.
         CFileInfo record = MakeRecord({"Disk.iso", image_.Path(), letter_, 3, false, true});
-        ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record));
-        ASSERT_TRUE(ProgramApp().MountImage(record, "Disk.iso"));
+        ASSERT_TRUE(SaveNewRecord(record));
+        ASSERT_TRUE(MountRecord(record, "Disk.iso"));
         ASSERT_TRUE(DriveListed(letter_));
         const auto mounted = ReadRecord("Disk.iso");
         ASSERT_TRUE(mounted);
@@ -114,13 +114,13 @@ TEST_F(RemoveMountedImage, YesClearsTheDriveTableEntry) {
     RecordCoreRequests();
     CMorvaneApp& app = ProgramApp();
     app.RefreshCatalogue();
-    ASSERT_EQ(app.DriveName(letter_), "Disk.iso");
+    ASSERT_EQ(app.DriveName(letter_), L"Disk.iso");
 
     MessageBoxWatcher watcher({IDYES});
-    EXPECT_EQ(app.RemoveImage("\\disk.iso"), kRemoveDone);
-    EXPECT_EQ(app.DriveName(letter_), "");
+    EXPECT_EQ(app.RemoveImage(L"\\disk.iso"), kRemoveDone);
+    EXPECT_EQ(app.DriveName(letter_), L"");
     StoredImage image;
-    EXPECT_FALSE(app.FindImage("\\disk.iso", image));
+    EXPECT_FALSE(app.FindImage(L"\\disk.iso", image));
     EXPECT_FALSE(DriveListed(letter_));
 }
 

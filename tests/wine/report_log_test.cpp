@@ -161,7 +161,7 @@ TEST_F(ReportInLog, PluginLogsBesideItsOwnFileDuringTheLogOnRestore) {
     // A letter in use, and no letter at all: both failures are logged.
     for (const char letter : {'C', '\0'}) {
         const std::string name = letter ? "busy.iso" : "noletter.iso";
-        ASSERT_TRUE(ProgramApp().SaveNewFileInfo(MakeRecord({name, "C:\\busy.iso", letter, kModeCdDvd, true, true})));
+        ASSERT_TRUE(SaveNewRecord(MakeRecord({name, "C:\\busy.iso", letter, kModeCdDvd, true, true})));
     }
 
     MessageBoxWatcher watcher;
@@ -201,7 +201,7 @@ TEST_F(ReportInLog, PluginThatCannotFindItsOwnFolderWritesNoLog) {
     const std::wstring copy = folder + L"\\Morvane.wfx64";
     const std::string source = TestPluginPath();
     ASSERT_TRUE(CopyFileW(std::wstring(source.begin(), source.end()).c_str(), copy.c_str(), FALSE));
-    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(MakeRecord({"busy.iso", "C:\\busy.iso", 'C', kModeCdDvd, true, true})));
+    ASSERT_TRUE(SaveNewRecord(MakeRecord({"busy.iso", "C:\\busy.iso", 'C', kModeCdDvd, true, true})));
 
     MessageBoxWatcher watcher;
     {

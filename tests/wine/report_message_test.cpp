@@ -82,7 +82,7 @@ TEST_F(ReportInHost, PluginShowsItsFailuresCaptionedMorvane) {
     const char letter = 'Q';
     ASSERT_FALSE(DriveDefined(letter)) << "the test needs Q: undefined";
     const CFileInfo record = MakeRecord({"gone.iso", "C:\\gone.iso", letter, kModeCdDvd | kModeReadOnly, true});
-    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(record));
+    ASSERT_TRUE(SaveNewRecord(record));
 
     LoadedPlugin plugin;
     ASSERT_TRUE(plugin.IsLoaded()) << GetLastError();
@@ -103,7 +103,7 @@ TEST_F(ReportInHost, PluginShowsItsFailuresCaptionedMorvane) {
 // An installed translation, here the shipped English file, replaces the
 // built-in texts in the messages; its line breaks are CR LF.
 TEST_F(ReportInHost, SpecialTextsComeFromTheLanguageTable) {
-    ASSERT_TRUE(ProgramApp().LoadLanguage(kDefaultLangFile, true)) << "no " << kDefaultLangFile << " beside the tests";
+    ASSERT_TRUE(LoadLanguage("MV_eng.lng", true)) << "no " << "MV_eng.lng" << " beside the tests";
     MessageBoxWatcher watcher;
     SetLastError(ERROR_PATH_NOT_FOUND);
     ProgramApp().ReportDriveError("Q:", ReportContext::CreateDevice);

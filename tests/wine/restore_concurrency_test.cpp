@@ -102,11 +102,11 @@ bool DeleteThroughExports(void* plugin, const std::string& remote) {
 }
 bool PutThroughCore(void*, const std::string& local, const std::string& remote) {
     ProgramApp().RefreshCatalogue();
-    return ProgramApp().AddImage(local, remote);
+    return ProgramApp().AddImage(win32::WideText(local), win32::WideText(remote));
 }
 bool DeleteThroughCore(void*, const std::string& remote) {
     ProgramApp().RefreshCatalogue();
-    return ProgramApp().RemoveImage(remote) == kRemoveDone;
+    return ProgramApp().RemoveImage(win32::WideText(remote)) == kRemoveDone;
 }
 
 }  // namespace
@@ -154,7 +154,7 @@ TEST_F(TwoProcesses, LastWriteWins) {
     // The file manager writes last: its record stands.
     CFileInfo changed = LeftMounted(1);
     changed.driveLetter = 'R';
-    ASSERT_TRUE(ProgramApp().SaveNewFileInfo(changed));
+    ASSERT_TRUE(SaveNewRecord(changed));
     const auto saved = ReadRecord(Name('m', 1));
     ASSERT_TRUE(saved);
     EXPECT_TRUE(Same(*saved, changed));

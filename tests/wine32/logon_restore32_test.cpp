@@ -33,7 +33,7 @@ protected:
 std::string RunValue() {
     char value[1024] = {};
     DWORD size = sizeof value;
-    RegGetValueA(HKEY_CURRENT_USER, kRunKey, kAutorunValueName, RRF_RT_REG_SZ, nullptr, value, &size);
+    RegGetValueA(HKEY_CURRENT_USER, kRunKey, "MorvaneAutomount", RRF_RT_REG_SZ, nullptr, value, &size);
     return value;
 }
 

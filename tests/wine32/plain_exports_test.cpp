@@ -16,16 +16,25 @@ TEST(Plugin32, EveryExportHasItsPlainNameOnly) {
         const char* decorated;
     } exports[] = {
         {"FsInit", "FsInit@16"},
+        {"FsInitW", "FsInitW@16"},
         {"FsFindFirst", "FsFindFirst@8"},
+        {"FsFindFirstW", "FsFindFirstW@8"},
         {"FsFindNext", "FsFindNext@8"},
+        {"FsFindNextW", "FsFindNextW@8"},
         {"FsFindClose", "FsFindClose@4"},
         {"FsGetDefRootName", "FsGetDefRootName@8"},
         {"FsSetDefaultParams", "FsSetDefaultParams@4"},
         {"FsStatusInfo", "FsStatusInfo@12"},
         {"FsPutFile", "FsPutFile@12"},
+        {"FsPutFileW", "FsPutFileW@12"},
         {"FsDeleteFile", "FsDeleteFile@4"},
+        {"FsDeleteFileW", "FsDeleteFileW@4"},
         {"FsExecuteFile", "FsExecuteFile@12"},
+        {"FsExecuteFileW", "FsExecuteFileW@12"},
         {"FsExtractCustomIcon", "FsExtractCustomIcon@12"},
+        {"FsExtractCustomIconW", "FsExtractCustomIconW@12"},
+        {"FsRenMovFile", "FsRenMovFile@20"},
+        {"FsRenMovFileW", "FsRenMovFileW@20"},
         {"MountAfterReboot", "MountAfterReboot@16"},
     };
     for (const auto& e : exports) {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -17,6 +18,7 @@
 #include "support/Plugin.h"
 #include "support/ScratchFolder.h"
 #include "support/StoredRecords.h"
+#include "win32/AnsiText.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -62,4 +64,35 @@ TEST_F(SharedCatalogue, ListsWhatThe64BitPluginStoredByteForByte) {
         }
         EXPECT_TRUE(listed);
     }
+}
+
+// An entry named beyond the code page, as the 64-bit plug-in's wide calls
+// store it: the 32-bit one lists it by its name through its wide calls, and
+// with '?' for what the code page cannot spell through its narrow ones, with
+// the record's find data otherwise as stored.
+TEST_F(SharedCatalogue, ListsANameBeyondTheCodePage) {
+    const char* host64 = std::getenv("MORVANE_HOST64");
+    ASSERT_NE(host64, nullptr) << "MORVANE_HOST64 names the 64-bit mvhost.exe";
+    ScratchFolder folder;
+    ASSERT_TRUE(folder.IsReady());
+    const std::wstring name = L"Am\u00e9lie \u2603.iso";
+    const std::wstring path = win32::WideText(folder.Path()) + name;
+    CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    ChildProcess put(L"\"" + win32::WideText(host64) + L"\" put \"" + path + L"\" \"" + name + L"\"");
+    const ChildRun run = put.Wait();
+    ASSERT_TRUE(run.finished);
+    ASSERT_EQ(run.exitCode, 0u);
+
+    LoadedPlugin plugin;
+    ASSERT_TRUE(plugin.IsLoaded()) << "error " << GetLastError();
+    EXPECT_EQ(ListWideNames(plugin.Fs()), std::vector<std::wstring>{name});
+    const FolderListing listing = ListFolder(plugin.Fs());
+    ASSERT_EQ(listing.entries.size(), 1u);
+    EXPECT_EQ(NameOf(listing.entries[0]), "Am?lie ?.iso");
+    const auto stored = ReadWideRecord(name);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(std::memcmp(&listing.entries[0], &stored->findData, offsetof(FindData, cFileName)), 0);
+    EXPECT_EQ(std::memcmp(listing.entries[0].cAlternateFileName, stored->findData.cAlternateFileName,
+                          sizeof stored->findData.cAlternateFileName),
+              0);
 }

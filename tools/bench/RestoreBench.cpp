@@ -45,7 +45,7 @@ std::optional<std::string> RunKeyCommandLine() {
     char command[1024] = {};
     DWORD type = REG_NONE;
     DWORD size = sizeof command - 1;
-    if (run.QueryValue(kAutorunValueName, &type, command, &size) != ERROR_SUCCESS || type != REG_SZ)
+    if (run.QueryValue("MorvaneAutomount", &type, command, &size) != ERROR_SUCCESS || type != REG_SZ)
         return std::nullopt;
     return std::string(command);
 }

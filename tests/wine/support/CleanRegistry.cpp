@@ -8,7 +8,7 @@ namespace morvane::test {
 
 void RemovePluginRegistryState() {
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Tarnwell Incorporation");
-    RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, kAutorunValueName);
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", kAutorunValueName);
 }
 
 }  // namespace morvane::test

@@ -21,7 +21,7 @@ using DeviceIoControlFn = decltype(&DeviceIoControl);
 using SHChangeNotifyFn = decltype(&SHChangeNotify);
 using DefineDosDeviceAFn = decltype(&DefineDosDeviceA);
 using CloseHandleFn = decltype(&CloseHandle);
-using MessageBoxAFn = decltype(&MessageBoxA);
+using MessageBoxWFn = decltype(&MessageBoxW);
 
 struct Recording {
     std::mutex mutex;
@@ -37,7 +37,7 @@ struct Recording {
     std::atomic<SHChangeNotifyFn> shellNotify{nullptr};
     std::atomic<DefineDosDeviceAFn> defineDosDevice{nullptr};
     std::atomic<CloseHandleFn> closeHandle{nullptr};
-    std::atomic<MessageBoxAFn> messageBox{nullptr};
+    std::atomic<MessageBoxWFn> messageBox{nullptr};
 };
 
 Recording& TheRecording() {
@@ -188,7 +188,7 @@ void WINAPI RecordSHChangeNotify(LONG event, UINT flags, LPCVOID item1, LPCVOID 
     r.shellNotify.load()(event, flags, item1, item2);
 }
 
-int WINAPI RecordMessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+int WINAPI RecordMessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
     Recording& r = TheRecording();
     {
         std::lock_guard<std::mutex> lock(r.mutex);
@@ -217,7 +217,7 @@ DriverRequestRecorder::DriverRequestRecorder(HMODULE module)
       defineDosDevice_(owner_ ? module : nullptr, "kernel32.dll", "DefineDosDeviceA",
                        Address(&RecordDefineDosDeviceA)),
       closeHandle_(owner_ ? module : nullptr, "kernel32.dll", "CloseHandle", Address(&RecordCloseHandle)),
-      messageBox_(owner_ ? module : nullptr, "user32.dll", "MessageBoxA", Address(&RecordMessageBoxA)) {
+      messageBox_(owner_ ? module : nullptr, "user32.dll", "MessageBoxW", Address(&RecordMessageBoxW)) {
     if (!owner_) return;
     Recording& r = TheRecording();
     Clear();
@@ -230,7 +230,7 @@ DriverRequestRecorder::DriverRequestRecorder(HMODULE module)
     r.shellNotify = As<SHChangeNotifyFn>(shellNotify_);
     r.defineDosDevice = As<DefineDosDeviceAFn>(defineDosDevice_);
     r.closeHandle = closeHandle_.IsApplied() ? As<CloseHandleFn>(closeHandle_) : &CloseHandle;
-    r.messageBox = As<MessageBoxAFn>(messageBox_);
+    r.messageBox = As<MessageBoxWFn>(messageBox_);
 }
 
 DriverRequestRecorder::~DriverRequestRecorder() {
@@ -248,7 +248,7 @@ std::string DriverRequestRecorder::Why() const {
     if (!deviceIoControl_.IsApplied()) why += "the module does not import kernel32!DeviceIoControl; ";
     if (!defineDosDevice_.IsApplied()) why += "no kernel32!DefineDosDeviceA import; ";
     if (!closeHandle_.IsApplied()) why += "no kernel32!CloseHandle import; ";
-    if (!messageBox_.IsApplied()) why += "no user32!MessageBoxA import; ";
+    if (!messageBox_.IsApplied()) why += "no user32!MessageBoxW import; ";
     if (!shellNotify_.IsApplied()) why += "no shell32!SHChangeNotify import; ";
     return why;
 }

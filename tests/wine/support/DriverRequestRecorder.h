@@ -54,7 +54,7 @@ struct RecordedDefinition {
 };
 
 // Records every CreateFileA, DeviceIoControl, DefineDosDeviceA,
-// SHChangeNotify and MessageBoxA that `module` makes while the recorder
+// SHChangeNotify and MessageBoxW that `module` makes while the recorder
 // lives, and the CloseHandle of each volume it opened (only one recorder at a
 // time), passing each call on to the system, except that:
 //  - with FailLocks(error), FSCTL_LOCK_VOLUME fails with that error, as it
@@ -76,7 +76,7 @@ public:
     std::string Why() const;
     // Whether SHChangeNotify is intercepted too (the module imports it).
     bool SeesShell() const;
-    // Whether DefineDosDeviceA, CloseHandle and MessageBoxA are intercepted
+    // Whether DefineDosDeviceA, CloseHandle and MessageBoxW are intercepted
     // too, so that Steps() is complete.
     bool SeesSteps() const;
 

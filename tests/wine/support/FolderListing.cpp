@@ -40,4 +40,17 @@ std::vector<std::string> NamesOf(const FolderListing& listing) {
     return names;
 }
 
+std::vector<std::wstring> ListWideNames(const PluginExports& fs) {
+    std::vector<std::wstring> names;
+    wchar_t root[] = L"\\";
+    WIN32_FIND_DATAW data;
+    const HANDLE find = fs.FsFindFirstW(root, &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        names.push_back(data.cFileName);
+    } while (names.size() < kMaxEntries && fs.FsFindNextW(find, &data));
+    fs.FsFindClose(find);
+    return names;
+}
+
 }  // namespace morvane::test

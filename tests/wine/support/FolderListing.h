@@ -23,5 +23,7 @@ FolderListing ListFolder(const PluginExports& fs, const std::string& path = "\\"
 // The name field up to its terminator, never past the field.
 std::string NameOf(const WIN32_FIND_DATAA& data);
 std::vector<std::string> NamesOf(const FolderListing& listing);
+// The root's names as the wide calls list them (FsFindFirstW...).
+std::vector<std::wstring> ListWideNames(const PluginExports& fs);
 
 }  // namespace morvane::test

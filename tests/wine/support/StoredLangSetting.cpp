@@ -9,7 +9,7 @@ LONG StoreLangSetting(DWORD type, const std::string& bytes) {
     win32::RegKey key;
     const LONG rc = key.Create(HKEY_CURRENT_USER, kSettingsKey, KEY_WRITE);
     if (rc != ERROR_SUCCESS) return rc;
-    return key.SetValue(kLangFileValue, type, bytes.data(), static_cast<DWORD>(bytes.size()));
+    return key.SetValue("LangFile", type, bytes.data(), static_cast<DWORD>(bytes.size()));
 }
 
 }  // namespace morvane::test

@@ -1,6 +1,8 @@
 #include "support/StoredRecords.h"
 
 
+#include <iterator>
+
 #include "catalogue/RecordOfValue.h"
 #include "catalogue/StoreKey.h"
 #include "win32/RegKey.h"
@@ -51,17 +53,40 @@ std::vector<StoredValue> StoredValues() {
     return values;
 }
 
-std::optional<CFileInfo> ReadRecord(const std::string& valueName) {
+namespace {
+
+template <typename Char>
+std::optional<CFileInfo> ReadRecordNamed(const Char* valueName) {
     win32::RegKey key;
     if (key.Open(HKEY_CURRENT_USER, kFilesListKey, KEY_READ) != ERROR_SUCCESS) return std::nullopt;
     // Room for more than a record, so that a longer value is seen as such.
     uint8_t buffer[sizeof(CFileInfo) + 16];
     DWORD type = 0;
     DWORD size = sizeof buffer;
-    if (key.QueryValue(valueName.c_str(), &type, buffer, &size) != ERROR_SUCCESS) return std::nullopt;
+    if (key.QueryValue(valueName, &type, buffer, &size) != ERROR_SUCCESS) return std::nullopt;
     // A whole record: the plug-in reads shorter values too, and writes whole ones.
     if (size != kFileInfoSize) return std::nullopt;
     return RecordOfValue(type, buffer, size);
+}
+
+}  // namespace
+
+std::optional<CFileInfo> ReadRecord(const std::string& valueName) { return ReadRecordNamed(valueName.c_str()); }
+
+std::optional<CFileInfo> ReadWideRecord(const std::wstring& valueName) { return ReadRecordNamed(valueName.c_str()); }
+
+std::vector<std::wstring> StoredValueNames() {
+    std::vector<std::wstring> names;
+    win32::RegKey key;
+    if (key.Open(HKEY_CURRENT_USER, kFilesListKey, KEY_READ) != ERROR_SUCCESS) return names;
+    for (DWORD index = 0;; ++index) {
+        wchar_t name[16384];
+        DWORD nameLength = static_cast<DWORD>(std::size(name));
+        if (RegEnumValueW(key.Get(), index, name, &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
+        names.emplace_back(name, nameLength);
+    }
+    return names;
 }
 
 bool StoreKeyExists() {

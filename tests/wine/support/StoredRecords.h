@@ -46,4 +46,9 @@ std::vector<StoredValue> StoredValues();
 std::optional<CFileInfo> ReadRecord(const std::string& valueName);
 bool StoreKeyExists();
 
+// The names of the catalogue key's values as the registry holds them.
+std::vector<std::wstring> StoredValueNames();
+// The record stored under a name in UTF-16, as ReadRecord.
+std::optional<CFileInfo> ReadWideRecord(const std::wstring& valueName);
+
 }  // namespace morvane::test
