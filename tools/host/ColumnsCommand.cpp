@@ -1,21 +1,19 @@
 // columns: the folder as the file manager shows it in the plug-in's default
 // view: the name, then one column for each field of the view, each value
 // asked for as the file manager asks (through the wide call when the plug-in
-// has one) and shown as it shows it.
+// has one, unless --ansi asks for the narrow one) and shown as it shows it.
 #include <cstring>
+#include <cwchar>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "Commands.h"
 #include "ConsoleText.h"
-#include "FindDataText.h"
 #include "FolderEntries.h"
 #include "TablePrint.h"
 #include "plugin/FsPluginApi.h"
 #include "plugin/PanelColumns.h"
-#include "uidriver/Utf8Text.h"
-#include "win32/AnsiText.h"
 
 namespace mvhost {
 namespace {
@@ -58,15 +56,16 @@ std::map<std::string, int> FieldIndexes(const PluginCalls& calls) {
 }
 
 // A value as the file manager shows it; empty for an empty field.
-std::string ValueText(const PluginCalls& calls, const std::string& remoteName, int index) {
+std::string ValueText(const PluginCalls& calls, const HostOptions& options, const std::string& remoteName,
+                      int index) {
     alignas(8) char value[kValueBytes] = {};
     int type = 0;
-    if (calls.FsContentGetValueW) {
-        std::wstring wide = morvane::win32::WideText(remoteName);
+    if (CallsWide(calls.FsContentGetValueW, options)) {
+        std::wstring wide = Utf8ToWide(remoteName);
         type = calls.FsContentGetValueW(wide.data(), index, 0, value, sizeof value, 0);
     } else {
-        std::string name = remoteName;
-        type = calls.FsContentGetValue(name.data(), index, 0, value, sizeof value, 0);
+        std::string ansi = Utf8ToAnsi(remoteName);
+        type = calls.FsContentGetValue(ansi.data(), index, 0, value, sizeof value, 0);
     }
     int32_t flag = 0;
     switch (type) {
@@ -75,9 +74,11 @@ std::string ValueText(const PluginCalls& calls, const std::string& remoteName, i
         return flag ? "Yes" : "No";
     case morvane::kFieldString:
     case morvane::kFieldMultipleChoice:
-        return AnsiToUtf8(value);
-    case morvane::kFieldStringW:
-        return uidriver::WideToUtf8(reinterpret_cast<const wchar_t*>(value));
+        return AnsiToUtf8(std::string_view(value, strnlen(value, sizeof value)));
+    case morvane::kFieldStringW: {
+        const auto* text = reinterpret_cast<const wchar_t*>(value);
+        return WideToUtf8(std::wstring_view(text, wcsnlen(text, sizeof value / sizeof *text)));
+    }
     case morvane::kFtFieldEmpty:
         return std::string();
     default:
@@ -113,14 +114,14 @@ int ColumnsCommand(const PluginCalls& calls, const HostOptions& options) {
         heading.push_back(i < titles.size() ? titles[i] : items[i]);
     }
 
-    std::vector<WIN32_FIND_DATAA> entries;
+    std::vector<FolderEntry> entries;
     DWORD error = 0;
-    ListFolderEntries(calls, "\\", entries, error);
+    ListFolderEntries(calls, options, "\\", entries, error);
     std::vector<TableRow> rows;
-    for (const WIN32_FIND_DATAA& data : entries) {
-        const std::string name = NameOf(data);
-        TableRow row{AnsiToUtf8(name)};
-        for (int field : fields) row.push_back(field < 0 ? "?" : ValueText(calls, RemoteName(name), field));
+    for (const FolderEntry& entry : entries) {
+        TableRow row{entry.name};
+        for (int field : fields)
+            row.push_back(field < 0 ? "?" : ValueText(calls, options, RemoteName(entry.name), field));
         rows.push_back(row);
     }
     PrintTable(heading, rows);

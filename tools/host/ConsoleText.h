@@ -1,5 +1,6 @@
-// Texts of the plug-in are in the system's ANSI code page; the host prints
-// them as UTF-8 so that they read right in a terminal, a pipe or a file.
+// The host keeps every text in UTF-8, as it reads its command line and
+// prints: the plug-in's wide calls take them in UTF-16, its narrow ones and
+// the stored records in the system's ANSI code page.
 #pragma once
 
 #include <string>
@@ -10,6 +11,11 @@
 namespace mvhost {
 
 using uidriver::AnsiToUtf8;
+using uidriver::Utf8ToWide;
+using uidriver::WideToUtf8;
+// The text in the code page as a narrow host converts it, with the code
+// page's best fit and its default character for what it cannot spell.
+std::string Utf8ToAnsi(std::string_view utf8);
 // Number of characters (not bytes) of a UTF-8 text, for column widths.
 size_t DisplayWidth(std::string_view utf8);
 // Writes the text to standard output at once (windows are printed from a

@@ -2,21 +2,42 @@
 
 #include <cstdio>
 
+#include "ConsoleText.h"
+
 namespace mvhost {
+namespace {
 
-std::string NameOf(const WIN32_FIND_DATAA& data) {
+template <typename Char, size_t N>
+std::basic_string<Char> FieldText(const Char (&field)[N]) {
     size_t len = 0;
-    while (len < sizeof data.cFileName && data.cFileName[len] != '\0') ++len;
-    return std::string(data.cFileName, len);
+    while (len < N && field[len] != 0) ++len;
+    return std::basic_string<Char>(field, len);
 }
 
-std::string SizeText(const WIN32_FIND_DATAA& data) {
-    const unsigned long long size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    return std::to_string(size);
+template <typename FindData>
+FolderEntry EntryWithoutName(const FindData& data) {
+    FolderEntry entry;
+    entry.size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    entry.lastWrite = data.ftLastWriteTime;
+    entry.attributes = data.dwFileAttributes;
+    return entry;
 }
 
-std::string LastWriteText(const WIN32_FIND_DATAA& data) {
-    const FILETIME& utc = data.ftLastWriteTime;
+}  // namespace
+
+FolderEntry EntryOf(const WIN32_FIND_DATAW& data) {
+    FolderEntry entry = EntryWithoutName(data);
+    entry.name = WideToUtf8(FieldText(data.cFileName));
+    return entry;
+}
+
+FolderEntry EntryOf(const WIN32_FIND_DATAA& data) {
+    FolderEntry entry = EntryWithoutName(data);
+    entry.name = AnsiToUtf8(FieldText(data.cFileName));
+    return entry;
+}
+
+std::string LastWriteText(const FILETIME& utc) {
     if (utc.dwLowDateTime == 0 && utc.dwHighDateTime == 0) return "-";
     FILETIME local;
     SYSTEMTIME time;

@@ -2,17 +2,24 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <cstdlib>
 #include <cstring>
+
+#include "ConsoleText.h"
+#include "win32/UniqueHandle.h"
 
 namespace mvhost {
 
 const char kUsage[] =
-    "usage: mvhost [--plugin PATH] [WINDOW STEP]... COMMAND [ARGS]\n"
+    "usage: mvhost [--plugin PATH] [--ansi] [WINDOW STEP]... COMMAND [ARGS]\n"
     "  list [FOLDER]              the folder's entries (default: the root)\n"
     "  columns                    the folder in the plug-in's default view of custom columns\n"
     "  put LOCAL NAME [--overwrite] [--move]\n"
     "                             copy a local file into the folder\n"
+    "  rename OLD NEW [--overwrite]\n"
+    "                             rename an entry\n"
     "  delete NAME                delete an entry\n"
     "  exec NAME VERB             run a verb (open, properties, ...) on an entry\n"
     "  icon NAME [--small]        ask for an entry's icon\n"
@@ -32,6 +39,9 @@ const char kUsage[] =
     "  --escape, --close          press Escape, click the caption's close box\n"
     "  --show                     print the window as it is now\n"
     "  --shot FILE                save a picture of the window as a BMP file\n"
+    "--ansi: call the plug-in's narrow exports, with the names in the system's\n"
+    "code page, instead of its wide ones, which the file manager calls when\n"
+    "the plug-in has them. Names on the command line are in UTF-8.\n"
     "--stand-in: the virtual-disk driver is the stand-in, whose dismounts Wine\n"
     "answers with an error: give the plug-in the success Windows would give.\n"
     "The plug-in (default: the one built beside mvhost.exe, Morvane.wfx64 or,\n"
@@ -125,19 +135,29 @@ bool TakesValue(const std::string& option) {
 
 }  // namespace
 
-bool ParseOptions(int argc, char** argv, HostOptions& options, std::string& error) {
+std::vector<std::string> CommandLineWords() {
+    int count = 0;
+    const morvane::win32::LocalMemory memory(CommandLineToArgvW(GetCommandLineW(), &count));
     std::vector<std::string> words;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (TakesValue(arg) && i + 1 >= argc) {
+    if (!memory) return words;
+    const auto* argv = static_cast<const wchar_t* const*>(memory.Get());
+    for (int i = 1; i < count; ++i) words.push_back(WideToUtf8(argv[i]));
+    return words;
+}
+
+bool ParseOptions(const std::vector<std::string>& args, HostOptions& options, std::string& error) {
+    std::vector<std::string> words;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (TakesValue(arg) && i + 1 >= args.size()) {
             error = arg + " needs a value";
             return false;
         }
         uidriver::Step step;
         if (arg == "--plugin") {
-            options.pluginPath = argv[++i];
+            options.pluginPath = args[++i];
         } else if (TakesValue(arg)) {
-            const std::string value = argv[++i];
+            const std::string& value = args[++i];
             if (!ParseValueStep(arg, value, step)) {
                 error = (arg == "--answer" ? "unknown answer: " : "bad value for " + arg + ": ") + value;
                 return false;
@@ -153,6 +173,8 @@ bool ParseOptions(int argc, char** argv, HostOptions& options, std::string& erro
             options.standIn = true;
         } else if (arg == "--small") {
             options.small = true;
+        } else if (arg == "--ansi") {
+            options.ansi = true;
         } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
             error = "unknown option: " + arg;
             return false;

@@ -2,7 +2,9 @@
 // entry's icon. The export is optional in the interface.
 #include <windows.h>
 
-#include <cstring>
+#include <algorithm>
+#include <string_view>
+#include <vector>
 
 #include "Commands.h"
 #include "ConsoleText.h"
@@ -42,27 +44,38 @@ std::string IconSize(HICON icon) {
     return std::to_string(bitmap.bmWidth) + "x" + std::to_string(height);
 }
 
+// What the plug-in left in a name buffer, up to its terminator or the
+// buffer's end.
+template <typename Char>
+std::basic_string_view<Char> BufferView(const std::vector<Char>& name) {
+    return std::basic_string_view<Char>(name.data(), std::find(name.begin(), name.end(), Char()) - name.begin());
+}
+
 }  // namespace
 
 int IconCommand(const PluginCalls& calls, const HostOptions& options) {
     if (options.arguments.size() != 1) return kExitUsage;
-    if (!calls.FsExtractCustomIcon) {
+    const bool wide = CallsWide(calls.FsExtractCustomIconW, options);
+    if (!wide && !calls.FsExtractCustomIcon) {
         Print("the plug-in has no FsExtractCustomIcon export: the file manager shows its default icons\n");
         return kExitNoPlugin;
     }
     // The name buffer is in and out: the plug-in may name a cached icon.
-    char name[MAX_PATH] = {};
-    const std::string remote = RemoteName(options.arguments[0]);
-    if (remote.size() >= sizeof name) return kExitUsage;
-    std::memcpy(name, remote.data(), remote.size());
+    const CallText remote(RemoteName(options.arguments[0]), wide);
+    std::vector<wchar_t> wideName = NameBuffer(remote.wide);
+    std::vector<char> ansiName = NameBuffer(remote.ansi);
+    if (wide ? wideName.empty() : ansiName.empty()) return kExitUsage;
     HICON icon = nullptr;
-    const int result = calls.FsExtractCustomIcon(name, options.small ? kIconFlagSmall : 0, &icon);
-    name[sizeof name - 1] = '\0';
+    const int flags = options.small ? kIconFlagSmall : 0;
+    const int result = wide ? calls.FsExtractCustomIconW(wideName.data(), flags, &icon)
+                            : calls.FsExtractCustomIcon(ansiName.data(), flags, &icon);
 
-    std::string report = "FsExtractCustomIcon " + AnsiToUtf8(remote) + ": " + std::to_string(result) + " (" +
+    std::string report = "FsExtractCustomIcon " + remote.shown + ": " + std::to_string(result) + " (" +
                          IconResultWord(result) + ")";
-    if ((result == kIconExtracted || result == kIconExtractedDestroy) && icon)
-        report += ", " + IconSize(icon) + ", name now " + AnsiToUtf8(name);
+    if ((result == kIconExtracted || result == kIconExtractedDestroy) && icon) {
+        const std::string name = wide ? WideToUtf8(BufferView(wideName)) : AnsiToUtf8(BufferView(ansiName));
+        report += ", " + IconSize(icon) + ", name now " + name;
+    }
     Print(report + "\n");
     // The interface hands this one icon over to the host.
     morvane::win32::IconHandle owned(result == kIconExtractedDestroy ? icon : nullptr);

@@ -3,15 +3,14 @@
 
 #include "Commands.h"
 #include "ConsoleText.h"
-#include "FindDataText.h"
 #include "FolderEntries.h"
 #include "TablePrint.h"
 
 namespace mvhost {
 namespace {
 
-TableRow RowOf(const WIN32_FIND_DATAA& data) {
-    return {AnsiToUtf8(NameOf(data)), SizeText(data), LastWriteText(data), AttributeText(data.dwFileAttributes)};
+TableRow RowOf(const FolderEntry& entry) {
+    return {entry.name, std::to_string(entry.size), LastWriteText(entry.lastWrite), AttributeText(entry.attributes)};
 }
 
 }  // namespace
@@ -19,14 +18,14 @@ TableRow RowOf(const WIN32_FIND_DATAA& data) {
 int ListCommand(const PluginCalls& calls, const HostOptions& options) {
     if (options.arguments.size() > 1) return kExitUsage;
     const std::string folder = options.arguments.empty() ? std::string("\\") : options.arguments[0];
-    std::vector<WIN32_FIND_DATAA> entries;
+    std::vector<FolderEntry> entries;
     DWORD error = 0;
-    if (!ListFolderEntries(calls, folder, entries, error)) {
+    if (!ListFolderEntries(calls, options, folder, entries, error)) {
         Print("FsFindFirst failed (error " + std::to_string(error) + ")\n");
         return kExitFailed;
     }
     std::vector<TableRow> rows;
-    for (const WIN32_FIND_DATAA& data : entries) rows.push_back(RowOf(data));
+    for (const FolderEntry& entry : entries) rows.push_back(RowOf(entry));
     PrintTable({"Name", "Size", "Last write (local time)", "Attributes"}, rows, {false, true});
     Print(std::to_string(rows.size()) + (rows.size() == 1 ? " entry\n" : " entries\n"));
     return kExitOk;

@@ -1,5 +1,6 @@
 // A file-system plug-in loaded the way the file manager loads one: the file
-// by path, its exports by name, then FsInit and FsSetDefaultParams.
+// by path, its exports by name, then FsInit, FsInitW when it has it, and
+// FsSetDefaultParams.
 #pragma once
 
 #include <windows.h>
@@ -13,8 +14,8 @@ namespace mvhost {
 
 class PluginLibrary {
 public:
-    // Loads the file and initialises the plug-in. On failure `Error()` says
-    // why and no export may be called.
+    // Loads the file, named in UTF-8, and initialises the plug-in. On failure
+    // `Error()` says why and no export may be called.
     explicit PluginLibrary(const std::string& path);
 
     bool IsReady() const { return ready_; }
@@ -32,7 +33,8 @@ private:
     bool ready_ = false;
 };
 
-// Full path of the running host program's folder, with its backslash.
+// Full path of the running host program's folder, with its backslash, in
+// UTF-8; empty when it cannot be read.
 std::string HostDirectory();
 
 }  // namespace mvhost

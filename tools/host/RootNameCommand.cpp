@@ -14,6 +14,7 @@ namespace {
 
 constexpr size_t kGuardBytes = 16;
 constexpr char kGuard = '\x5A';
+// What the file manager passes: the root name is a name, never a path.
 constexpr int kDefaultSize = MAX_PATH;
 
 bool ParseSize(const std::string& text, int& size) {

@@ -23,7 +23,7 @@ add_executable(mvhost
   ${CMAKE_CURRENT_LIST_DIR}/TablePrint.cpp
 )
 target_include_directories(mvhost PRIVATE ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(mvhost PRIVATE morvane_core plugin_calls uidriver winpatch user32 gdi32)
+target_link_libraries(mvhost PRIVATE morvane_core plugin_calls uidriver winpatch user32 gdi32 shell32)
 target_link_options(mvhost PRIVATE ${MORVANE_STATIC_LINK})
 # Its default plug-in is the one built beside it.
 add_dependencies(mvhost Morvane)

@@ -25,8 +25,8 @@ Command CommandNamed(const std::string& name) {
         Command run;
     };
     const Entry commands[] = {
-        {"list", ListCommand}, {"put", PutCommand},   {"delete", DeleteCommand},       {"exec", ExecCommand},
-        {"icon", IconCommand}, {"columns", ColumnsCommand}, {"rootname", RootNameCommand},
+        {"list", ListCommand}, {"put", PutCommand},   {"rename", RenameCommand},   {"delete", DeleteCommand},
+        {"exec", ExecCommand}, {"icon", IconCommand}, {"columns", ColumnsCommand}, {"rootname", RootNameCommand},
     };
     for (const Entry& c : commands)
         if (name == c.name) return c.run;
@@ -57,10 +57,10 @@ void PrintStepsNotTaken(const uidriver::Session& session) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main() {
     HostOptions options;
     std::string error;
-    if (!ParseOptions(argc, argv, options, error)) return Usage(error);
+    if (!ParseOptions(CommandLineWords(), options, error)) return Usage(error);
     if (const StoreCommand store = StoreCommandNamed(options.command)) {
         const int rc = store(options);
         return rc == kExitUsage ? Usage("wrong arguments for " + options.command) : rc;
