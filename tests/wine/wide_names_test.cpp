@@ -15,15 +15,22 @@
 #include "plugin/ExportNames.h"
 #include "plugin/FsPluginApi.h"
 #include "plugin/PanelColumns.h"
+#include "res/ResourceIds.h"
 #include "support/CleanRegistry.h"
+#include "support/DialogScript.h"
+#include "support/DriveLetters.h"
 #include "support/FolderListing.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/Plugin.h"
+#include "support/Rundll32.h"
 #include "support/ScratchFolder.h"
+#include "support/StandInDriver.h"
+#include "support/StandInFixture.h"
 #include "support/StoredRecords.h"
 #include "win32/AnsiText.h"
 #include "win32/RegKey.h"
 #include "win32/UniqueHandle.h"
+#include "winpatch/StandInDismount.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -282,4 +289,58 @@ TEST_F(WideNames, APlugInInAFolderBeyondTheCodePageFindsItsOwnFiles) {
     EXPECT_GT(GetFileSize(file.Get(), nullptr), 0u);
     file.Reset();
     DeleteFileW((home + L"Morvane.log").c_str());
+}
+
+namespace {
+
+class RenamedMountedImage : public StandInTest {};
+
+}  // namespace
+
+// Mounted from its dialog, renamed while mounted, marked for the log-on
+// restore, which mounts it again after a restart by a name the code page
+// cannot spell, then unmounted from its dialog under the new name.
+TEST_F(RenamedMountedImage, StaysMountedIsRestoredAndUnmountsFromItsDialog) {
+    LoadedPlugin plugin;
+    ASSERT_TRUE(plugin.IsLoaded());
+    const PluginExports& fs = plugin.Fs();
+    fs.FsInitW(1, nullptr, nullptr, nullptr);
+    ScratchFolder folder;
+    ASSERT_TRUE(folder.IsReady());
+    const std::wstring image = win32::WideText(folder.Path()) + L"Am\u00e9lie \u2603.iso";
+    ASSERT_TRUE(MakeFile(win32::WideText(folder.Path()), L"Am\u00e9lie \u2603.iso"));
+    std::wstring local = image, remote = L"\\Am\u00e9lie \u2603.iso", renamed = L"\\Renamed \u2603.iso";
+    ASSERT_EQ(fs.FsPutFileW(local.data(), remote.data(), 0), kFsFileOk);
+    const std::string letter{letter_, ':'};
+    const auto open = [&](std::vector<uidriver::Step> steps, std::wstring name) {
+        DialogScript script(std::move(steps));
+        std::wstring verb = L"open";
+        EXPECT_EQ(fs.FsExecuteFileW(nullptr, name.data(), verb.data()), kFsExecOk);
+        EXPECT_TRUE(script.StepsLeft().empty());
+    };
+    open({uidriver::Step::Pick(IDC_LETTER, letter), uidriver::Step::Press(IDOK)}, remote);
+    ASSERT_TRUE(DriveListed(letter_));
+
+    ASSERT_EQ(fs.FsRenMovFileW(remote.data(), renamed.data(), TRUE, FALSE, nullptr), kFsFileOk);
+    EXPECT_TRUE(DriveListed(letter_));
+    open({uidriver::Step::Check(IDC_RESTORE), uidriver::Step::Press(IDCANCEL)}, renamed);
+    const auto record = ReadWideRecord(L"Renamed \u2603.iso");
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->mounted, 1);
+    EXPECT_EQ(record->restoreAtLogon, 1);
+
+    // A restart: the drive is gone until the log-on restore.
+    RemoveStandInDriveLetter(letter_);
+    ResetStandInDevice(kFamilyCdDvd, 0);
+    ASSERT_FALSE(DriveListed(letter_));
+    RunQuietLogonRestore();
+    EXPECT_TRUE(DriveListed(letter_));
+
+    const winpatch::WindowsDismount dismount(plugin.Handle());
+    ASSERT_TRUE(dismount.IsApplied());
+    open({uidriver::Step::Press(IDOK)}, renamed);
+    EXPECT_FALSE(DriveListed(letter_));
+    const auto after = ReadWideRecord(L"Renamed \u2603.iso");
+    ASSERT_TRUE(after);
+    EXPECT_EQ(after->mounted, 0);
 }
