@@ -13,7 +13,7 @@
 #include "catalogue/ListedName.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/PropDlg.h"
-#include "imageops/ImageClass.h"
+#include "operations/ImageClass.h"
 #include "plugin/FsPluginApi.h"
 #include "plugin/MorvaneApp.h"
 #include "plugin/RootName.h"

@@ -16,16 +16,31 @@ if(WIN32)
   configure_file(${CMAKE_SOURCE_DIR}/cmake/Version.h.in ${MORVANE_RESOURCE_DIR}/Version.h @ONLY)
 
   # The built-in texts are written once, in the text table: the templates
-  # take theirs from definitions made of its one-line entries,
-  # MORVANE_TEXT_<name of the identifier>.
+  # take theirs from definitions made of its entries, MORVANE_TEXT_<name of
+  # the identifier>. An entry's text may run over several lines as adjacent
+  # literals; every entry must be read, or the configuration stops.
   set(_text_table ${CMAKE_SOURCE_DIR}/src/lang/TextTable.h)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_text_table})
-  file(STRINGS ${_text_table} _entries ENCODING UTF-8
-    REGEX "^    {TextId::[A-Za-z]+, \"[^\"]*\", (true|false)},$")
+  file(READ ${_text_table} _table)
+  set(_blank "[ \t\r\n]*")
+  set(_literal "\"([^\"\\\\]|\\\\.)*\"")
+  string(REGEX MATCHALL "{${_blank}TextId::[A-Za-z]+,${_blank}(nullptr|${_literal}(${_blank}${_literal})*),${_blank}(true|false)${_blank}}"
+    _entries "${_table}")
+  string(REGEX MATCHALL "TextId::[A-Za-z]+," _identifiers "${_table}")
+  list(LENGTH _entries _entry_count)
+  list(LENGTH _identifiers _identifier_count)
+  if(NOT _entry_count EQUAL _identifier_count)
+    message(FATAL_ERROR "src/lang/TextTable.h: ${_entry_count} of ${_identifier_count} entries read")
+  endif()
   set(_definitions "/* Made by the build from lang/TextTable.h. */\n")
   foreach(_entry IN LISTS _entries)
-    string(REGEX REPLACE "^    {TextId::([A-Za-z]+), (\"[^\"]*\"), .*$" "#define MORVANE_TEXT_\\1 \\2" _line "${_entry}")
-    string(APPEND _definitions "${_line}\n")
+    string(REGEX REPLACE "^{${_blank}TextId::([A-Za-z]+),.*$" "\\1" _name "${_entry}")
+    string(REGEX REPLACE "^{${_blank}TextId::[A-Za-z]+,${_blank}(.*),${_blank}(true|false)${_blank}}$" "\\1" _text "${_entry}")
+    # Adjacent literals joined into one, the way the compiler joins them.
+    string(REGEX REPLACE "\"${_blank}\"" "" _text "${_text}")
+    if(NOT _text STREQUAL "nullptr")
+      string(APPEND _definitions "#define MORVANE_TEXT_${_name} ${_text}\n")
+    endif()
   endforeach()
   set(_text_definitions ${CMAKE_BINARY_DIR}/res-utf8/BuiltinTexts.h)
   file(CONFIGURE OUTPUT ${_text_definitions} CONTENT "${_definitions}" @ONLY)

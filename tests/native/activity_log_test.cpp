@@ -7,8 +7,8 @@
 #include <limits>
 #include <string>
 
-#include "drive/LogEntry.h"
-#include "drive/TimeStamp.h"
+#include "logon/LogEntry.h"
+#include "logon/TimeStamp.h"
 
 using namespace morvane;
 

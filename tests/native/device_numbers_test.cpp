@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "drive/DeviceNumbers.h"
+#include "operations/DeviceNumbers.h"
 
 using namespace morvane;
 

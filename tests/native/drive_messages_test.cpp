@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "drive/DriveMessages.h"
+#include "report/DriveMessages.h"
 
 using namespace morvane;
 

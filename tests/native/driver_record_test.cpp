@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "drive/DeviceNames.h"
-#include "drive/ImageInfo.h"
-#include "drive/KernelPath.h"
+#include "driver/DeviceNames.h"
+#include "driver/ImageInfo.h"
+#include "driver/KernelPath.h"
 
 using namespace morvane;
 

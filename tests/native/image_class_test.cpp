@@ -3,7 +3,7 @@
 #include <string>
 
 #include "catalogue/FileInfo.h"
-#include "imageops/ImageClass.h"
+#include "operations/ImageClass.h"
 
 using namespace morvane;
 

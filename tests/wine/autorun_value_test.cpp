@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "drive/AutorunCommand.h"
+#include "logon/AutorunCommand.h"
 #include "support/ActivityLogFile.h"
 #include "support/ChildProcess.h"
 #include "support/CleanRegistry.h"

@@ -7,11 +7,11 @@
 
 #include <vector>
 
-#include "drive/DeviceNames.h"
-#include "drive/Driver.h"
-#include "drive/DriverProtocol.h"
-#include "drive/ImageInfo.h"
-#include "drive/KernelPath.h"
+#include "driver/DeviceNames.h"
+#include "driver/Driver.h"
+#include "driver/DriverProtocol.h"
+#include "driver/ImageInfo.h"
+#include "driver/KernelPath.h"
 #include "support/DriveLetters.h"
 #include "support/DriverRequestRecorder.h"
 #include "support/ExpectedTexts.h"
@@ -29,8 +29,8 @@ namespace {
 
 class DriverMountTest : public StandInTest {
 protected:
-    std::vector<uint8_t> RequestFor(const std::string& imagePath, bool readOnly) const {
-        return BuildAttachRequest(KernelImagePath(imagePath), letter_, readOnly);
+    MountRequest RequestFor(const std::string& imagePath, bool readOnly) const {
+        return MountRequest{letter_, kFamilyHardDisk, 0, readOnly, KernelImagePath(imagePath)};
     }
 
     // The one box a failure shows, from the test program (its title).
@@ -95,13 +95,13 @@ TEST_F(DriverMountTest, AttachesEachFamilyAndTellsTheShell) {
         ScratchImage image;
         ASSERT_TRUE(image.IsReady());
         const std::string kernelPath = KernelImagePath(image.Path());
-        const std::vector<uint8_t> request = RequestFor(image.Path(), c.readOnly);
+        const MountRequest request = RequestFor(image.Path(), c.readOnly);
         const uint32_t handlesBefore = OpenHandles(c.family, c.number);
         {
             MessageBoxWatcher watcher;
             RecordCoreRequests();
 
-            ASSERT_EQ(DriverMount(c.number, request.data(), c.family, ProgramApp()), DriverResult::Done);
+            ASSERT_EQ(DriverMount(OnDevice(request, c.family, c.number), ProgramApp()), DriverResult::Done);
 
             EXPECT_TRUE(watcher.Seen().empty());
             EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define(), "open", "attach", "close", "notice"}));
@@ -125,7 +125,7 @@ TEST_F(DriverMountTest, AttachesEachFamilyAndTellsTheShell) {
             ASSERT_EQ(controls.size(), 1u);
             EXPECT_EQ(controls[0].code, MV_IOCTL_ATTACH_IMAGE);
             EXPECT_EQ(controls[0].inputLength, kernelPath.size() + 15);
-            EXPECT_EQ(controls[0].input, request);
+            EXPECT_EQ(controls[0].input, BuildAttachRequest(kernelPath, letter_, c.readOnly));
             EXPECT_EQ(controls[0].outputLength, 0u);
             const auto notices = recorder_->ShellNotices();
             ASSERT_EQ(notices.size(), 1u);
@@ -178,11 +178,11 @@ TEST_F(DriverMountTest, SendsTheKernelPathOfEveryPathForm) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.imagePath);
-        const std::vector<uint8_t> request = RequestFor(c.imagePath, false);
+        const MountRequest request = RequestFor(c.imagePath, false);
         {
             MessageBoxWatcher watcher;
             RecordCoreRequests();
-            ASSERT_EQ(DriverMount(0, request.data(), kFamilyCdDvd, ProgramApp()), DriverResult::Done);
+            ASSERT_EQ(DriverMount(OnDevice(request, kFamilyCdDvd, 0), ProgramApp()), DriverResult::Done);
             EXPECT_TRUE(watcher.Seen().empty());
             ASSERT_EQ(recorder_->Controls().size(), 1u);
             EXPECT_EQ(recorder_->Controls()[0].inputLength, c.kernelPath.size() + 15);
@@ -218,13 +218,13 @@ TEST_F(DriverMountTest, LetterInUseDefinesNothing) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.letter);
         const std::string name = DosDeviceName(c.letter);
-        const std::vector<uint8_t> request = BuildAttachRequest(KernelImagePath(image.Path()), c.letter, false);
+        const MountRequest request{c.letter, kFamilyHardDisk, 0, false, KernelImagePath(image.Path())};
         char before[MAX_PATH] = {};
         ASSERT_TRUE(QueryDosDeviceA(name.c_str(), before, MAX_PATH));
 
         MessageBoxWatcher watcher;
         RecordCoreRequests();
-        EXPECT_EQ(DriverMount(0, request.data(), kFamilyCdDvd, ProgramApp()), DriverResult::Failed);
+        EXPECT_EQ(DriverMount(OnDevice(request, kFamilyCdDvd, 0), ProgramApp()), DriverResult::Failed);
 
         ExpectOneBox(watcher, std::string(1, c.letter) + ": " + SystemText(ERROR_BUSY));
         EXPECT_EQ(recorder_->Steps(), c.steps);
@@ -246,10 +246,10 @@ TEST_F(DriverMountTest, LetterOfAVanishedDeviceIsNotInUse) {
     ASSERT_TRUE(image.IsReady());
     ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, DosDeviceName(letter_).c_str(),
                                  "\\Device\\MV_FileDisk\\Gone"));
-    const std::vector<uint8_t> request = RequestFor(image.Path(), false);
+    const MountRequest request = RequestFor(image.Path(), false);
     MessageBoxWatcher watcher;
     RecordCoreRequests();
-    EXPECT_EQ(DriverMount(0, request.data(), kFamilyCdDvd, ProgramApp()), DriverResult::Failed);
+    EXPECT_EQ(DriverMount(OnDevice(request, kFamilyCdDvd, 0), ProgramApp()), DriverResult::Failed);
     EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define() + " failed", "message"}));
     ASSERT_EQ(watcher.Seen().size(), 1u);
     EXPECT_EQ(watcher.Seen()[0].text.rfind(std::string(1, letter_) + ": ", 0), 0u) << watcher.Seen()[0].text;
@@ -258,13 +258,13 @@ TEST_F(DriverMountTest, LetterOfAVanishedDeviceIsNotInUse) {
 TEST_F(DriverMountTest, StoppedDriverShowsDriverMissing) {
     ScratchImage image;
     ASSERT_TRUE(image.IsReady());
-    const std::vector<uint8_t> request = RequestFor(image.Path(), false);
+    const MountRequest request = RequestFor(image.Path(), false);
     std::string why;
     ASSERT_TRUE(StopStandInDriver(&why)) << why;
 
     MessageBoxWatcher watcher;
     RecordCoreRequests();
-    EXPECT_EQ(DriverMount(0, request.data(), kFamilyHardDisk, ProgramApp()), DriverResult::Failed);
+    EXPECT_EQ(DriverMount(OnDevice(request, kFamilyHardDisk, 0), ProgramApp()), DriverResult::Failed);
     ExpectOneBox(watcher, DriverMissingMessage());
     EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define(), "open failed", "message", Remove()}));
     EXPECT_EQ(recorder_->Opens().back().error, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
@@ -276,12 +276,13 @@ TEST_F(DriverMountTest, StoppedDriverShowsDriverMissing) {
 TEST_F(DriverMountTest, NumberPastTheDriversSetShowsTooManyDevices) {
     ScratchImage image;
     ASSERT_TRUE(image.IsReady());
-    const std::vector<uint8_t> request = RequestFor(image.Path(), false);
+    const MountRequest request = RequestFor(image.Path(), false);
     for (int family : {kFamilyHardDisk, kFamilyCdDvd, kFamilyFloppy}) {
         SCOPED_TRACE(family);
         MessageBoxWatcher watcher;
         RecordCoreRequests();
-        EXPECT_EQ(DriverMount(MV_STANDIN_SERVED_DEVICES, request.data(), family, ProgramApp()), DriverResult::Failed);
+        EXPECT_EQ(DriverMount(OnDevice(request, family, MV_STANDIN_SERVED_DEVICES), ProgramApp()),
+                  DriverResult::Failed);
         ExpectOneBox(watcher, TooManyDevicesMessage());
         EXPECT_EQ(recorder_->Steps(), (Steps{"open failed", Define(), "open failed", "message", Remove()}));
         ExpectNoDefinition();
@@ -291,13 +292,13 @@ TEST_F(DriverMountTest, NumberPastTheDriversSetShowsTooManyDevices) {
 TEST_F(DriverMountTest, VanishedImageShowsImageNotAccessible) {
     ScratchImage image;
     ASSERT_TRUE(image.IsReady());
-    const std::vector<uint8_t> request = RequestFor(image.Path(), false);
+    const MountRequest request = RequestFor(image.Path(), false);
     ASSERT_TRUE(image.Delete());
     const uint32_t handlesBefore = OpenHandles(kFamilyFloppy, 1);
 
     MessageBoxWatcher watcher;
     RecordCoreRequests();
-    EXPECT_EQ(DriverMount(1, request.data(), kFamilyFloppy, ProgramApp()), DriverResult::Failed);
+    EXPECT_EQ(DriverMount(OnDevice(request, kFamilyFloppy, 1), ProgramApp()), DriverResult::Failed);
 
     ExpectOneBox(watcher, kTextImageNotAccessible);
     EXPECT_EQ(recorder_->Steps(),
@@ -319,15 +320,15 @@ TEST_F(DriverMountTest, BusyDeviceShowsTheSystemText) {
     ScratchImage first;
     ScratchImage second;
     ASSERT_TRUE(first.IsReady() && second.IsReady());
-    const std::vector<uint8_t> firstRequest = RequestFor(first.Path(), false);
-    ASSERT_EQ(DriverMount(2, firstRequest.data(), kFamilyCdDvd, ProgramApp()), DriverResult::Done);
+    const MountRequest firstRequest = RequestFor(first.Path(), false);
+    ASSERT_EQ(DriverMount(OnDevice(firstRequest, kFamilyCdDvd, 2), ProgramApp()), DriverResult::Done);
     RemoveStandInDriveLetter(letter_);
     ASSERT_FALSE(DriveListed(letter_));
 
     MessageBoxWatcher watcher;
-    const std::vector<uint8_t> secondRequest = RequestFor(second.Path(), false);
+    const MountRequest secondRequest = RequestFor(second.Path(), false);
     RecordCoreRequests();
-    EXPECT_EQ(DriverMount(2, secondRequest.data(), kFamilyCdDvd, ProgramApp()), DriverResult::Failed);
+    EXPECT_EQ(DriverMount(OnDevice(secondRequest, kFamilyCdDvd, 2), ProgramApp()), DriverResult::Failed);
     ExpectOneBox(watcher, "MV_FileDisk: " + SystemText(ERROR_BUSY));
     EXPECT_EQ(recorder_->Steps(),
               (Steps{"open failed", Define(), "open", "attach failed", "message", Remove(), "close"}));
@@ -340,14 +341,14 @@ TEST_F(DriverMountTest, LetterOutsideAToZIsNeverBound) {
     ASSERT_TRUE(image.IsReady());
     for (char letter : {'a', '@', '[', '1', '\\'}) {
         SCOPED_TRACE(letter);
-        const std::vector<uint8_t> request = BuildAttachRequest(KernelImagePath(image.Path()), letter, false);
+        const MountRequest request{letter, kFamilyHardDisk, 0, false, KernelImagePath(image.Path())};
         const char name[] = {letter, ':', '\0'};
         char target[MAX_PATH];
         const bool definedBefore = QueryDosDeviceA(name, target, MAX_PATH);
 
         MessageBoxWatcher watcher;
         RecordCoreRequests();
-        EXPECT_EQ(DriverMount(0, request.data(), kFamilyCdDvd, ProgramApp()), DriverResult::Failed);
+        EXPECT_EQ(DriverMount(OnDevice(request, kFamilyCdDvd, 0), ProgramApp()), DriverResult::Failed);
         // Named by a letter that cannot end or garble the text.
         ExpectOneBox(watcher, "?: " + SystemText(ERROR_INVALID_DRIVE));
         EXPECT_EQ(recorder_->Steps(), Steps{"message"});

@@ -6,11 +6,11 @@
 #include <cstring>
 #include <vector>
 
-#include "drive/DeviceNames.h"
-#include "drive/Driver.h"
-#include "drive/DriverProtocol.h"
-#include "drive/ImageInfo.h"
-#include "drive/KernelPath.h"
+#include "driver/DeviceNames.h"
+#include "driver/Driver.h"
+#include "driver/DriverProtocol.h"
+#include "driver/ImageInfo.h"
+#include "driver/KernelPath.h"
 #include "support/DriverRequestRecorder.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/ProgramApp.h"
@@ -31,8 +31,8 @@ protected:
     void Mount() {
         ASSERT_TRUE(image_.IsReady());
         kernelPath_ = KernelImagePath(image_.Path());
-        const std::vector<uint8_t> request = BuildAttachRequest(kernelPath_, letter_, true);
-        ASSERT_EQ(DriverMount(3, request.data(), kFamilyFloppy, ProgramApp()), DriverResult::Done);
+        const MountRequest request{letter_, kFamilyHardDisk, 0, true, kernelPath_};
+        ASSERT_EQ(DriverMount(OnDevice(request, kFamilyFloppy, 3), ProgramApp()), DriverResult::Done);
     }
 
     // Queries with a junk-filled answer followed by canary bytes.

@@ -5,11 +5,11 @@
 #include <windows.h>
 #include <winioctl.h>
 
-#include "drive/DriverProtocol.h"
-#include "drive/DeviceNames.h"
-#include "drive/Driver.h"
-#include "drive/ImageInfo.h"
-#include "drive/KernelPath.h"
+#include "driver/DriverProtocol.h"
+#include "driver/DeviceNames.h"
+#include "driver/Driver.h"
+#include "driver/ImageInfo.h"
+#include "driver/KernelPath.h"
 #include "support/DriverRequestRecorder.h"
 #include "support/Plugin.h"
 #include "support/ScratchImage.h"

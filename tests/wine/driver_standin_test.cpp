@@ -7,10 +7,10 @@
 #include <cstring>
 #include <vector>
 
-#include "drive/DriverProtocol.h"
-#include "drive/DeviceNames.h"
-#include "drive/ImageInfo.h"
-#include "drive/KernelPath.h"
+#include "driver/DriverProtocol.h"
+#include "driver/DeviceNames.h"
+#include "driver/ImageInfo.h"
+#include "driver/KernelPath.h"
 #include "support/ScratchImage.h"
 #include "support/StandInDriver.h"
 #include "support/StandInFixture.h"

@@ -8,11 +8,11 @@
 
 #include <vector>
 
-#include "drive/DeviceNames.h"
-#include "drive/Driver.h"
-#include "drive/DriverProtocol.h"
-#include "drive/ImageInfo.h"
-#include "drive/KernelPath.h"
+#include "driver/DeviceNames.h"
+#include "driver/Driver.h"
+#include "driver/DriverProtocol.h"
+#include "driver/ImageInfo.h"
+#include "driver/KernelPath.h"
 #include "support/DriveLetters.h"
 #include "support/DriverRequestRecorder.h"
 #include "support/ExpectedTexts.h"
@@ -33,8 +33,8 @@ protected:
     // Mounts a fresh image on the letter, CD/DVD device 0.
     void Mount() {
         ASSERT_TRUE(image_.IsReady());
-        const std::vector<uint8_t> request = BuildAttachRequest(KernelImagePath(image_.Path()), letter_, false);
-        ASSERT_EQ(DriverMount(0, request.data(), kFamilyCdDvd, ProgramApp()), DriverResult::Done);
+        const MountRequest request{letter_, kFamilyHardDisk, 0, false, KernelImagePath(image_.Path())};
+        ASSERT_EQ(DriverMount(OnDevice(request, kFamilyCdDvd, 0), ProgramApp()), DriverResult::Done);
         ASSERT_TRUE(DriveListed(letter_));
     }
 

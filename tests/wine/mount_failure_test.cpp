@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "drive/DriverProtocol.h"
+#include "driver/DriverProtocol.h"
 #include "support/DriveLetters.h"
 #include "support/ExpectedTexts.h"
 #include "support/MessageBoxWatcher.h"

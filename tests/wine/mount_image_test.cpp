@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "drive/DriverProtocol.h"
-#include "drive/KernelPath.h"
+#include "driver/DriverProtocol.h"
+#include "driver/KernelPath.h"
 #include "support/DriveLetters.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/ProgramApp.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "drive/DriverProtocol.h"
+#include "driver/DriverProtocol.h"
 #include "support/DriveLetters.h"
 #include "support/ExpectedTexts.h"
 #include "support/MessageBoxWatcher.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "drive/DeviceNames.h"
+#include "driver/DeviceNames.h"
 #include "res/ResourceIds.h"
 #include "support/CodePageView.h"
 #include "support/DialogScript.h"

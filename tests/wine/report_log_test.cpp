@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "drive/LogEntry.h"
-#include "drive/TimeStamp.h"
+#include "logon/LogEntry.h"
+#include "logon/TimeStamp.h"
 #include "support/ActivityLogFile.h"
 #include "support/BuiltinTextsFixture.h"
 #include "support/CurrentDirectory.h"

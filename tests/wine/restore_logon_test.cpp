@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "catalogue/StoreKey.h"
-#include "drive/AutorunCommand.h"
+#include "logon/AutorunCommand.h"
 #include "support/ActivityLogFile.h"
 #include "support/CleanRegistry.h"
 #include "support/FileBytes.h"

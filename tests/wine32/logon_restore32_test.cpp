@@ -10,7 +10,7 @@
 #include <regex>
 #include <string>
 
-#include "drive/AutorunCommand.h"
+#include "logon/AutorunCommand.h"
 #include "support/ActivityLogFile.h"
 #include "support/ChildProcess.h"
 #include "support/CleanRegistry.h"

@@ -8,7 +8,7 @@
 #include "BenchStore.h"
 #include "StandInMounts.h"
 #include "Timing.h"
-#include "drive/AutorunCommand.h"
+#include "logon/AutorunCommand.h"
 #include "support/ActivityLogFile.h"
 #include "support/ChildProcess.h"
 #include "support/Plugin.h"

@@ -8,8 +8,8 @@
 #include <cstring>
 #include <string>
 
-#include "drive/Driver.h"
-#include "drive/ImageInfo.h"
+#include "driver/Driver.h"
+#include "driver/ImageInfo.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
    and counts what arrived, which tests read through StandInControl.h. */
 #include <ntddk.h>
 
-#include "drive/DriverProtocol.h"
+#include "driver/DriverProtocol.h"
 #include "standin-driver/StandInControl.h"
 
 #define MV_FSCTL_LOCK_VOLUME 0x00090018u

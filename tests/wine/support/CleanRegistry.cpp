@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "drive/AutorunCommand.h"
+#include "logon/AutorunCommand.h"
 
 namespace morvane::test {
 

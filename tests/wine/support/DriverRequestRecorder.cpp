@@ -9,7 +9,7 @@
 #include <mutex>
 #include <set>
 
-#include "drive/DriverProtocol.h"
+#include "driver/DriverProtocol.h"
 #include "support/StandInDriver.h"
 #include "winpatch/StandInDismount.h"
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "drive/DeviceNames.h"
-#include "drive/DriverProtocol.h"
+#include "driver/DeviceNames.h"
+#include "driver/DriverProtocol.h"
 #include "support/Plugin.h"
 #include "win32/UniqueHandle.h"
 

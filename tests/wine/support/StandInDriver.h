@@ -11,11 +11,19 @@
 #include <string>
 
 #include "catalogue/FileInfo.h"
+#include "driver/Driver.h"
 #include "standin-driver/StandInControl.h"
 
 namespace morvane::test {
 
 constexpr char kStandInServiceName[] = "MVFileDisk";
+
+// `request` on device `number` of `family`.
+inline MountRequest OnDevice(MountRequest request, int family, uint32_t number) {
+    request.family = family;
+    request.deviceNumber = number;
+    return request;
+}
 
 // Installs the driver on first use (copy to system32\drivers, a kernel
 // service started on demand) and starts it. True when it runs, also when it

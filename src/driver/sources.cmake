@@ -1,0 +1,11 @@
+list(APPEND MORVANE_PORTABLE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/DeviceNames.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ImageInfo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KernelPath.cpp
+)
+list(APPEND MORVANE_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/DriverMount.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DriverQuery.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DriverServesImage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DriverUnmount.cpp
+)

@@ -1,0 +1,14 @@
+list(APPEND MORVANE_PORTABLE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/DeviceNumbers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ImageClass.cpp
+)
+list(APPEND MORVANE_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/AddImage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ImageFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MountImage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RefreshCatalogue.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RemoveImage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RenameImage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RestoreMounts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UnmountImage.cpp
+)
