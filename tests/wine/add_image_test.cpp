@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "support/ChildProcess.h"
+#include "harness/ChildProcess.h"
 #include "support/CleanRegistry.h"
 #include "support/FolderListing.h"
-#include "support/Plugin.h"
-#include "support/ScratchFolder.h"
-#include "support/ScratchImage.h"
-#include "support/StoredRecords.h"
+#include "harness/Plugin.h"
+#include "harness/ScratchFolder.h"
+#include "harness/ScratchImage.h"
+#include "harness/StoredRecords.h"
 #include "win32/UniqueHandle.h"
 
 using namespace morvane;

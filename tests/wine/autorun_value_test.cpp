@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "logon/AutorunCommand.h"
-#include "support/ActivityLogFile.h"
-#include "support/ChildProcess.h"
+#include "harness/ActivityLogFile.h"
+#include "harness/ChildProcess.h"
 #include "support/CleanRegistry.h"
-#include "support/Plugin.h"
+#include "harness/Plugin.h"
 #include "support/Rundll32.h"
-#include "support/StoredRecords.h"
+#include "harness/StoredRecords.h"
 #include "win32/RegKey.h"
 
 using namespace morvane;

@@ -11,8 +11,8 @@
 #include "catalogue/StoreKey.h"
 #include "support/CleanRegistry.h"
 #include "support/FolderListing.h"
-#include "support/Plugin.h"
-#include "support/StoredRecords.h"
+#include "harness/Plugin.h"
+#include "harness/StoredRecords.h"
 #include "win32/RegKey.h"
 
 using namespace morvane;

@@ -9,7 +9,7 @@
 #include "catalogue/StoreKey.h"
 #include "support/CleanRegistry.h"
 #include "support/ProgramApp.h"
-#include "support/StoredRecords.h"
+#include "harness/StoredRecords.h"
 
 using namespace morvane;
 using namespace morvane::test;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "res/ResourceIds.h"
-#include "support/Plugin.h"
+#include "harness/Plugin.h"
 #include "ui/DialogInitData.h"
 
 using namespace morvane;

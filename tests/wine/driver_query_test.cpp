@@ -14,8 +14,8 @@
 #include "support/DriverRequestRecorder.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/ProgramApp.h"
-#include "support/ScratchImage.h"
-#include "support/StandInDriver.h"
+#include "harness/ScratchImage.h"
+#include "harness/StandInDriver.h"
 #include "support/StandInFixture.h"
 
 using namespace morvane;

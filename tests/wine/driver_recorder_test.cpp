@@ -11,11 +11,11 @@
 #include "driver/ImageInfo.h"
 #include "driver/KernelPath.h"
 #include "support/DriverRequestRecorder.h"
-#include "support/Plugin.h"
-#include "support/ScratchImage.h"
-#include "support/StandInDriver.h"
+#include "harness/Plugin.h"
+#include "harness/ScratchImage.h"
+#include "harness/StandInDriver.h"
 #include "support/StandInFixture.h"
-#include "support/StoredRecords.h"
+#include "harness/StoredRecords.h"
 #include "win32/UniqueHandle.h"
 
 using namespace morvane;

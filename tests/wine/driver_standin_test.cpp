@@ -11,8 +11,8 @@
 #include "driver/DeviceNames.h"
 #include "driver/ImageInfo.h"
 #include "driver/KernelPath.h"
-#include "support/ScratchImage.h"
-#include "support/StandInDriver.h"
+#include "harness/ScratchImage.h"
+#include "harness/StandInDriver.h"
 #include "support/StandInFixture.h"
 #include "win32/UniqueHandle.h"
 

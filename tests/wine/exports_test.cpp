@@ -9,9 +9,9 @@
 #include "support/FolderListing.h"
 #include "support/DriverRequestRecorder.h"
 #include "support/MessageBoxWatcher.h"
-#include "support/Plugin.h"
-#include "support/ScratchImage.h"
-#include "support/StoredRecords.h"
+#include "harness/Plugin.h"
+#include "harness/ScratchImage.h"
+#include "harness/StoredRecords.h"
 
 using namespace morvane;
 using namespace morvane::test;

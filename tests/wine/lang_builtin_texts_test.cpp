@@ -11,8 +11,8 @@
 #include "lang/TextTable.h"
 #include "lang/TranslationCheck.h"
 #include "support/ExpectedTexts.h"
-#include "support/FileBytes.h"
-#include "support/Plugin.h"
+#include "harness/FileBytes.h"
+#include "harness/Plugin.h"
 
 using namespace morvane;
 using namespace morvane::test;

@@ -8,11 +8,11 @@
 #include "support/CleanRegistry.h"
 #include "support/CurrentDirectory.h"
 #include "support/ExpectedTexts.h"
-#include "support/FileBytes.h"
+#include "harness/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
-#include "support/Plugin.h"
+#include "harness/Plugin.h"
 #include "support/ProgramApp.h"
-#include "support/ScratchFolder.h"
+#include "harness/ScratchFolder.h"
 
 using namespace morvane;
 using namespace morvane::test;

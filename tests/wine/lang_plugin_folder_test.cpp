@@ -9,12 +9,12 @@
 #include "support/CleanRegistry.h"
 #include "support/CurrentDirectory.h"
 #include "support/ExpectedTexts.h"
-#include "support/FileBytes.h"
+#include "harness/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
-#include "support/Plugin.h"
-#include "support/ScratchFolder.h"
+#include "harness/Plugin.h"
+#include "harness/ScratchFolder.h"
 #include "support/StoredLangSetting.h"
-#include "support/StoredRecords.h"
+#include "harness/StoredRecords.h"
 
 using namespace morvane;
 using namespace morvane::test;

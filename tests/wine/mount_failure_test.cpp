@@ -6,14 +6,14 @@
 #include <string>
 
 #include "driver/DriverProtocol.h"
-#include "support/DriveLetters.h"
+#include "harness/DriveLetters.h"
 #include "support/ExpectedTexts.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/ProgramApp.h"
-#include "support/ScratchImage.h"
-#include "support/StandInDriver.h"
+#include "harness/ScratchImage.h"
+#include "harness/StandInDriver.h"
 #include "support/StandInFixture.h"
-#include "support/StoredRecords.h"
+#include "harness/StoredRecords.h"
 #include "support/SystemText.h"
 
 using namespace morvane;

@@ -13,13 +13,13 @@
 
 #include "driver/DriverProtocol.h"
 #include "driver/KernelPath.h"
-#include "support/DriveLetters.h"
+#include "harness/DriveLetters.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/ProgramApp.h"
-#include "support/ScratchImage.h"
-#include "support/StandInDriver.h"
+#include "harness/ScratchImage.h"
+#include "harness/StandInDriver.h"
 #include "support/StandInFixture.h"
-#include "support/StoredRecords.h"
+#include "harness/StoredRecords.h"
 
 using namespace morvane;
 using namespace morvane::test;

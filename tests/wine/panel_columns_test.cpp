@@ -10,11 +10,11 @@
 
 #include "support/CleanRegistry.h"
 #include "support/FolderListing.h"
-#include "support/Plugin.h"
+#include "harness/Plugin.h"
 #include "support/ProgramApp.h"
-#include "support/ScratchImage.h"
+#include "harness/ScratchImage.h"
 #include "support/StandInFixture.h"
-#include "support/StoredRecords.h"
+#include "harness/StoredRecords.h"
 
 using namespace morvane;
 using namespace morvane::test;

@@ -10,7 +10,7 @@
 
 #include "res/ResourceIds.h"
 #include "support/CleanRegistry.h"
-#include "support/Plugin.h"
+#include "harness/Plugin.h"
 #include "win32/UniqueHandle.h"
 
 using namespace morvane;

@@ -12,17 +12,17 @@
 #include "res/ResourceIds.h"
 #include "support/CodePageView.h"
 #include "support/DialogScript.h"
-#include "support/DriveLetters.h"
+#include "harness/DriveLetters.h"
 #include "support/DriverRequestRecorder.h"
-#include "support/FileBytes.h"
+#include "harness/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
-#include "support/Plugin.h"
+#include "harness/Plugin.h"
 #include "support/ProgramApp.h"
-#include "support/ScratchImage.h"
-#include "support/StandInDriver.h"
+#include "harness/ScratchImage.h"
+#include "harness/StandInDriver.h"
 #include "support/StandInFixture.h"
 #include "support/StoredLangSetting.h"
-#include "support/StoredRecords.h"
+#include "harness/StoredRecords.h"
 
 using namespace morvane;
 using namespace morvane::test;

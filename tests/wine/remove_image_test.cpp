@@ -7,9 +7,9 @@
 
 #include "support/CleanRegistry.h"
 #include "support/MessageBoxWatcher.h"
-#include "support/Plugin.h"
-#include "support/ScratchImage.h"
-#include "support/StoredRecords.h"
+#include "harness/Plugin.h"
+#include "harness/ScratchImage.h"
+#include "harness/StoredRecords.h"
 #include "win32/UniqueHandle.h"
 
 using namespace morvane;

@@ -8,15 +8,15 @@
 #include <vector>
 
 #include "catalogue/StoreKey.h"
-#include "support/DriveLetters.h"
+#include "harness/DriveLetters.h"
 #include "support/DriverRequestRecorder.h"
 #include "support/MessageBoxWatcher.h"
-#include "support/Plugin.h"
+#include "harness/Plugin.h"
 #include "support/ProgramApp.h"
-#include "support/ScratchImage.h"
-#include "support/StandInDriver.h"
+#include "harness/ScratchImage.h"
+#include "harness/StandInDriver.h"
 #include "support/StandInFixture.h"
-#include "support/StoredRecords.h"
+#include "harness/StoredRecords.h"
 
 using namespace morvane;
 using namespace morvane::test;

@@ -8,15 +8,15 @@
 #include <vector>
 
 #include "lang/SettingsKey.h"
-#include "support/ActivityLogFile.h"
+#include "harness/ActivityLogFile.h"
 #include "support/BuiltinTextsFixture.h"
-#include "support/DriveLetters.h"
+#include "harness/DriveLetters.h"
 #include "support/ExpectedTexts.h"
-#include "support/FileBytes.h"
+#include "harness/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
-#include "support/Plugin.h"
+#include "harness/Plugin.h"
 #include "support/ProgramApp.h"
-#include "support/StoredRecords.h"
+#include "harness/StoredRecords.h"
 #include "support/SystemText.h"
 
 using namespace morvane;

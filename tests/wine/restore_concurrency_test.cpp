@@ -12,13 +12,13 @@
 #include <thread>
 
 #include "catalogue/RecordOfValue.h"
-#include "support/ActivityLogFile.h"
+#include "harness/ActivityLogFile.h"
 #include "support/CleanRegistry.h"
-#include "support/Plugin.h"
+#include "harness/Plugin.h"
 #include "support/ProgramApp.h"
 #include "support/Rundll32.h"
-#include "support/ScratchImage.h"
-#include "support/StoredRecords.h"
+#include "harness/ScratchImage.h"
+#include "harness/StoredRecords.h"
 
 using namespace morvane;
 using namespace morvane::test;

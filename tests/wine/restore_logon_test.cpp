@@ -9,11 +9,11 @@
 
 #include "catalogue/StoreKey.h"
 #include "logon/AutorunCommand.h"
-#include "support/ActivityLogFile.h"
+#include "harness/ActivityLogFile.h"
 #include "support/CleanRegistry.h"
-#include "support/FileBytes.h"
+#include "harness/FileBytes.h"
 #include "support/Rundll32.h"
-#include "support/StoredRecords.h"
+#include "harness/StoredRecords.h"
 #include "win32/RegKey.h"
 
 using namespace morvane;

@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "support/ActivityLogFile.h"
-#include "support/DriveLetters.h"
+#include "harness/ActivityLogFile.h"
+#include "harness/DriveLetters.h"
 #include "support/ExpectedTexts.h"
 #include "support/Rundll32.h"
-#include "support/ScratchImage.h"
-#include "support/StandInDriver.h"
+#include "harness/ScratchImage.h"
+#include "harness/StandInDriver.h"
 #include "support/StandInFixture.h"
-#include "support/StoredRecords.h"
+#include "harness/StoredRecords.h"
 #include "support/SystemText.h"
 
 using namespace morvane;

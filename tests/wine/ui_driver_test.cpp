@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "support/DialogScript.h"
-#include "support/FileBytes.h"
-#include "support/Plugin.h"
+#include "harness/FileBytes.h"
+#include "harness/Plugin.h"
 #include "uidriver/StateText.h"
 
 using namespace morvane::test;

@@ -11,14 +11,14 @@
 #include <string>
 
 #include "logon/AutorunCommand.h"
-#include "support/ActivityLogFile.h"
-#include "support/ChildProcess.h"
+#include "harness/ActivityLogFile.h"
+#include "harness/ChildProcess.h"
 #include "support/CleanRegistry.h"
-#include "support/DriveLetters.h"
-#include "support/FileBytes.h"
-#include "support/Plugin.h"
-#include "support/ScratchFolder.h"
-#include "support/StoredRecords.h"
+#include "harness/DriveLetters.h"
+#include "harness/FileBytes.h"
+#include "harness/Plugin.h"
+#include "harness/ScratchFolder.h"
+#include "harness/StoredRecords.h"
 
 using namespace morvane;
 using namespace morvane::test;

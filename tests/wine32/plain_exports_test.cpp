@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "support/Plugin.h"
+#include "harness/Plugin.h"
 
 using namespace morvane::test;
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "catalogue/StoreKey.h"
-#include "support/StoredRecords.h"
+#include "harness/StoredRecords.h"
 #include "win32/RegKey.h"
 
 namespace morvane::bench {

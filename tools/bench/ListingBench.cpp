@@ -10,8 +10,8 @@
 #include "StandInMounts.h"
 #include "Timing.h"
 #include "catalogue/StoreSnapshot.h"
-#include "support/Plugin.h"
-#include "support/StoredRecords.h"
+#include "harness/Plugin.h"
+#include "harness/StoredRecords.h"
 #include "win32/AnsiText.h"
 
 namespace morvane::bench {

@@ -1,8 +1,8 @@
 #include "StandInMounts.h"
 
-#include "support/DriveLetters.h"
-#include "support/StandInDriver.h"
-#include "support/StoredRecords.h"
+#include "harness/DriveLetters.h"
+#include "harness/StandInDriver.h"
+#include "harness/StoredRecords.h"
 
 namespace morvane::bench {
 namespace {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "catalogue/FileInfo.h"
-#include "support/ScratchFolder.h"
-#include "support/ScratchImage.h"
+#include "harness/ScratchFolder.h"
+#include "harness/ScratchImage.h"
 
 namespace morvane::bench {
 

@@ -1,5 +1,5 @@
 # mvbench.exe times the real plug-in under Wine (scripts/bench runs it); it
-# drives the plug-in and the stand-in driver with the Wine tests' support.
+# drives the plug-in and the stand-in driver with the harness the Wine tests use too.
 # mvempty.dll is the floor of a load.
 add_library(mvempty SHARED ${CMAKE_CURRENT_LIST_DIR}/EmptyDll.c)
 set_target_properties(mvempty PROPERTIES PREFIX "")
@@ -15,6 +15,6 @@ add_executable(mvbench
   ${CMAKE_CURRENT_LIST_DIR}/StandInMounts.cpp
 )
 target_include_directories(mvbench PRIVATE ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(mvbench PRIVATE wine_test_support psapi)
+target_link_libraries(mvbench PRIVATE harness psapi)
 target_link_options(mvbench PRIVATE ${MORVANE_STATIC_LINK})
 add_dependencies(mvbench Morvane mvempty mvfiledisk)

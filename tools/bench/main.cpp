@@ -18,7 +18,7 @@
 #include "LoadBench.h"
 #include "RestoreBench.h"
 #include "Timing.h"
-#include "support/Plugin.h"
+#include "harness/Plugin.h"
 
 using namespace morvane::bench;
 

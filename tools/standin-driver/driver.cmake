@@ -13,7 +13,7 @@ add_custom_command(OUTPUT ${MORVANE_STANDIN_DRIVER}
     -Wl,--image-base,0x140000000
     -o ${MORVANE_STANDIN_DRIVER} ${_standin_dir}/StandInDriver.c -lntoskrnl
   DEPENDS ${_standin_dir}/StandInDriver.c ${_standin_dir}/StandInControl.h
-    ${CMAKE_SOURCE_DIR}/src/drive/DriverProtocol.h
+    ${CMAKE_SOURCE_DIR}/src/driver/DriverProtocol.h
   COMMENT "Building the stand-in virtual-disk driver mvfiledisk.sys"
   VERBATIM)
 add_custom_target(mvfiledisk ALL DEPENDS ${MORVANE_STANDIN_DRIVER})

@@ -10,7 +10,7 @@
 #include <set>
 
 #include "driver/DriverProtocol.h"
-#include "support/StandInDriver.h"
+#include "harness/StandInDriver.h"
 #include "winpatch/StandInDismount.h"
 
 namespace morvane::test {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "support/Plugin.h"
+#include "harness/Plugin.h"
 
 namespace morvane::test {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/Plugin.h"
+#include "harness/Plugin.h"
 
 namespace morvane::test {
 

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "support/ChildProcess.h"
+#include "harness/ChildProcess.h"
 
 namespace morvane::test {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "support/DriveLetters.h"
-#include "support/StandInDriver.h"
+#include "harness/DriveLetters.h"
+#include "harness/StandInDriver.h"
 
 namespace morvane::test {
 namespace {

@@ -5,4 +5,4 @@
 file(GLOB _support_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
 add_library(wine_test_support STATIC ${_support_sources})
 target_include_directories(wine_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/wine)
-target_link_libraries(wine_test_support PUBLIC morvane_core plugin_calls uidriver winpatch gtest)
+target_link_libraries(wine_test_support PUBLIC harness uidriver winpatch gtest)

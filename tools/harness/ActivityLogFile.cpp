@@ -1,9 +1,9 @@
-#include "support/ActivityLogFile.h"
+#include "harness/ActivityLogFile.h"
 
 #include <windows.h>
 
-#include "support/FileBytes.h"
-#include "support/Plugin.h"
+#include "harness/FileBytes.h"
+#include "harness/Plugin.h"
 
 namespace morvane::test {
 

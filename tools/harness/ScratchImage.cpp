@@ -1,4 +1,4 @@
-#include "support/ScratchImage.h"
+#include "harness/ScratchImage.h"
 
 #include <windows.h>
 

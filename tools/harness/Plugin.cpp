@@ -1,4 +1,4 @@
-#include "support/Plugin.h"
+#include "harness/Plugin.h"
 
 #include "plugin/ExportNames.h"
 

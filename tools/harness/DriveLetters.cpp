@@ -1,4 +1,4 @@
-#include "support/DriveLetters.h"
+#include "harness/DriveLetters.h"
 
 #include <windows.h>
 

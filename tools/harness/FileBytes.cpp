@@ -1,4 +1,4 @@
-#include "support/FileBytes.h"
+#include "harness/FileBytes.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "support/ScratchFolder.h"
+#include "harness/ScratchFolder.h"
 
 #include <windows.h>
 

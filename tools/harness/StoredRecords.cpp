@@ -1,4 +1,4 @@
-#include "support/StoredRecords.h"
+#include "harness/StoredRecords.h"
 
 
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "support/ChildProcess.h"
+#include "harness/ChildProcess.h"
 
 #include <vector>
 

@@ -1,10 +1,10 @@
-#include "support/StandInDriver.h"
+#include "harness/StandInDriver.h"
 
 #include <cstring>
 
 #include "driver/DeviceNames.h"
 #include "driver/DriverProtocol.h"
-#include "support/Plugin.h"
+#include "harness/Plugin.h"
 #include "win32/UniqueHandle.h"
 
 namespace morvane::test {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "support/ScratchFolder.h"
+#include "harness/ScratchFolder.h"
 
 namespace morvane::test {
 

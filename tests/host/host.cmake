@@ -1,3 +1,0 @@
-# The host against the real plug-in, driven as a script drives it.
-add_test(NAME Host.Scenario COMMAND ${CMAKE_SOURCE_DIR}/tests/host/host-scenario $<TARGET_FILE:mvhost>)
-morvane_wine_tests(Host.Scenario)
