@@ -10,13 +10,6 @@ uint32_t CatalogueHash(std::string_view key) {
     return hash;
 }
 
-intptr_t Catalogue::Position::AsHandle() const {
-    if (kind_ != Kind::AtEntry) return 0;
-    // The host only needs a value other than its "nothing" (-1): the bucket
-    // plus one is never that, nor 0.
-    return static_cast<intptr_t>(bucket_) + 1;
-}
-
 Catalogue::Catalogue() : buckets_(kCatalogueBuckets, &pool_), index_(&pool_) {}
 
 void Catalogue::Set(std::string key, StoredImage image) {

@@ -39,9 +39,6 @@ public:
     public:
         static Position None() { return Position(); }
         bool IsNone() const { return kind_ == Kind::None; }
-        // The interface hands the position to the host as a handle; it only
-        // has to be distinct from the host's "nothing" value.
-        intptr_t AsHandle() const;
 
     private:
         friend class Catalogue;

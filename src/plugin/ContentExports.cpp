@@ -1,7 +1,7 @@
 // The content calls of the file-system plug-in interface, through which the
 // file manager shows custom columns beside the images: the fields, their
 // values and the folder's default view. Values come from the columns the
-// last listing took (see ColumnSnapshot.h); the calls may come from a
+// last listing took (see ListingSnapshot.h); the calls may come from a
 // thread of the file manager's own, before FsInit too.
 #include <windows.h>
 
@@ -73,7 +73,7 @@ int BooleanValue(bool flag, void* value, int size) {
 int FieldValue(std::wstring_view hostName, int index, void* value, int size, bool wide) {
     if (index < 0 || index >= kColumnFieldCount) return kFtNoSuchField;
     if (!value || size <= 0) return kFtFieldEmpty;
-    const std::shared_ptr<const ColumnSnapshot> columns = App().ListedColumns();
+    const std::shared_ptr<const ListingSnapshot> columns = App().GetListings().Latest();
     const std::optional<EntryColumns> entry = columns ? columns->Find(hostName) : std::nullopt;
     if (!entry) return kFtFieldEmpty;
     switch (kColumnFields[index].field) {
@@ -160,7 +160,7 @@ BOOL __stdcall FsContentGetDefaultViewW(wchar_t* viewContents, wchar_t* viewHead
 }
 
 void __stdcall FsContentPluginUnloading() {
-    win32::NoThrow([] { App().ForgetColumns(); });
+    win32::NoThrow([] { App().GetListings().Forget(); });
 }
 
 }  // extern "C"

@@ -5,12 +5,12 @@
 // so that a name reaches only the entry whose name it spells exactly.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <cwchar>
 #include <string>
 
-#include "catalogue/ListedName.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/PropDlg.h"
 #include "operations/ImageClass.h"
@@ -49,20 +49,20 @@ void TerminateWithin(char (&field)[N]) {
 // listed by (see ListedNameOf). The narrow record holds the stored bytes,
 // its name spelled in the code page; a name it cannot spell reads with '?',
 // which names no entry.
-void CopyFindData(const StoredImage& image, WIN32_FIND_DATAA* out) {
-    std::memcpy(out, &image.record.findData, kFindDataSize);
+void CopyFindData(const ListedEntry& entry, WIN32_FIND_DATAA* out) {
+    std::memcpy(out, entry.findData, kFindDataSize);
     TerminateWithin(out->cFileName);
     TerminateWithin(out->cAlternateFileName);
-    const std::wstring listed = ListedNameOf(image);
-    const std::string name = win32::ShownAnsiText(listed, sizeof out->cFileName);
+    const std::string name = win32::ShownAnsiText(entry.name, sizeof out->cFileName);
     if (name != out->cFileName) SetFieldText(out->cFileName, name);
 }
 
-void CopyFindData(const StoredImage& image, WIN32_FIND_DATAW* out) {
-    const FindData& data = image.record.findData;
+void CopyFindData(const ListedEntry& entry, WIN32_FIND_DATAW* out) {
+    const FindData& data = *entry.findData;
     std::memcpy(out, &data, offsetof(FindData, cFileName));
-    const std::wstring listed = ListedNameOf(image);
-    std::wmemcpy(out->cFileName, listed.c_str(), listed.size() + 1);
+    const size_t length = std::min(entry.name.size(), std::size(out->cFileName) - 1);
+    std::wmemcpy(out->cFileName, entry.name.data(), length);
+    out->cFileName[length] = L'\0';
     const std::wstring shortName = win32::WideText(FieldView(data.cAlternateFileName));
     if (shortName.size() < std::size(out->cAlternateFileName))
         std::wmemcpy(out->cAlternateFileName, shortName.c_str(), shortName.size() + 1);
@@ -79,6 +79,16 @@ HANDLE ReadError() {
     return INVALID_HANDLE_VALUE;
 }
 
+// The next entry of the listing `handle` into `findData`; false at its end.
+template <typename FindDataT>
+bool NextEntry(intptr_t handle, FindDataT* findData) {
+    std::shared_ptr<const ListingSnapshot> snapshot;
+    ListedEntry entry{};
+    if (!App().GetListings().Next(handle, snapshot, entry)) return false;
+    CopyFindData(entry, findData);
+    return true;
+}
+
 template <typename FindDataT>
 HANDLE FindFirst(const std::wstring& path, FindDataT* findData) {
     std::memset(findData, 0, sizeof *findData);
@@ -88,29 +98,21 @@ HANDLE FindFirst(const std::wstring& path, FindDataT* findData) {
     }
     return win32::NoThrow(
         [findData] {
-            CMorvaneApp& app = App();
-            StoredImage image;
-            if (!app.ListFirst(image)) {
+            const intptr_t handle = App().OpenListing();
+            if (handle == Listings::kNone || !NextEntry(handle, findData)) {
                 SetLastError(ERROR_NO_MORE_FILES);
                 return INVALID_HANDLE_VALUE;
             }
-            CopyFindData(image, findData);
-            return reinterpret_cast<HANDLE>(app.ListHandle());
+            return reinterpret_cast<HANDLE>(handle);
         },
         ReadError);
 }
 
 template <typename FindDataT>
-BOOL FindNext(FindDataT* findData) {
+BOOL FindNext(HANDLE handle, FindDataT* findData) {
     std::memset(findData, 0, sizeof *findData);
-    return win32::NoThrow(
-        [findData] {
-            StoredImage image;
-            if (!App().ListNext(image)) return FALSE;
-            CopyFindData(image, findData);
-            return TRUE;
-        },
-        [] { return FALSE; });
+    return win32::NoThrow([=] { return NextEntry(reinterpret_cast<intptr_t>(handle), findData) ? TRUE : FALSE; },
+                          [] { return FALSE; });
 }
 
 int PutFile(const std::wstring& localName, const std::wstring& remoteName, int copyFlags) {
@@ -225,12 +227,12 @@ HANDLE __stdcall FsFindFirst(char* path, WIN32_FIND_DATAA* findData) { return Fi
 
 HANDLE __stdcall FsFindFirstW(wchar_t* path, WIN32_FIND_DATAW* findData) { return FindFirst(Wide(path), findData); }
 
-BOOL __stdcall FsFindNext(HANDLE, WIN32_FIND_DATAA* findData) { return FindNext(findData); }
+BOOL __stdcall FsFindNext(HANDLE handle, WIN32_FIND_DATAA* findData) { return FindNext(handle, findData); }
 
-BOOL __stdcall FsFindNextW(HANDLE, WIN32_FIND_DATAW* findData) { return FindNext(findData); }
+BOOL __stdcall FsFindNextW(HANDLE handle, WIN32_FIND_DATAW* findData) { return FindNext(handle, findData); }
 
-int __stdcall FsFindClose(HANDLE) {
-    App().ListClose();
+int __stdcall FsFindClose(HANDLE handle) {
+    win32::NoThrow([handle] { App().GetListings().Close(reinterpret_cast<intptr_t>(handle)); });
     return 0;
 }
 

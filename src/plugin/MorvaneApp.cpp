@@ -83,40 +83,10 @@ bool CMorvaneApp::SaveFileInfo(const StoredImage& image) { return morvane::SaveF
 
 bool CMorvaneApp::SaveNewFileInfo(const StoredImage& image) { return morvane::SaveNewFileInfo(Tables(), image); }
 
-bool CMorvaneApp::ListFirst(StoredImage& image) {
+intptr_t CMorvaneApp::OpenListing() {
     RefreshForCall();
-    TakeColumns();
-    m_findPos = m_catalogue.BeforeFirst();
-    return ListNext(image);
+    return m_listings.Open(m_catalogue, m_driveNames);
 }
-
-void CMorvaneApp::TakeColumns() {
-    std::shared_ptr<ColumnSnapshot> columns;
-    {
-        // Unpublished, the spare gains no reader: one that holds it alone
-        // may be filled again.
-        const std::lock_guard<std::mutex> lock(m_columnsLock);
-        if (m_spareColumns && m_spareColumns.use_count() == 1) columns = std::move(m_spareColumns);
-    }
-    if (!columns) columns = std::make_shared<ColumnSnapshot>();
-    columns->Fill(m_catalogue, m_driveNames);
-    const std::lock_guard<std::mutex> lock(m_columnsLock);
-    m_spareColumns = std::move(m_listedColumns);
-    m_listedColumns = std::move(columns);
-}
-
-std::shared_ptr<const ColumnSnapshot> CMorvaneApp::ListedColumns() const {
-    const std::lock_guard<std::mutex> lock(m_columnsLock);
-    return m_listedColumns;
-}
-
-void CMorvaneApp::ForgetColumns() {
-    const std::lock_guard<std::mutex> lock(m_columnsLock);
-    m_listedColumns.reset();
-    m_spareColumns.reset();
-}
-
-bool CMorvaneApp::ListNext(StoredImage& image) { return m_catalogue.Step(m_findPos, nullptr, &image); }
 
 bool CMorvaneApp::AddImage(const std::wstring& localPath, const std::wstring& remoteName) {
     return morvane::AddImage(Tables(), *this, localPath, remoteName);

@@ -21,7 +21,7 @@
 #include "operations/RemoveImage.h"
 #include "operations/RenameImage.h"
 #include "lang/MLangApp.h"
-#include "plugin/ColumnSnapshot.h"
+#include "plugin/Listings.h"
 #include "plugin/FsPluginApi.h"
 #include "plugin/OperationBrackets.h"
 
@@ -65,17 +65,11 @@ public:
     bool SaveNewFileInfo(const StoredImage& image);
     const Catalogue& GetCatalogue() const { return m_catalogue; }
 
-    // The folder as the file manager lists it: the first entry after a
-    // refresh, then each next one; false when there is none (more). The
-    // handle is what the file manager holds meanwhile.
-    bool ListFirst(StoredImage& image);
-    bool ListNext(StoredImage& image);
-    void ListClose() { m_findPos = Catalogue::Position::None(); }
-    intptr_t ListHandle() const { return m_findPos.AsHandle(); }
-    // The columns as the last listing found them, for any thread; null
-    // before the first listing and after ForgetColumns.
-    std::shared_ptr<const ColumnSnapshot> ListedColumns() const;
-    void ForgetColumns();
+    // The folder's listings (see Listings): one opened after a refresh, by
+    // the handle the file manager holds (Listings::kNone for an empty
+    // folder), and the latest one's columns, for any thread.
+    intptr_t OpenListing();
+    Listings& GetListings() { return m_listings; }
 
     // Image operations.
     bool AddImage(const std::wstring& localPath, const std::wstring& remoteName);
@@ -107,8 +101,6 @@ private:
     // A failure shown with the OK button and the exclamation icon, or logged.
     void Tell(const std::wstring& message) const;
     ImageTables Tables() { return ImageTables{m_catalogue, m_driveNames, m_storeReading}; }
-    // Publishes the columns of the catalogue as it is now.
-    void TakeColumns();
 
     DriveTable m_driveNames;
     Catalogue m_catalogue;
@@ -118,15 +110,11 @@ private:
     FsProgressProc m_pProgressProc = nullptr;
     FsProgressProcW m_pProgressProcW = nullptr;
     bool m_bLogOnly = false;
-    Catalogue::Position m_findPos;
     OperationBrackets m_brackets;
     std::once_flag m_started;
-    // The one member read from other threads than the file manager's main
-    // one: the columns of the last listing, and those of the one before,
-    // which the next listing fills again once no one reads them any more.
-    mutable std::mutex m_columnsLock;
-    std::shared_ptr<ColumnSnapshot> m_listedColumns;
-    std::shared_ptr<ColumnSnapshot> m_spareColumns;
+    // The one member used from other threads than the file manager's main
+    // one, which guards itself.
+    Listings m_listings;
 };
 
 // The library's single application object.

@@ -6,6 +6,7 @@ list(APPEND MORVANE_PORTABLE_SOURCES
 )
 # The exports go into the plug-in itself, not into the core library.
 list(APPEND MORVANE_WIN32_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/ColumnSnapshot.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ListingSnapshot.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Listings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MorvaneApp.cpp
 )

@@ -1,4 +1,4 @@
-#include "plugin/ColumnSnapshot.h"
+#include "plugin/ListingSnapshot.h"
 
 #include <functional>
 #include <type_traits>
@@ -39,7 +39,7 @@ size_t LookUp(const std::vector<uint32_t>& slots, Name name, const NameAt& nameA
 
 }  // namespace
 
-void ColumnSnapshot::Fill(const Catalogue& catalogue, const DriveTable& drives) {
+void ListingSnapshot::Fill(const Catalogue& catalogue, const DriveTable& drives) {
     text_.clear();
     entries_.clear();
     entries_.reserve(catalogue.Count());
@@ -55,17 +55,23 @@ void ColumnSnapshot::Fill(const Catalogue& catalogue, const DriveTable& drives) 
         entry.readOnly = columns.readOnly;
         entry.restoreAtLogon = columns.restoreAtLogon;
         entry.mode = columns.mode;
+        entry.findData = image.record.findData;
         entries_.push_back(entry);
     });
     namesIndexed_ = false;
     keysIndexed_ = false;
 }
 
-std::wstring_view ColumnSnapshot::Text(Span span) const {
+ListedEntry ListingSnapshot::EntryAt(size_t index) const {
+    const Entry& entry = entries_[index];
+    return ListedEntry{&entry.findData, Text(entry.hostName).substr(1)};
+}
+
+std::wstring_view ListingSnapshot::Text(Span span) const {
     return std::wstring_view(text_).substr(span.start, span.length);
 }
 
-EntryColumns ColumnSnapshot::ColumnsAt(size_t index) const {
+EntryColumns ListingSnapshot::ColumnsAt(size_t index) const {
     const Entry& entry = entries_[index];
     EntryColumns columns;
     columns.mountedOn = entry.mountedOn;
@@ -76,13 +82,13 @@ EntryColumns ColumnSnapshot::ColumnsAt(size_t index) const {
     return columns;
 }
 
-void ColumnSnapshot::IndexNames() const {
+void ListingSnapshot::IndexNames() const {
     if (namesIndexed_) return;
     MakeTable(byHostName_, entries_.size(), [this](size_t i) { return Text(entries_[i].hostName); });
     namesIndexed_ = true;
 }
 
-void ColumnSnapshot::IndexKeys() const {
+void ListingSnapshot::IndexKeys() const {
     if (keysIndexed_) return;
     keyText_.clear();
     keys_.clear();
@@ -97,7 +103,7 @@ void ColumnSnapshot::IndexKeys() const {
     keysIndexed_ = true;
 }
 
-std::optional<EntryColumns> ColumnSnapshot::Find(std::wstring_view hostName) const {
+std::optional<EntryColumns> ListingSnapshot::Find(std::wstring_view hostName) const {
     const std::lock_guard<std::mutex> lock(indexLock_);
     IndexNames();
     size_t index = LookUp(byHostName_, hostName, [this](size_t i) { return Text(entries_[i].hostName); });

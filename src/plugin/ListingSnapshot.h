@@ -1,12 +1,14 @@
-// The columns of every entry as one listing found them. The file manager may
-// ask for a value from another thread while the next listing rebuilds the
-// catalogue, so each listing fills a snapshot of its own, which no one
-// changes while another thread can read it, and values are read from it
-// alone: no registry read and no driver request per value.
+// Every entry as one listing found it: what the file manager receives for it
+// and its columns. A listing hands the entries out from its own snapshot,
+// whatever other listings or calls do meanwhile, and the file manager may
+// ask for a column's value from another thread while the next listing
+// rebuilds the catalogue: no one changes a snapshot while another thread can
+// read it, and values are read from it alone, with no registry read and no
+// driver request per value.
 //
 // A listing without columns must not pay for them: the listing only copies
-// the texts and flags into two buffers, which keep their memory from one
-// filling to the next; the look-up tables are made on the first look-up.
+// the records, texts and flags into buffers, which keep their memory from
+// one filling to the next; the look-up tables are made on the first look-up.
 #pragma once
 
 #include <cstdint>
@@ -22,15 +24,26 @@
 
 namespace morvane {
 
-class ColumnSnapshot {
-public:
-    ColumnSnapshot() = default;
-    ColumnSnapshot(const ColumnSnapshot&) = delete;
-    ColumnSnapshot& operator=(const ColumnSnapshot&) = delete;
+// An entry as the listing hands it to the file manager: the record's stored
+// find data and the name it is listed by (see ListedNameOf).
+struct ListedEntry {
+    const FindData* findData;
+    std::wstring_view name;
+};
 
-    // Takes every entry of the catalogue in place of the last ones. Only
-    // while no other thread can read the snapshot.
+class ListingSnapshot {
+public:
+    ListingSnapshot() = default;
+    ListingSnapshot(const ListingSnapshot&) = delete;
+    ListingSnapshot& operator=(const ListingSnapshot&) = delete;
+
+    // Takes every entry of the catalogue in place of the last ones, in the
+    // listing's order. Only while no other thread can read the snapshot.
     void Fill(const Catalogue& catalogue, const DriveTable& drives);
+
+    size_t Count() const { return entries_.size(); }
+    // Views into the snapshot; `index` below Count().
+    ListedEntry EntryAt(size_t index) const;
 
     // The entry a file manager's name addresses ("\name", in any case, see
     // EntryNameOf); nothing when the listing had none. The file manager asks
@@ -47,6 +60,7 @@ private:
         // "\" and the name the listing gave, and the image path, in text_.
         Span hostName;
         Span imagePath;
+        FindData findData;
         char mountedOn;
         bool readOnly;
         bool restoreAtLogon;
