@@ -26,7 +26,7 @@ constexpr ControlText kAboutTexts[] = {
 }  // namespace
 
 CAboutDlg::CAboutDlg(DialogHost& host, HWND parent)
-    : CMLangDlg(IDD_ABOUT, parent, host), m_host(host), m_linkHome(host), m_linkMail(host) {}
+    : CMLangDlg(IDD_ABOUT, parent, host), m_linkHome(host), m_linkMail(host) {}
 
 void CAboutDlg::DoDataExchange(ui::CDataExchange& dx) {
     ui::DDX_Control(dx, IDC_MAIL_LINK, m_linkMail);

@@ -27,7 +27,6 @@ private:
     void TranslateTexts();
     void OnSettings();
 
-    DialogHost& m_host;
     CHyperLink m_linkHome;
     CHyperLink m_linkMail;
 };

@@ -34,7 +34,8 @@ public:
     virtual bool SaveFileInfo(const StoredImage& image) = 0;
     // The value name of the catalogued image mounted on `letter`, or empty.
     virtual const std::wstring& DriveName(char letter) const = 0;
-    // Each reports its own failures; on success the record's new state is stored.
+    // Each reports its own failures (see MountImage and UnmountImage); on
+    // success the record's new state is stored.
     virtual bool MountImage(StoredImage& image) = 0;
     virtual bool UnmountImage(StoredImage& image) = 0;
 

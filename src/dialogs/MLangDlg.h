@@ -15,7 +15,7 @@ namespace morvane {
 
 class CMLangDlg : public ui::CDialog {
 public:
-    CMLangDlg(UINT templateId, HWND parent, const DialogHost& host) : CDialog(templateId, parent), m_host(host) {}
+    CMLangDlg(UINT templateId, HWND parent, DialogHost& host) : CDialog(templateId, parent), m_host(host) {}
 
 protected:
     // Called from OnInitDialog, and again whenever the language changes
@@ -28,7 +28,7 @@ protected:
     // a dialog whose controls show more (a name, a version) adds it here.
     virtual std::wstring ShownText(int controlId, const std::wstring& text) const;
 
-    const DialogHost& m_host;
+    DialogHost& m_host;
 
 private:
     void TranslateDialog(TextId caption, const ControlText* controls, size_t count);

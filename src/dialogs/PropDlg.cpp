@@ -62,7 +62,7 @@ char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a
 }  // namespace
 
 CPropDlg::CPropDlg(DialogHost& host, const std::wstring& hostName, HWND parent)
-    : CMLangDlg(IDD_PROPERTIES, parent, host), m_host(host) {
+    : CMLangDlg(IDD_PROPERTIES, parent, host) {
     if (!m_host.FindImage(hostName, m_image)) {
         m_bNotFound = true;
         return;

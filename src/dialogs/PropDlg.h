@@ -19,8 +19,9 @@ public:
     // addresses; remembers when there is none.
     CPropDlg(DialogHost& host, const std::wstring& hostName, HWND parent);
 
-    // Without an entry, the file-not-found message instead of the dialog.
-    // IDOK after a mount, unmount or switch; IDCANCEL after Close.
+    // Without an entry, the file-not-found message instead of the dialog,
+    // answering its button. IDOK after a mount, unmount or switch; IDCANCEL
+    // after Close, Escape or the close box.
     INT_PTR DoModal() override;
 
 protected:
@@ -43,7 +44,6 @@ private:
     // Mounts the record after a successful save; true when the dialog ends.
     bool MountSaved();
 
-    DialogHost& m_host;
     StoredImage m_image{std::wstring(), EmptyFileInfo(), std::wstring()};
     bool m_bNotFound = false;
     std::wstring m_strPath;

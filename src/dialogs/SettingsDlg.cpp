@@ -14,7 +14,7 @@ constexpr ControlText kSettingsTexts[] = {
 
 }  // namespace
 
-CSettingsDlg::CSettingsDlg(DialogHost& host, HWND parent) : CMLangDlg(IDD_SETTINGS, parent, host), m_host(host) {}
+CSettingsDlg::CSettingsDlg(DialogHost& host, HWND parent) : CMLangDlg(IDD_SETTINGS, parent, host) {}
 
 BOOL CSettingsDlg::OnInitDialog() {
     // The built-in language comes with the template's initialisation data.

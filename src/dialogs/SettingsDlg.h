@@ -17,9 +17,6 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
-
-private:
-    DialogHost& m_host;
 };
 
 }  // namespace morvane

@@ -31,33 +31,32 @@ DriverResult DriverMount(const MountRequest& request, Reporter& reporter) {
     const std::string dosName = DosDeviceName(letter);
     // Anything else would bind a DOS name that is no drive.
     if (!IsDriveLetter(letter)) {
-        SetLastError(ERROR_INVALID_DRIVE);
-        ReportDriveError(reporter, dosName, ReportContext::General);
+        ReportDriveError(reporter, dosName, ReportContext::General, ERROR_INVALID_DRIVE);
         return DriverResult::Failed;
     }
 
     if (IsLetterInUse(letter)) {
-        SetLastError(ERROR_BUSY);
-        ReportDriveError(reporter, dosName, ReportContext::General);
+        ReportDriveError(reporter, dosName, ReportContext::General, ERROR_BUSY);
         return DriverResult::Failed;
     }
 
     const std::string deviceName = DeviceObjectName(request.family, request.deviceNumber);
     if (!DefineDosDeviceA(DDD_RAW_TARGET_PATH, dosName.c_str(), deviceName.c_str())) {
-        ReportDriveError(reporter, dosName, ReportContext::General);
+        ReportDriveError(reporter, dosName, ReportContext::General, GetLastError());
         return DriverResult::Failed;
     }
 
     win32::FileHandle volume = OpenVolume(letter, GENERIC_READ | GENERIC_WRITE);
     if (!volume) {
-        ReportDriveError(reporter, dosName, ReportContext::CreateDevice);
+        ReportDriveError(reporter, dosName, ReportContext::CreateDevice, GetLastError());
         RemoveDosDevice(dosName);
         return DriverResult::Failed;
     }
 
     const std::vector<uint8_t> attach = BuildAttachRequest(request.kernelPath, letter, request.readOnly);
     if (!SendVolumeRequest(volume.Get(), MV_IOCTL_ATTACH_IMAGE, attach.data(), static_cast<DWORD>(attach.size()))) {
-        ReportDriveError(reporter, DriverSubject(), ReportContext::AttachImage);
+        const DWORD error = GetLastError();
+        ReportDriveError(reporter, DriverSubject(), ReportContext::AttachImage, error);
         RemoveDosDevice(dosName);
         return DriverResult::Failed;
     }

@@ -18,34 +18,34 @@ namespace morvane {
 DriverResult DriverUnmount(char letter, bool force, Reporter& reporter) {
     const std::string dosName = DosDeviceName(letter);
     if (!IsDriveLetter(letter)) {
-        SetLastError(ERROR_INVALID_DRIVE);
-        ReportDriveError(reporter, dosName, ReportContext::General);
+        ReportDriveError(reporter, dosName, ReportContext::General, ERROR_INVALID_DRIVE);
         return DriverResult::Failed;
     }
 
     win32::FileHandle volume = OpenVolume(letter, GENERIC_READ | GENERIC_WRITE);
     if (!volume) {
-        ReportDriveError(reporter, dosName, ReportContext::General);
+        ReportDriveError(reporter, dosName, ReportContext::General, GetLastError());
         return DriverResult::Failed;
     }
     // A refused lock means open files: the caller decides, nothing is shown.
     if (!force && !SendVolumeRequest(volume.Get(), FSCTL_LOCK_VOLUME)) return DriverResult::LockRefused;
     if (!SendVolumeRequest(volume.Get(), MV_IOCTL_DETACH_IMAGE)) {
-        ReportDriveError(reporter, DriverSubject(), ReportContext::General);
+        const DWORD error = GetLastError();
+        ReportDriveError(reporter, DriverSubject(), ReportContext::General, error);
         return DriverResult::Failed;
     }
     if (!SendVolumeRequest(volume.Get(), FSCTL_DISMOUNT_VOLUME)) {
-        ReportDriveError(reporter, dosName, ReportContext::General);
+        ReportDriveError(reporter, dosName, ReportContext::General, GetLastError());
         return DriverResult::Failed;
     }
     if (!force && !SendVolumeRequest(volume.Get(), FSCTL_UNLOCK_VOLUME)) {
-        ReportDriveError(reporter, dosName, ReportContext::General);
+        ReportDriveError(reporter, dosName, ReportContext::General, GetLastError());
         return DriverResult::Failed;
     }
     volume.Reset();
 
     if (!RemoveDosDevice(dosName)) {
-        ReportDriveError(reporter, dosName, ReportContext::General);
+        ReportDriveError(reporter, dosName, ReportContext::General, GetLastError());
         return DriverResult::Failed;
     }
     SHChangeNotify(SHCNE_DRIVEREMOVED, SHCNF_PATHA, ShellDrivePath(letter).c_str(), nullptr);

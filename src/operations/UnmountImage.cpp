@@ -26,7 +26,7 @@ bool UnmountImage(ImageTables tables, Reporter& reporter, StoredImage& image) {
         // that could not be shown is no consent.
         const std::wstring question =
             ForcedDismountQuestion(record.mountMode, [&reporter](TextId id) { return reporter.Text(id); });
-        if (reporter.Ask(question, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES) return false;
+        if (reporter.ShowMessage(question, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES) return false;
         result = DriverUnmount(record.driveLetter, true, reporter);
     }
     if (result != DriverResult::Done) return false;

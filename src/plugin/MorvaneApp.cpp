@@ -5,7 +5,6 @@
 #include "catalogue/RebuildCatalogue.h"
 #include "catalogue/SaveFileInfo.h"
 #include "logon/ActivityLog.h"
-#include "report/ErrorReport.h"
 #include "operations/MountImage.h"
 #include "operations/UnmountImage.h"
 #include "operations/RefreshCatalogue.h"
@@ -56,8 +55,6 @@ bool CMorvaneApp::ReportProgress(const std::wstring& source, const std::wstring&
     return false;
 }
 
-bool CMorvaneApp::ReloadLanguage(bool quiet) { return LoadLanguage(m_strLangFile, quiet); }
-
 void CMorvaneApp::ChooseLanguage(const std::wstring& langFile) {
     m_strLangFile = langFile;
     SaveLangSetting(m_strLangFile);
@@ -80,8 +77,6 @@ bool CMorvaneApp::FindImage(std::wstring_view hostName, StoredImage& image) cons
 }
 
 bool CMorvaneApp::SaveFileInfo(const StoredImage& image) { return morvane::SaveFileInfo(Tables(), image); }
-
-bool CMorvaneApp::SaveNewFileInfo(const StoredImage& image) { return morvane::SaveNewFileInfo(Tables(), image); }
 
 intptr_t CMorvaneApp::OpenListing() {
     RefreshForCall();
@@ -108,10 +103,6 @@ bool CMorvaneApp::RestoreMounts() {
     // Nobody watches the log-on process: from here on every report is logged.
     m_bLogOnly = true;
     return morvane::RestoreMounts(Tables(), *this);
-}
-
-void CMorvaneApp::ReportDriveError(const std::string& failedObject, ReportContext context) {
-    morvane::ReportDriveError(*this, failedObject, context);
 }
 
 void CMorvaneApp::ShowOrLogMessage(const std::wstring& message) { Tell(message); }

@@ -16,7 +16,6 @@
 #include "catalogue/ImageTables.h"
 #include "catalogue/StoredImage.h"
 #include "dialogs/DialogHost.h"
-#include "report/ReportContext.h"
 #include "report/Reporter.h"
 #include "operations/RemoveImage.h"
 #include "operations/RenameImage.h"
@@ -47,8 +46,6 @@ public:
     bool ReportProgress(const std::wstring& source, const std::wstring& target, int percentDone) const;
 
     // Language.
-    // Puts the stored setting in force again.
-    bool ReloadLanguage(bool quiet);
     std::wstring LanguageSetting() const override { return m_strLangFile; }
     void ChooseLanguage(const std::wstring& langFile) override;
     std::string GetVersionString() const override;
@@ -62,8 +59,6 @@ public:
     void RefreshForCall();
     bool FindImage(std::wstring_view hostName, StoredImage& image) const override;
     bool SaveFileInfo(const StoredImage& image) override;
-    bool SaveNewFileInfo(const StoredImage& image);
-    const Catalogue& GetCatalogue() const { return m_catalogue; }
 
     // The folder's listings (see Listings): one opened after a refresh, by
     // the handle the file manager holds (Listings::kNone for an empty
@@ -81,9 +76,7 @@ public:
     bool MountImage(StoredImage& image) override;
     bool UnmountImage(StoredImage& image) override;
     bool RestoreMounts();
-    void ReportDriveError(const std::string& failedObject, ReportContext context);
     void ShowOrLogMessage(const std::wstring& message) override;
-    void SetLogOnly(bool logOnly) { m_bLogOnly = logOnly; }
 
     // Texts and message boxes, for the subsystems and the dialogs. A
     // question whose box cannot be shown answers 0, and that failure is
@@ -91,11 +84,9 @@ public:
     std::wstring Text(TextId id) const override { return CMLangApp::Text(id); }
     bool GetLangString(uint32_t id, std::string& text) const override { return CMLangApp::GetLangString(id, text); }
     int ShowMessage(const std::wstring& text, UINT type) const override;
-    int Ask(const std::wstring& text, unsigned type) override { return ShowMessage(text, type); }
 
     // The drive table.
     const std::wstring& DriveName(char letter) const override { return m_driveNames.Name(letter); }
-    void SetDriveName(char letter, const std::wstring& valueName) { m_driveNames.Set(letter, valueName); }
 
 private:
     // A failure shown with the OK button and the exclamation icon, or logged.

@@ -23,9 +23,7 @@ std::wstring SystemErrorText(DWORD error) {
 
 }  // namespace
 
-void ReportDriveError(Reporter& reporter, const std::string& failedObject, ReportContext context) {
-    // First, before any call can overwrite it.
-    const DWORD error = GetLastError();
+void ReportDriveError(Reporter& reporter, const std::string& failedObject, ReportContext context, uint32_t error) {
     const TextLookup lookup = [&reporter](TextId id) { return reporter.Text(id); };
     std::optional<std::wstring> special = SpecialDriveMessage(context, error, lookup);
     reporter.ShowOrLogMessage(special ? *special : SystemErrorMessage(win32::WideText(failedObject), SystemErrorText(error)));

@@ -8,9 +8,9 @@
 
 namespace morvane {
 
-// The message for the thread's last error, read first, about `failedObject`
+// The message for system error `error`, the one of the step that failed, about `failedObject`
 // (a drive such as "X:", or the driver, "MV_FileDisk:", both ASCII), shown or logged
 // through `reporter`.
-void ReportDriveError(Reporter& reporter, const std::string& failedObject, ReportContext context);
+void ReportDriveError(Reporter& reporter, const std::string& failedObject, ReportContext context, uint32_t error);
 
 }  // namespace morvane

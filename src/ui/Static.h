@@ -1,4 +1,4 @@
-// A static text control of a dialog; what a link or a status line builds on.
+// A static text control of a dialog; what a link builds on.
 #pragma once
 
 #include "ui/Wnd.h"

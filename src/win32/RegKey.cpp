@@ -27,11 +27,6 @@ void RegKey::Close() {
     }
 }
 
-LONG RegKey::QueryValueCountAndNameLength(DWORD* values, DWORD* maxNameLength) const {
-    return RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, values, maxNameLength,
-                            nullptr, nullptr, nullptr);
-}
-
 LONG RegKey::QueryValue(const char* name, DWORD* type, void* data, DWORD* size) const {
     return RegQueryValueExA(key_, name, nullptr, type, static_cast<BYTE*>(data), size);
 }

@@ -31,10 +31,8 @@ public:
     LONG Create(HKEY parent, const char* path, REGSAM access, DWORD options = REG_OPTION_NON_VOLATILE);
     void Close();
 
-    bool IsOpen() const { return key_ != nullptr; }
     HKEY Get() const { return key_; }
 
-    LONG QueryValueCountAndNameLength(DWORD* values, DWORD* maxNameLength) const;
     // `size` is in: buffer size, out: bytes read (as the registry reports it).
     LONG QueryValue(const char* name, DWORD* type, void* data, DWORD* size) const;
     LONG SetValue(const char* name, DWORD type, const void* data, DWORD size) const;

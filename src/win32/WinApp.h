@@ -15,13 +15,10 @@ public:
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
-    const std::wstring& AppTitle() const { return m_strAppTitle; }
     // A modal message box on the calling thread, owned as ModalOwner says,
     // with the host window of the current call as the fallback. Answers the
     // button pressed, or 0 when the box could not be shown.
     int ShowMessage(const std::wstring& text, UINT type) const;
-
-    HWND HostWindow() const { return m_hHostWindow; }
 
     // The file manager's window for the duration of one call that hands it
     // over; the previous one is back when the scope ends.

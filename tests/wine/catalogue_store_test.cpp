@@ -1,12 +1,16 @@
-// The catalogue's refresh and save, run on this process's own application
-// object (the test program links the plug-in's core), where the drive table
-// and the stored mounted marks can be seen directly.
+// The catalogue's refresh and save on tables of the test's own (the test
+// program links the plug-in's core), where the catalogue, the drive table and
+// the stored mounted marks can be seen directly.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "catalogue/RebuildCatalogue.h"
+#include "catalogue/SaveFileInfo.h"
 #include "catalogue/StoreKey.h"
+#include "operations/RefreshCatalogue.h"
 #include "support/CleanRegistry.h"
 #include "support/ProgramApp.h"
 #include "harness/StoredRecords.h"
@@ -16,7 +20,18 @@ using namespace morvane::test;
 
 namespace {
 
-class CatalogueStore : public CleanRegistryTest {};
+class CatalogueStore : public CleanRegistryTest {
+protected:
+    bool SaveNewRecord(const CFileInfo& record) {
+        return SaveNewFileInfo(tables_, ImageOf(record, DisplayNameOf(record)));
+    }
+    std::string DriveNameOf(char letter) const { return win32::AnsiText(drives_.Name(letter)); }
+
+    Catalogue catalogue_;
+    DriveTable drives_;
+    std::vector<StoredImage> reading_;
+    ImageTables tables_{catalogue_, drives_, reading_};
+};
 
 }  // namespace
 
@@ -34,12 +49,12 @@ TEST_F(CatalogueStore, FirstSaveCreatesTheKeyPathAndAFullRecord) {
     EXPECT_EQ(std::memcmp(values[0].data.data(), &record, sizeof record), 0);
 
     StoredImage found;
-    ASSERT_TRUE(ProgramApp().FindImage(L"\\DISK.ISO", found));
+    ASSERT_TRUE(FindImage(catalogue_, L"\\DISK.ISO", found));
     EXPECT_EQ(found.valueName, L"Disk.iso");
     EXPECT_EQ(std::memcmp(&found.record, &record, sizeof record), 0);
-    ASSERT_TRUE(ProgramApp().RefreshCatalogue());
-    EXPECT_NE(ProgramApp().GetCatalogue().Find("disk.iso"), nullptr);
-    EXPECT_EQ(ProgramApp().GetCatalogue().Count(), 1u);
+    ASSERT_TRUE(RefreshCatalogue(tables_));
+    EXPECT_NE(catalogue_.Find("disk.iso"), nullptr);
+    EXPECT_EQ(catalogue_.Count(), 1u);
 }
 
 TEST_F(CatalogueStore, MountedSaveEntersTheDriveTableAnUnmountedOneLeavesIt) {
@@ -66,11 +81,11 @@ TEST_F(CatalogueStore, MountedSaveEntersTheDriveTableAnUnmountedOneLeavesIt) {
 TEST_F(CatalogueStore, RefreshKeepsAnUnconfirmedMountedMark) {
     ASSERT_EQ(StoreRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, true}), ERROR_SUCCESS);
     ASSERT_EQ(StoreRecord({"boot.img", "C:\\boot.img", 'Z', 4, true, false}), ERROR_SUCCESS);
-    ProgramApp().SetDriveName('Q', L"stale");
-    ASSERT_TRUE(ProgramApp().RefreshCatalogue());
+    drives_.Set('Q', L"stale");
+    ASSERT_TRUE(RefreshCatalogue(tables_));
 
     for (char letter = 'A'; letter <= 'Z'; ++letter) EXPECT_EQ(DriveNameOf(letter), "") << letter;
-    const StoredImage* disk = ProgramApp().GetCatalogue().Find("disk.iso");
+    const StoredImage* disk = catalogue_.Find("disk.iso");
     ASSERT_NE(disk, nullptr);
     EXPECT_EQ(disk->record.mounted, 1);
     EXPECT_EQ(disk->record.restoreAtLogon, 1);
@@ -82,8 +97,8 @@ TEST_F(CatalogueStore, RefreshKeepsAnUnconfirmedMountedMark) {
 TEST_F(CatalogueStore, RefreshWithoutTheKeyLeavesEverythingAsItWas) {
     ASSERT_TRUE(SaveNewRecord(MakeRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, false})));
     RemovePluginRegistryState();
-    EXPECT_FALSE(ProgramApp().RefreshCatalogue());
-    EXPECT_EQ(ProgramApp().GetCatalogue().Count(), 1u);
+    EXPECT_FALSE(RefreshCatalogue(tables_));
+    EXPECT_EQ(catalogue_.Count(), 1u);
     EXPECT_EQ(DriveNameOf('Q'), "disk.iso");
     EXPECT_FALSE(StoreKeyExists()) << "the refresh never writes";
 }
@@ -93,8 +108,8 @@ TEST_F(CatalogueStore, RefreshReadsADamagedRecordWithinItsFields) {
     std::memset(record.findData.cFileName, 'n', sizeof record.findData.cFileName);
     std::memset(record.imagePath, 'p', sizeof record.imagePath);
     ASSERT_EQ(StoreRecord("damaged.iso", record), ERROR_SUCCESS);
-    ASSERT_TRUE(ProgramApp().RefreshCatalogue());
-    const StoredImage* found = ProgramApp().GetCatalogue().Find("damaged.iso");
+    ASSERT_TRUE(RefreshCatalogue(tables_));
+    const StoredImage* found = catalogue_.Find("damaged.iso");
     ASSERT_NE(found, nullptr);
     EXPECT_EQ(DisplayNameOf(found->record), std::string(260, 'n'));
     EXPECT_EQ(ImagePathOf(found->record), std::string(260, 'p'));

@@ -132,7 +132,7 @@ TEST_F(LangLoad, NameIsLookedUpInTheLanguageFolderOfTheModule) {
     const std::string text = ProgramApp().LangText(1, "builtin");
     ChooseLanguage(name);
     LoadLanguageFile(Path("first.lng"), true);
-    const bool reloaded = ProgramApp().ReloadLanguage(true);
+    const bool reloaded = ProgramApp().LoadLanguage(ProgramApp().LanguageSetting(), true);
     const std::string reloadedText = ProgramApp().LangText(1, "builtin");
     DeleteFileA(besideModule.c_str());
 
@@ -149,7 +149,7 @@ TEST_F(LangLoad, ReloadOfAMissingChoiceWarnsAndKeepsTheLanguage) {
         EXPECT_EQ(choosing.Seen().size(), 1u);
     }
     MessageBoxWatcher watcher;
-    EXPECT_FALSE(ProgramApp().ReloadLanguage(false));
+    EXPECT_FALSE(ProgramApp().LoadLanguage(ProgramApp().LanguageSetting(), false));
     EXPECT_EQ(watcher.Seen().size(), 1u);
     EXPECT_EQ(LanguageSetting(), "deleted_meanwhile.lng");
     ExpectFirstTable();

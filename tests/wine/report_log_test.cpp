@@ -12,6 +12,8 @@
 #include "logon/LogEntry.h"
 #include "logon/TimeStamp.h"
 #include "harness/ActivityLogFile.h"
+#include "logon/ActivityLog.h"
+#include "report/ErrorReport.h"
 #include "support/BuiltinTextsFixture.h"
 #include "support/CurrentDirectory.h"
 #include "support/ExpectedTexts.h"
@@ -54,20 +56,20 @@ SplitLog Split(const std::string& log) {
     return split;
 }
 
+// Reports as the unattended log-on restore makes them: to the log, in the
+// language of the test program's core.
+class LogOnlyReporter : public Reporter {
+public:
+    std::wstring Text(TextId id) const override { return ProgramApp().Text(id); }
+    int ShowMessage(const std::wstring&, UINT) const override { return 0; }
+    void ShowOrLogMessage(const std::wstring& message) override { AppendToActivityLog(message); }
+};
+
 class ReportInLog : public BuiltinTextsTest {
 protected:
-    void SetUp() override {
-        BuiltinTextsTest::SetUp();
-        ProgramApp().SetLogOnly(true);
-    }
-    void TearDown() override {
-        ProgramApp().SetLogOnly(false);
-        BuiltinTextsTest::TearDown();
-    }
-
     static void Report(DWORD error, const char* text, ReportContext context) {
-        SetLastError(error);
-        ProgramApp().ReportDriveError(text, context);
+        LogOnlyReporter reporter;
+        ReportDriveError(reporter, text, context, error);
     }
 
     FreshActivityLog log_;
@@ -151,7 +153,6 @@ TEST_F(ReportInLog, UnopenableLogLosesTheEntrySilently) {
 // a record to restore on a letter in use is logged beside that copy, not
 // beside the program that loaded it nor in the current directory.
 TEST_F(ReportInLog, PluginLogsBesideItsOwnFileDuringTheLogOnRestore) {
-    ProgramApp().SetLogOnly(false);
     ScratchFolder pluginFolder;
     ScratchFolder current;
     ASSERT_TRUE(pluginFolder.IsReady() && current.IsReady());
@@ -184,10 +185,9 @@ TEST_F(ReportInLog, PluginLogsBesideItsOwnFileDuringTheLogOnRestore) {
     EXPECT_TRUE(watcher.Seen().empty());
 }
 
-// A plug-in whose own path does not fit 260 characters cannot tell where its
-// folder is: it writes no log at all rather than one in the current directory.
-TEST_F(ReportInLog, PluginThatCannotFindItsOwnFolderWritesNoLog) {
-    ProgramApp().SetLogOnly(false);
+// A plug-in whose own path does not fit 260 characters still finds its own
+// folder, and logs there, never in the current directory.
+TEST_F(ReportInLog, PluginInAFolderDeeperThan260CharactersLogsBesideItself) {
     ScratchFolder base;
     ScratchFolder current;
     ASSERT_TRUE(base.IsReady() && current.IsReady());
@@ -217,6 +217,9 @@ TEST_F(ReportInLog, PluginThatCannotFindItsOwnFolderWritesNoLog) {
     EXPECT_FALSE(FileBytes(current.Path() + "Morvane.log"));
     EXPECT_FALSE(FileBytes(ActivityLogPath()));
     EXPECT_TRUE(watcher.Seen().empty());
+    const std::wstring log = folder + L"\\Morvane.log";
+    EXPECT_NE(GetFileAttributesW(log.c_str()), INVALID_FILE_ATTRIBUTES);
+    DeleteFileW(log.c_str());
     DeleteFileW(copy.c_str());
     for (auto it = made.rbegin(); it != made.rend(); ++it) RemoveDirectoryW(it->c_str());
 }

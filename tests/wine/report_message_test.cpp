@@ -9,6 +9,7 @@
 
 #include "lang/SettingsKey.h"
 #include "harness/ActivityLogFile.h"
+#include "report/ErrorReport.h"
 #include "support/BuiltinTextsFixture.h"
 #include "harness/DriveLetters.h"
 #include "support/ExpectedTexts.h"
@@ -61,8 +62,7 @@ TEST_F(ReportInHost, OneBoxPerFailureWithTheMessageOfItsContextAndError) {
 
     MessageBoxWatcher watcher;
     for (const Case& c : cases) {
-        SetLastError(c.error);
-        ProgramApp().ReportDriveError(c.text, c.context);
+        ReportDriveError(ProgramApp(), c.text, c.context, c.error);
     }
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), cases.size());
@@ -105,10 +105,8 @@ TEST_F(ReportInHost, PluginShowsItsFailuresCaptionedMorvane) {
 TEST_F(ReportInHost, SpecialTextsComeFromTheLanguageTable) {
     ASSERT_TRUE(LoadLanguage("MV_eng.lng", true)) << "no " << "MV_eng.lng" << " beside the tests";
     MessageBoxWatcher watcher;
-    SetLastError(ERROR_PATH_NOT_FOUND);
-    ProgramApp().ReportDriveError("Q:", ReportContext::CreateDevice);
-    SetLastError(ERROR_FILE_NOT_FOUND);
-    ProgramApp().ReportDriveError("MV_FileDisk:", ReportContext::AttachImage);
+    ReportDriveError(ProgramApp(), "Q:", ReportContext::CreateDevice, ERROR_PATH_NOT_FOUND);
+    ReportDriveError(ProgramApp(), "MV_FileDisk:", ReportContext::AttachImage, ERROR_FILE_NOT_FOUND);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0].text,

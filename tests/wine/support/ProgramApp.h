@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "harness/StoredRecords.h"
 #include "plugin/MorvaneApp.h"
 #include "win32/AnsiText.h"
 
@@ -18,11 +19,14 @@ inline StoredImage ImageOf(const CFileInfo& record, const std::string& valueName
     return StoredImage{win32::WideText(valueName), record, win32::WideText(ImagePathOf(record))};
 }
 
-// The core's operations on such a record, under its name field's name or
-// `valueName`; the record takes what the operation made of it.
+// The record stored under its name field's name, as the plug-in stores a new
+// one, and the core's catalogue read again.
 inline bool SaveNewRecord(const CFileInfo& record) {
-    return ProgramApp().SaveNewFileInfo(ImageOf(record, DisplayNameOf(record)));
+    return StoreRecord(DisplayNameOf(record), record) == ERROR_SUCCESS && ProgramApp().RefreshCatalogue();
 }
+
+// The core's operations on such a record, under `valueName`; the record
+// takes what the operation made of it.
 inline bool MountRecord(CFileInfo& record, const std::string& valueName) {
     StoredImage image = ImageOf(record, valueName);
     const bool mounted = ProgramApp().MountImage(image);
