@@ -119,6 +119,25 @@ inline bool RequestsReadOnly(uint32_t mode) {
     return (mode & kModeReadOnly) != 0 && mode != (kModeCdDvd | kModeReadOnly);
 }
 
+// A stored mode as the user sees it: the device family, and whether it is
+// read-only. A CD/DVD always is; codes the plug-in never writes (6 and up)
+// are a hard disk, as the driver's families take them, and keep their
+// read-only bit.
+struct ShownMode {
+    DeviceFamily family;
+    bool readOnly;
+};
+inline ShownMode ShownModeOf(uint32_t mode) {
+    switch (FamilyOfMode(mode)) {
+    case kFamilyCdDvd:
+        return {kFamilyCdDvd, true};
+    case kFamilyFloppy:
+        return {kFamilyFloppy, (mode & kModeReadOnly) != 0};
+    default:
+        return {kFamilyHardDisk, (mode & kModeReadOnly) != 0};
+    }
+}
+
 // Whether a forced dismount can lose data written to the image.
 inline bool IsWritableMode(uint32_t mode) { return (mode & kModeReadOnly) == 0 && mode != kModeCdDvd; }
 

@@ -7,6 +7,7 @@
 #include "lang/TextFormat.h"
 #include "win32/AnsiText.h"
 #include "win32/RegKey.h"
+#include "win32/RegistryString.h"
 
 namespace morvane {
 namespace {
@@ -14,19 +15,15 @@ namespace {
 constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 constexpr WORD kHelpHandCursor = 106;
 
-// The default value of `subkey` under `root`, read into 260 bytes; the
-// registry's error code, or 0 with the text in `out`.
-LONG ReadRegistryDefault(HKEY root, const std::string& subkey, std::string& out) {
+// The default value of `subkey` under `root`, a string of up to 259
+// characters, in the code page that WinExec takes; nothing when there is none.
+std::optional<std::string> ReadRegistryDefault(HKEY root, const std::string& subkey) {
     win32::RegKey key;
-    LONG rc = key.Open(root, subkey.c_str(), KEY_QUERY_VALUE);
-    if (rc != ERROR_SUCCESS) return rc;
-    char value[MAX_PATH] = {};
-    LONG size = sizeof value;
-    rc = RegQueryValueA(key.Get(), nullptr, value, &size);
-    if (rc != ERROR_SUCCESS) return rc;
-    value[sizeof value - 1] = '\0';
-    out = value;
-    return ERROR_SUCCESS;
+    if (key.Open(root, subkey.c_str(), KEY_QUERY_VALUE) != ERROR_SUCCESS) return std::nullopt;
+    const std::optional<std::wstring> value =
+        win32::ReadRegistryString(key, nullptr, MAX_PATH * sizeof(wchar_t), false);
+    if (!value) return std::nullopt;
+    return win32::AnsiText(*value);
 }
 
 }  // namespace
@@ -116,11 +113,11 @@ INT_PTR CHyperLink::OpenLink(const std::string& url, int showCommand) const {
     const auto shell = reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, showCommand));
     if (shell > 32) return shell;
     // Through the program that opens web pages.
-    std::string type;
-    if (ReadRegistryDefault(HKEY_CLASSES_ROOT, ".htm", type) != ERROR_SUCCESS) return shell;
-    std::string handler;
-    if (ReadRegistryDefault(HKEY_CLASSES_ROOT, type + "\\shell\\open\\command", handler) != ERROR_SUCCESS) return shell;
-    const std::optional<std::string> command = LinkCommandLine(handler, url);
+    const std::optional<std::string> type = ReadRegistryDefault(HKEY_CLASSES_ROOT, ".htm");
+    if (!type) return shell;
+    const std::optional<std::string> handler = ReadRegistryDefault(HKEY_CLASSES_ROOT, *type + "\\shell\\open\\command");
+    if (!handler) return shell;
+    const std::optional<std::string> command = LinkCommandLine(*handler, url);
     if (!command) return shell;
     return WinExec(command->c_str(), static_cast<UINT>(showCommand));
 }

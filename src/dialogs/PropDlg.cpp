@@ -27,23 +27,11 @@ constexpr int kMountSettings[] = {IDC_LETTER, IDC_LETTER_LABEL, IDC_MODE_GROUP, 
 // The radio buttons of the mode group, in template order.
 enum ModeRadio : int { kRadioHardDisk = 0, kRadioFloppy = 1, kRadioCdDvd = 2 };
 
-// A stored mode code as the mode controls show it. Codes the plug-in never
-// writes (6 and up) show as a hard disk, as the driver's families take them,
-// and keep their read-only bit.
+// A stored mode code as the mode controls show it (see ShownModeOf).
 void ShowMode(uint32_t mode, int& modeIndex, int& readOnly) {
-    switch (FamilyOfMode(mode)) {
-    case kFamilyCdDvd:
-        modeIndex = kRadioCdDvd;
-        readOnly = 1;
-        return;
-    case kFamilyFloppy:
-        modeIndex = kRadioFloppy;
-        break;
-    default:
-        modeIndex = kRadioHardDisk;
-        break;
-    }
-    readOnly = (mode & kModeReadOnly) ? 1 : 0;
+    const ShownMode shown = ShownModeOf(mode);
+    modeIndex = shown.family == kFamilyCdDvd ? kRadioCdDvd : shown.family == kFamilyFloppy ? kRadioFloppy : kRadioHardDisk;
+    readOnly = shown.readOnly ? 1 : 0;
 }
 
 // Every letter the system does not use, and every letter a catalogued image

@@ -9,14 +9,16 @@
 
 namespace morvane {
 
-bool AddImage(ImageTables tables, Reporter& reporter, const std::wstring& localPath, const std::wstring& remoteName) {
+AddResult AddImage(ImageTables tables, Reporter& reporter, const std::wstring& localPath,
+                   const std::wstring& remoteName) {
     WIN32_FIND_DATAW found;
-    if (!ReadImageFileEntry(localPath, found)) return false;
+    if (!ReadImageFileEntry(localPath, found)) return AddResult::NoImageFile;
 
     const std::optional<std::wstring> entryName = EntryNameOf(remoteName);
     // An empty name would become the store key's default value, a longer one
     // could not be listed: refuse both before anything is removed.
-    if (!entryName || !IsAddressableValueName(*entryName)) return false;
+    if (!entryName) return AddResult::BelowTheRoot;
+    if (!IsAddressableValueName(*entryName)) return AddResult::NameRefused;
 
     StoredImage image{*entryName, EmptyFileInfo(), localPath};
     CFileInfo& record = image.record;
@@ -32,8 +34,15 @@ bool AddImage(ImageTables tables, Reporter& reporter, const std::wstring& localP
     // or none (see RecordImagePath).
     SetFieldText(record.imagePath, RecordImagePath(localPath));
 
-    if (RemoveImage(tables, reporter, remoteName) == kRemoveKept) return false;
-    return SaveNewFileInfo(tables, image);
+    switch (RemoveImage(tables, reporter, remoteName)) {
+    case kRemoveDeclined:
+        return AddResult::Declined;
+    case kRemoveKept:
+        return AddResult::NotStored;
+    default:
+        break;
+    }
+    return SaveNewFileInfo(tables, image) ? AddResult::Added : AddResult::NotStored;
 }
 
 }  // namespace morvane

@@ -9,10 +9,18 @@
 
 namespace morvane {
 
-// True when the record was stored under the display name of `remoteName`.
-// False, with nothing new stored, for what is no image file, for a name
-// below the folder's root or too long to list, and when an entry of that name
-// is mounted and stays so.
-bool AddImage(ImageTables tables, Reporter& reporter, const std::wstring& localPath, const std::wstring& remoteName);
+enum class AddResult {
+    Added,        // stored under the display name of the remote name
+    NoImageFile,  // the local path names no regular file
+    BelowTheRoot, // a name in a folder of the folder, which has none
+    NameRefused,  // an empty name, or one too long to list
+    Declined,     // an entry of that name is mounted, and the user kept it so
+    NotStored,    // the entry of that name could not be replaced, or the store not written
+};
+
+// Registers `localPath` under `remoteName`; on anything but Added nothing new
+// is stored.
+AddResult AddImage(ImageTables tables, Reporter& reporter, const std::wstring& localPath,
+                   const std::wstring& remoteName);
 
 }  // namespace morvane

@@ -24,7 +24,7 @@ RemoveResult RemoveImage(ImageTables tables, Reporter& reporter, const std::wstr
             FormatText(reporter.Text(TextId::UnmountBeforeRemoval),
                        {TextArg(image.imagePath), TextArg(DisplayLetter(record.driveLetter))});
         // Yes detaches a drive: a box that could not be shown is no consent.
-        if (reporter.ShowMessage(question, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return kRemoveKept;
+        if (reporter.ShowMessage(question, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return kRemoveDeclined;
         if (!UnmountImage(tables, reporter, image)) return kRemoveKept;
         tables.drives.Set(record.driveLetter, std::wstring());
     }

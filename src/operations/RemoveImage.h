@@ -10,9 +10,10 @@
 namespace morvane {
 
 enum RemoveResult : int {
-    kRemoveNoEntry = 0,  // no entry has that name; nothing changed
-    kRemoveDone = 1,     // the entry and its value are gone
-    kRemoveKept = 2,     // kept or only partly removed: declined, unmount failed, value not deleted
+    kRemoveNoEntry = 0,   // no entry has that name; nothing changed
+    kRemoveDone = 1,      // the entry and its value are gone
+    kRemoveKept = 2,      // kept or only partly removed: unmount failed, value not deleted
+    kRemoveDeclined = 3,  // kept: the user did not agree to unmount it
 };
 
 // `remoteName` is the file manager's name of the entry.

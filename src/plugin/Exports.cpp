@@ -123,7 +123,19 @@ int PutFile(const std::wstring& localName, const std::wstring& remoteName, int c
             app.RefreshForCall();
             StoredImage existing;
             if (app.FindImage(remoteName, existing) && (copyFlags & kFsCopyFlagOverwrite) == 0) return kFsFileExists;
-            return app.AddImage(localName, remoteName) ? kFsFileOk : kFsFileNotFound;
+            switch (app.AddImage(localName, remoteName)) {
+            case AddResult::Added:
+                return kFsFileOk;
+            case AddResult::NoImageFile:
+            case AddResult::BelowTheRoot:
+                return kFsFileNotFound;
+            case AddResult::Declined:
+                return kFsFileUserAbort;
+            case AddResult::NameRefused:
+            case AddResult::NotStored:
+                break;
+            }
+            return kFsFileWriteError;
         },
         [] { return kFsFileReadError; });
 }

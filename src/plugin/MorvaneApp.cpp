@@ -83,7 +83,7 @@ intptr_t CMorvaneApp::OpenListing() {
     return m_listings.Open(m_catalogue, m_driveNames);
 }
 
-bool CMorvaneApp::AddImage(const std::wstring& localPath, const std::wstring& remoteName) {
+AddResult CMorvaneApp::AddImage(const std::wstring& localPath, const std::wstring& remoteName) {
     return morvane::AddImage(Tables(), *this, localPath, remoteName);
 }
 

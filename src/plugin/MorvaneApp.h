@@ -17,6 +17,7 @@
 #include "catalogue/StoredImage.h"
 #include "dialogs/DialogHost.h"
 #include "report/Reporter.h"
+#include "operations/AddImage.h"
 #include "operations/RemoveImage.h"
 #include "operations/RenameImage.h"
 #include "lang/MLangApp.h"
@@ -67,7 +68,7 @@ public:
     Listings& GetListings() { return m_listings; }
 
     // Image operations.
-    bool AddImage(const std::wstring& localPath, const std::wstring& remoteName);
+    AddResult AddImage(const std::wstring& localPath, const std::wstring& remoteName);
     RemoveResult RemoveImage(const std::wstring& remoteName);
     RenameResult RenameImage(const std::wstring& oldName, const std::wstring& newName, bool overwrite);
 

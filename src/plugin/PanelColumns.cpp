@@ -8,20 +8,9 @@ EntryColumns ColumnsOf(const StoredImage& image, const DriveTable& drives) {
     // Mounted by the driver's word at the refresh, not by the stored mark.
     if (record.mounted && IsDriveLetter(record.driveLetter) && drives.Name(record.driveLetter) == image.valueName)
         columns.mountedOn = record.driveLetter;
-    switch (FamilyOfMode(record.mountMode)) {
-    case kFamilyCdDvd:
-        columns.mode = "CD/DVD";
-        columns.readOnly = true;
-        break;
-    case kFamilyFloppy:
-        columns.mode = "Floppy";
-        columns.readOnly = (record.mountMode & kModeReadOnly) != 0;
-        break;
-    default:
-        columns.mode = "Hard disk";
-        columns.readOnly = (record.mountMode & kModeReadOnly) != 0;
-        break;
-    }
+    const ShownMode shown = ShownModeOf(record.mountMode);
+    columns.mode = shown.family == kFamilyCdDvd ? "CD/DVD" : shown.family == kFamilyFloppy ? "Floppy" : "Hard disk";
+    columns.readOnly = shown.readOnly;
     columns.restoreAtLogon = record.restoreAtLogon != 0;
     columns.imagePath = image.imagePath;
     return columns;

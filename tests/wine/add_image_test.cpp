@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "harness/ChildProcess.h"
+#include "plugin/FsPluginApi.h"
 #include "support/CleanRegistry.h"
 #include "support/FolderListing.h"
 #include "harness/Plugin.h"
@@ -168,6 +169,8 @@ TEST_F(AddImage, CatalogueNameAnswersFileExistsWithoutTheOverwriteBit) {
     EXPECT_EQ(ImagePathOf(*record), "C:\\old\\disk.iso");
 }
 
+// What is no image file is not found; a name that cannot be an entry's is
+// not written.
 TEST_F(AddImage, WhatIsNoImageFileOrNamesThatDoNotFitAreRefused) {
     ScratchImage image("disk.iso");
     ASSERT_TRUE(image.IsReady());
@@ -175,24 +178,27 @@ TEST_F(AddImage, WhatIsNoImageFileOrNamesThatDoNotFitAreRefused) {
         const char* what;
         std::string local;
         std::string remote;
+        int result;
     };
     const std::vector<Case> cases = {
-        {"missing local file", image.Path() + ".gone", "\\gone.iso"},
+        {"missing local file", image.Path() + ".gone", "\\gone.iso", kFsFileNotFound},
         // Found by the file search, but not the regular file the path names.
-        {"folder", image.Path().substr(0, image.Path().rfind('\\')), "\\folder.iso"},
-        {"device", "NUL", "\\nul.iso"},
-        {"device in a folder", image.Path().substr(0, image.Path().rfind('\\') + 1) + "CON", "\\con.iso"},
-        {"wildcard", image.Path().substr(0, image.Path().size() - 4) + "*", "\\any.iso"},
-        {"single-character wildcard", image.Path().substr(0, image.Path().size() - 1) + "?", "\\any.iso"},
-        {"trailing full stop", image.Path() + ".", "\\dot.iso"},
-        {"trailing blank", image.Path() + " ", "\\blank.iso"},
-        {"name of 260 characters", image.Path(), "\\" + std::string(256, 'n') + ".iso"},
-        {"name far too long", image.Path(), "\\" + std::string(1000, 'n')},
-        {"no name at all", image.Path(), "\\"},
+        {"folder", image.Path().substr(0, image.Path().rfind('\\')), "\\folder.iso", kFsFileNotFound},
+        {"device", "NUL", "\\nul.iso", kFsFileNotFound},
+        {"device in a folder", image.Path().substr(0, image.Path().rfind('\\') + 1) + "CON", "\\con.iso",
+         kFsFileNotFound},
+        {"wildcard", image.Path().substr(0, image.Path().size() - 4) + "*", "\\any.iso", kFsFileNotFound},
+        {"single-character wildcard", image.Path().substr(0, image.Path().size() - 1) + "?", "\\any.iso",
+         kFsFileNotFound},
+        {"trailing full stop", image.Path() + ".", "\\dot.iso", kFsFileNotFound},
+        {"trailing blank", image.Path() + " ", "\\blank.iso", kFsFileNotFound},
+        {"name of 260 characters", image.Path(), "\\" + std::string(256, 'n') + ".iso", kFsFileWriteError},
+        {"name far too long", image.Path(), "\\" + std::string(1000, 'n'), kFsFileWriteError},
+        {"no name at all", image.Path(), "\\", kFsFileWriteError},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(Put(c.local, c.remote), 2);
+        EXPECT_EQ(Put(c.local, c.remote), c.result);
         EXPECT_FALSE(StoreKeyExists()) << "nothing stored";
     }
     // 259 characters still fit with their terminator.

@@ -154,8 +154,9 @@ TEST_F(OpenFiles, QuestionThatCannotBeShownIsNoConsent) {
         const char* question;
         std::vector<int> answers;
         size_t shown;
+        RemoveResult result;
     };
-    const Case cases[] = {{"removal", {0}, 2}, {"forced dismount", {IDYES, 0}, 3}};
+    const Case cases[] = {{"removal", {0}, 2, kRemoveDeclined}, {"forced dismount", {IDYES, 0}, 3, kRemoveKept}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.question);
         Mount(kModeFloppy);
@@ -166,7 +167,7 @@ TEST_F(OpenFiles, QuestionThatCannotBeShownIsNoConsent) {
             ImportPatch boxes(GetModuleHandleA(nullptr), "user32.dll", "MessageBoxW",
                               reinterpret_cast<const void*>(&ScriptedMessageBox));
             ASSERT_TRUE(boxes.IsApplied());
-            EXPECT_EQ(ProgramApp().RemoveImage(L"\\open.img"), kRemoveKept);
+            EXPECT_EQ(ProgramApp().RemoveImage(L"\\open.img"), c.result);
         }
         ASSERT_EQ(shownTexts.size(), c.shown);
         EXPECT_EQ(shownTexts.back(), failed);

@@ -102,7 +102,7 @@ bool DeleteThroughExports(void* plugin, const std::string& remote) {
 }
 bool PutThroughCore(void*, const std::string& local, const std::string& remote) {
     ProgramApp().RefreshCatalogue();
-    return ProgramApp().AddImage(win32::WideText(local), win32::WideText(remote));
+    return ProgramApp().AddImage(win32::WideText(local), win32::WideText(remote)) == AddResult::Added;
 }
 bool DeleteThroughCore(void*, const std::string& remote) {
     ProgramApp().RefreshCatalogue();
