@@ -20,9 +20,8 @@ bool StoreRecord(ImageTables tables, const StoredImage& image, bool create) {
     // A record read from the store goes back to its own value only: one that
     // was deleted meanwhile, by the user in another process, stays deleted.
     const bool exists = key.QueryValue(valueName.c_str(), nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-    const bool written =
-        (create || exists) &&
-        key.SetValue(valueName.c_str(), REG_BINARY, &record, static_cast<DWORD>(sizeof record)) == ERROR_SUCCESS;
+    const bool written = (create || exists) && key.SetValue(valueName.c_str(), REG_BINARY, &record,
+                                                            static_cast<DWORD>(sizeof record)) == ERROR_SUCCESS;
     key.Close();
 
     tables.catalogue.Set(CatalogueKey(valueName), image);

@@ -51,8 +51,8 @@ void CHyperLink::LoadHandCursor() {
     char windows[MAX_PATH];
     const UINT length = GetWindowsDirectoryA(windows, MAX_PATH);
     if (length > 0 && length < MAX_PATH) {
-        const win32::Module help(
-            LoadLibraryExA((std::string(windows, length) + "\\winhlp32.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+        const win32::Module help(LoadLibraryExA((std::string(windows, length) + "\\winhlp32.exe").c_str(), nullptr,
+                                                LOAD_LIBRARY_AS_DATAFILE));
         if (help) {
             if (HCURSOR hand = LoadCursorA(help.Get(), MAKEINTRESOURCEA(kHelpHandCursor)))
                 m_hHandCursor.Reset(CopyIcon(hand));
@@ -110,7 +110,8 @@ void CHyperLink::OnClicked() {
 }
 
 INT_PTR CHyperLink::OpenLink(const std::string& url, int showCommand) const {
-    const auto shell = reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, showCommand));
+    const auto shell =
+        reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, showCommand));
     if (shell > 32) return shell;
     // Through the program that opens web pages.
     const std::optional<std::string> type = ReadRegistryDefault(HKEY_CLASSES_ROOT, ".htm");

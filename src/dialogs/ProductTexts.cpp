@@ -13,8 +13,6 @@ ProductLines EnglishProductLines(const std::string& developerLabel) {
     return {developerLabel + " " MORVANE_DEVELOPER_LATIN, MORVANE_ORGANISATION_LINE_ENGLISH};
 }
 
-ProductLines RussianProductLines() {
-    return {MORVANE_DEVELOPER_LINE_RUSSIAN, MORVANE_ORGANISATION_LINE_RUSSIAN};
-}
+ProductLines RussianProductLines() { return {MORVANE_DEVELOPER_LINE_RUSSIAN, MORVANE_ORGANISATION_LINE_RUSSIAN}; }
 
 }  // namespace morvane

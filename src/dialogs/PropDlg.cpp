@@ -22,7 +22,8 @@ constexpr ControlText kPropertiesTexts[] = {
 };
 
 // The controls that settle how the image is mounted, locked while it is.
-constexpr int kMountSettings[] = {IDC_LETTER, IDC_LETTER_LABEL, IDC_MODE_GROUP, IDC_MODE_HDD, IDC_MODE_FDD, IDC_MODE_CD};
+constexpr int kMountSettings[] = {IDC_LETTER,   IDC_LETTER_LABEL, IDC_MODE_GROUP,
+                                  IDC_MODE_HDD, IDC_MODE_FDD,     IDC_MODE_CD};
 
 // The radio buttons of the mode group, in template order.
 enum ModeRadio : int { kRadioHardDisk = 0, kRadioFloppy = 1, kRadioCdDvd = 2 };
@@ -30,7 +31,9 @@ enum ModeRadio : int { kRadioHardDisk = 0, kRadioFloppy = 1, kRadioCdDvd = 2 };
 // A stored mode code as the mode controls show it (see ShownModeOf).
 void ShowMode(uint32_t mode, int& modeIndex, int& readOnly) {
     const ShownMode shown = ShownModeOf(mode);
-    modeIndex = shown.family == kFamilyCdDvd ? kRadioCdDvd : shown.family == kFamilyFloppy ? kRadioFloppy : kRadioHardDisk;
+    modeIndex = shown.family == kFamilyCdDvd    ? kRadioCdDvd
+                : shown.family == kFamilyFloppy ? kRadioFloppy
+                                                : kRadioHardDisk;
     readOnly = shown.readOnly ? 1 : 0;
 }
 
@@ -145,7 +148,8 @@ void CPropDlg::TakeSettings() {
     if (record.mounted) return;
     record.mountMode = GetMountMode();
     // With no letter left to offer there is no selection: the stored letter stays.
-    const std::wstring entry = m_nLetterIndex >= 0 ? ComboBoxItem(IDC_LETTER).GetLBText(m_nLetterIndex) : std::wstring();
+    const std::wstring entry =
+        m_nLetterIndex >= 0 ? ComboBoxItem(IDC_LETTER).GetLBText(m_nLetterIndex) : std::wstring();
     if (!entry.empty() && entry[0] >= L'A' && entry[0] <= L'Z') record.driveLetter = static_cast<char>(entry[0]);
 }
 
@@ -183,8 +187,9 @@ bool CPropDlg::MountSaved() {
         m_host.ShowMessage(m_host.Text(TextId::MountFailed), MB_OK);
         return false;
     }
-    const std::wstring question = FormatText(m_host.Text(TextId::UnmountOtherImage),
-                                             {TextArg(DisplayLetter(other.record.driveLetter)), TextArg(other.valueName)});
+    const std::wstring question =
+        FormatText(m_host.Text(TextId::UnmountOtherImage),
+                   {TextArg(DisplayLetter(other.record.driveLetter)), TextArg(other.valueName)});
     // Unmounting someone else's drive needs an explicit Yes.
     if (m_host.ShowMessage(question, MB_YESNO) != IDYES) return false;
     if (!m_host.UnmountImage(other)) return false;

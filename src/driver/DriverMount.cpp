@@ -7,9 +7,9 @@
 #include "driver/DeviceNames.h"
 #include "driver/Driver.h"
 #include "driver/DriverProtocol.h"
-#include "report/ErrorReport.h"
 #include "driver/ImageInfo.h"
 #include "driver/Volume.h"
+#include "report/ErrorReport.h"
 
 namespace morvane {
 namespace {

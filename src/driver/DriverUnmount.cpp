@@ -6,8 +6,8 @@
 #include "driver/DeviceNames.h"
 #include "driver/Driver.h"
 #include "driver/DriverProtocol.h"
-#include "report/ErrorReport.h"
 #include "driver/Volume.h"
+#include "report/ErrorReport.h"
 
 namespace morvane {
 

@@ -23,7 +23,8 @@ void EnsureAutorunEntry() {
     const std::wstring modulePath = win32::OwnModulePath();
     if (modulePath.empty()) return;
     const std::wstring command = AutorunCommandLine(Rundll32Program(), modulePath);
-    run.SetValue(kAutorunValueName, REG_SZ, command.c_str(), static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+    run.SetValue(kAutorunValueName, REG_SZ, command.c_str(),
+                 static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
 }
 
 }  // namespace morvane

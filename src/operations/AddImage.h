@@ -10,12 +10,12 @@
 namespace morvane {
 
 enum class AddResult {
-    Added,        // stored under the display name of the remote name
-    NoImageFile,  // the local path names no regular file
-    BelowTheRoot, // a name in a folder of the folder, which has none
-    NameRefused,  // an empty name, or one too long to list
-    Declined,     // an entry of that name is mounted, and the user kept it so
-    NotStored,    // the entry of that name could not be replaced, or the store not written
+    Added,         // stored under the display name of the remote name
+    NoImageFile,   // the local path names no regular file
+    BelowTheRoot,  // a name in a folder of the folder, which has none
+    NameRefused,   // an empty name, or one too long to list
+    Declined,      // an entry of that name is mounted, and the user kept it so
+    NotStored,     // the entry of that name could not be replaced, or the store not written
 };
 
 // Registers `localPath` under `remoteName`; on anything but Added nothing new

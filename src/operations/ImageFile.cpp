@@ -39,9 +39,7 @@ std::wstring WithoutCallablePrefix(const std::wstring& path) {
     return path;
 }
 
-bool EqualNoCase(const std::wstring& a, const wchar_t* b) {
-    return win32::WideLowerCase(a) == win32::WideLowerCase(b);
-}
+bool EqualNoCase(const std::wstring& a, const wchar_t* b) { return win32::WideLowerCase(a) == win32::WideLowerCase(b); }
 
 }  // namespace
 

@@ -1,11 +1,10 @@
 #include "operations/MountImage.h"
 
-
 #include "catalogue/SaveFileInfo.h"
-#include "operations/DeviceNumbers.h"
 #include "driver/Driver.h"
 #include "driver/KernelPath.h"
 #include "lang/TextFormat.h"
+#include "operations/DeviceNumbers.h"
 
 namespace morvane {
 

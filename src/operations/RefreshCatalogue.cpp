@@ -1,8 +1,8 @@
 #include "operations/RefreshCatalogue.h"
 
 #include "catalogue/RebuildCatalogue.h"
-#include "logon/AutorunEntry.h"
 #include "driver/DriverServesImage.h"
+#include "logon/AutorunEntry.h"
 
 namespace morvane {
 

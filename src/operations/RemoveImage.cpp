@@ -6,9 +6,9 @@
 #include "catalogue/ImagePaths.h"
 #include "catalogue/RebuildCatalogue.h"
 #include "catalogue/StoreKey.h"
-#include "operations/UnmountImage.h"
 #include "lang/TextFormat.h"
 #include "lang/TextIds.h"
+#include "operations/UnmountImage.h"
 #include "win32/RegKey.h"
 
 namespace morvane {

@@ -1,11 +1,11 @@
 #include <windows.h>
 
 #include "catalogue/SaveFileInfo.h"
-#include "report/DriveMessages.h"
 #include "driver/Driver.h"
 #include "driver/DriverServesImage.h"
-#include "operations/UnmountImage.h"
 #include "lang/TextFormat.h"
+#include "operations/UnmountImage.h"
+#include "report/DriveMessages.h"
 
 namespace morvane {
 

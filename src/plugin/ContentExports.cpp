@@ -78,8 +78,9 @@ int FieldValue(std::wstring_view hostName, int index, void* value, int size, boo
     if (!entry) return kFtFieldEmpty;
     switch (kColumnFields[index].field) {
     case ColumnField::Drive:
-        return entry->mountedOn ? StringValue(std::wstring{static_cast<wchar_t>(entry->mountedOn), L':'}, value, size, wide)
-                                : kFtFieldEmpty;
+        return entry->mountedOn
+                   ? StringValue(std::wstring{static_cast<wchar_t>(entry->mountedOn), L':'}, value, size, wide)
+                   : kFtFieldEmpty;
     case ColumnField::Mode:
         // The choices are ANSI in the wide call too.
         CopyAnsi(entry->mode, static_cast<char*>(value), size);

@@ -97,9 +97,8 @@ void ListingSnapshot::IndexKeys() const {
         keys_.push_back({static_cast<uint32_t>(keyText_.size()), static_cast<uint32_t>(key.size())});
         keyText_.append(key);
     }
-    MakeTable(byKey_, keys_.size(), [this](size_t i) {
-        return std::string_view(keyText_).substr(keys_[i].start, keys_[i].length);
-    });
+    MakeTable(byKey_, keys_.size(),
+              [this](size_t i) { return std::string_view(keyText_).substr(keys_[i].start, keys_[i].length); });
     keysIndexed_ = true;
 }
 
@@ -111,9 +110,8 @@ std::optional<EntryColumns> ListingSnapshot::Find(std::wstring_view hostName) co
         const std::optional<std::wstring> name = EntryNameOf(hostName);
         if (!name) return std::nullopt;
         IndexKeys();
-        index = LookUp(byKey_, std::string_view(CatalogueKey(*name)), [this](size_t i) {
-            return std::string_view(keyText_).substr(keys_[i].start, keys_[i].length);
-        });
+        index = LookUp(byKey_, std::string_view(CatalogueKey(*name)),
+                       [this](size_t i) { return std::string_view(keyText_).substr(keys_[i].start, keys_[i].length); });
         if (index == kNone) return std::nullopt;
     }
     return ColumnsAt(index);

@@ -16,14 +16,14 @@
 #include "catalogue/ImageTables.h"
 #include "catalogue/StoredImage.h"
 #include "dialogs/DialogHost.h"
-#include "report/Reporter.h"
+#include "lang/MLangApp.h"
 #include "operations/AddImage.h"
 #include "operations/RemoveImage.h"
 #include "operations/RenameImage.h"
-#include "lang/MLangApp.h"
-#include "plugin/Listings.h"
 #include "plugin/FsPluginApi.h"
+#include "plugin/Listings.h"
 #include "plugin/OperationBrackets.h"
+#include "report/Reporter.h"
 
 namespace morvane {
 

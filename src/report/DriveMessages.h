@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "report/ReportContext.h"
 #include "lang/TextIds.h"
+#include "report/ReportContext.h"
 
 namespace morvane {
 

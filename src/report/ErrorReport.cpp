@@ -26,7 +26,8 @@ std::wstring SystemErrorText(DWORD error) {
 void ReportDriveError(Reporter& reporter, const std::string& failedObject, ReportContext context, uint32_t error) {
     const TextLookup lookup = [&reporter](TextId id) { return reporter.Text(id); };
     std::optional<std::wstring> special = SpecialDriveMessage(context, error, lookup);
-    reporter.ShowOrLogMessage(special ? *special : SystemErrorMessage(win32::WideText(failedObject), SystemErrorText(error)));
+    reporter.ShowOrLogMessage(special ? *special
+                                      : SystemErrorMessage(win32::WideText(failedObject), SystemErrorText(error)));
 }
 
 }  // namespace morvane

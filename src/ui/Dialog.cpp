@@ -112,9 +112,8 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
         CWnd* const child = AttachedChild(reinterpret_cast<HWND>(lParam));
-        const HBRUSH brush = child ? child->OnReflectedCtlColor(reinterpret_cast<HDC>(wParam),
-                                                                message - WM_CTLCOLORMSGBOX)
-                                   : nullptr;
+        const HBRUSH brush =
+            child ? child->OnReflectedCtlColor(reinterpret_cast<HDC>(wParam), message - WM_CTLCOLORMSGBOX) : nullptr;
         // A colour request answers the brush itself, not TRUE.
         if (brush) return reinterpret_cast<INT_PTR>(brush);
     }
@@ -145,8 +144,7 @@ CWnd* CDialog::AttachedChild(HWND hwnd) const {
 
 bool CDialog::ExecuteDlgInit() const {
     HMODULE module = win32::GetOwnModuleHandle();
-    HRSRC found =
-        FindResourceW(module, MAKEINTRESOURCEW(m_nIDTemplate), MAKEINTRESOURCEW(kDialogInitResourceType));
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(m_nIDTemplate), MAKEINTRESOURCEW(kDialogInitResourceType));
     if (!found) return true;
     HGLOBAL loaded = LoadResource(module, found);
     const void* bytes = loaded ? LockResource(loaded) : nullptr;

@@ -33,9 +33,7 @@ std::wstring CWnd::GetWindowText() const {
     return std::wstring(text.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
 
-bool CWnd::SetWindowText(const std::wstring& text) const {
-    return m_hWnd && ::SetWindowTextW(m_hWnd, text.c_str());
-}
+bool CWnd::SetWindowText(const std::wstring& text) const { return m_hWnd && ::SetWindowTextW(m_hWnd, text.c_str()); }
 
 void CWnd::EnableWindow(bool enable) const {
     if (m_hWnd) ::EnableWindow(m_hWnd, enable);
@@ -73,8 +71,8 @@ bool CWnd::SubclassWindow(HWND hwnd) {
         throw;
     }
     const LONG_PTR super = GetWindowLongPtrW(hwnd, GWLP_WNDPROC);
-    bool attached = super != 0 && SetPropW(hwnd, kSuperProp, reinterpret_cast<HANDLE>(super)) &&
-                    SetPropW(hwnd, kWrapperProp, this);
+    bool attached =
+        super != 0 && SetPropW(hwnd, kSuperProp, reinterpret_cast<HANDLE>(super)) && SetPropW(hwnd, kWrapperProp, this);
     if (attached) {
         SetLastError(0);
         attached = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)) != 0 ||
@@ -91,9 +89,7 @@ bool CWnd::SubclassWindow(HWND hwnd) {
     return true;
 }
 
-CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
-    return hwnd ? static_cast<CWnd*>(GetPropW(hwnd, kWrapperProp)) : nullptr;
-}
+CWnd* CWnd::FromHandlePermanent(HWND hwnd) { return hwnd ? static_cast<CWnd*>(GetPropW(hwnd, kWrapperProp)) : nullptr; }
 
 HBRUSH CWnd::OnReflectedCtlColor(HDC, UINT) { return nullptr; }
 

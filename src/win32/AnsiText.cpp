@@ -52,8 +52,8 @@ std::optional<std::string> ExactAnsiText(std::wstring_view text, size_t limit) {
     const int wide = static_cast<int>(text.size());
     BOOL substituted = FALSE;
     // Without best fit the code page never spells a character as another one.
-    const int bytes = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), wide, nullptr, 0, nullptr,
-                                          &substituted);
+    const int bytes =
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), wide, nullptr, 0, nullptr, &substituted);
     if (bytes <= 0 || substituted || static_cast<size_t>(bytes) >= limit) return std::nullopt;
     std::string ansi(static_cast<size_t>(bytes), '\0');
     WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), wide, ansi.data(), bytes, nullptr, nullptr);

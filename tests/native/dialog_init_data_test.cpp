@@ -60,7 +60,8 @@ TEST(ParseDialogInitData, RefusesDataThatRunsPastItsEnd) {
         {"no end marker", Raw("\x07\0\x03\x04\x01\0\0\0x")},
         {"a header cut short", Raw("\x07\0\x03\x04\x01\0")},
         {"a length past the end", Raw("\x07\0\x03\x04\x09\0\0\0abc\0\0")},
-        {"a length near 4 GiB", Raw("\x07\0\x03\x04\xFF\xFF\xFF\xFF" "abc\0\0")},
+        {"a length near 4 GiB", Raw("\x07\0\x03\x04\xFF\xFF\xFF\xFF"
+                                    "abc\0\0")},
     };
     for (const auto& [what, text] : cases) {
         const std::vector<uint8_t> bytes = Bytes(text);

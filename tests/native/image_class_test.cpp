@@ -24,8 +24,7 @@ TEST(IsFloppySize, ExactlyTheNineSizesWithAZeroHighHalf) {
         // 4 GiB more is no floppy, though the low half matches.
         EXPECT_FALSE(IsFloppySize(1, size)) << size;
     }
-    for (uint32_t size : {0u, 512u, 1440u, 1457664u, 1474560u * 2 + 1})
-        EXPECT_FALSE(IsFloppySize(0, size)) << size;
+    for (uint32_t size : {0u, 512u, 1440u, 1457664u, 1474560u * 2 + 1}) EXPECT_FALSE(IsFloppySize(0, size)) << size;
 }
 
 TEST(ClassifyImage, FirstRuleThatHolds) {
@@ -56,7 +55,8 @@ TEST(ClassifyImage, FirstRuleThatHolds) {
         {L"\u0414\u0438\u0441\u043a \u2603.iso", 0, 5, 'Z', 3},  // beyond ASCII and any code page
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(std::wstring(c.name)) + " " + std::to_string(c.high) + ":" + std::to_string(c.low));
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.name)) + " " + std::to_string(c.high) + ":" +
+                     std::to_string(c.low));
         const ImageDefaults d = ClassifyImage(c.name, c.high, c.low);
         EXPECT_EQ(d.driveLetter, c.letter);
         EXPECT_EQ(d.mountMode, c.mode);

@@ -30,7 +30,8 @@ std::string Bytes(const char (&text)[N]) {
 
 TEST(LangFileParser, ReadsIdentifiersAndTextsAndSkipsTheRest) {
     const Case cases[] = {
-        {"title and blank line skipped", "An English title\n\n50=About\n1014=First.\\nSecond.\n",
+        {"title and blank line skipped",
+         "An English title\n\n50=About\n1014=First.\\nSecond.\n",
          {{50, "About"}, {1014, "First.\r\nSecond."}}},
         {"empty file", "", {}},
         {"blank first", " 1=a\n", {}},
@@ -67,8 +68,14 @@ TEST(LangFileParser, ReadsAsTextMode) {
         {"lone CR stays", "1=a\rb\n2=c\r", {{1, "a\rb"}, {2, "c\r"}}},
         {"CR CR LF leaves one CR", "1=ab\r\r\n", {{1, "ab\r"}}},
         {"Ctrl-Z ends the file", "1=a\n2=b\x1A\n3=c\n", {{1, "a"}, {2, "b"}}},
-        {"Ctrl-Z inside a text", "1=ab\x1A" "cd\n", {{1, "ab"}}},
-        {"Ctrl-Z first", "\x1A" "1=a\n", {}},
+        {"Ctrl-Z inside a text",
+         "1=ab\x1A"
+         "cd\n",
+         {{1, "ab"}}},
+        {"Ctrl-Z first",
+         "\x1A"
+         "1=a\n",
+         {}},
         {"CR before Ctrl-Z has no line feed to pair with", "1=ab\r\x1A\n", {{1, "ab\r"}}},
     };
     ExpectTables(cases, std::size(cases));
@@ -77,7 +84,10 @@ TEST(LangFileParser, ReadsAsTextMode) {
 TEST(LangFileParser, ZeroByteEndsTheLineBuffer) {
     const Case cases[] = {
         {"zero inside a text", Bytes("1=ab\0cd\n2=x\n"), {{1, "ab"}, {2, "x"}}},
-        {"zero first", Bytes("\0" "1=x\n2=y\n"), {{2, "y"}}},
+        {"zero first",
+         Bytes("\0"
+               "1=x\n2=y\n"),
+         {{2, "y"}}},
         {"zero leaves the line too short", Bytes("1=\0zz\n"), {}},
     };
     ExpectTables(cases, std::size(cases));

@@ -17,18 +17,18 @@ TEST(TranslationCheck, AcceptsTheBuiltinArgumentsOrTheirFirstOnes) {
         {"Unmount it?", "%s %c:", true},           // leaves out both
         {"", "%s %c:", true},
         {"100%% sure: %s %c", "%s %c:", true},
-        {"%c %s", "%s %c:", false},                // order swapped
-        {"%s %s", "%s %c:", false},                // another kind
-        {"%s %c %c", "%s %c:", false},             // one more than passed
-        {"%2147483647s %c", "%s %c:", false},      // a width
+        {"%c %s", "%s %c:", false},            // order swapped
+        {"%s %s", "%s %c:", false},            // another kind
+        {"%s %c %c", "%s %c:", false},         // one more than passed
+        {"%2147483647s %c", "%s %c:", false},  // a width
         {"%s %99999999c", "%s %c:", false},
-        {"%-s %c", "%s %c:", false},               // a flag
-        {"%.3s", "%s %c:", false},                 // a precision
+        {"%-s %c", "%s %c:", false},  // a flag
+        {"%.3s", "%s %c:", false},    // a precision
         {"%s %n", "%s %c:", false},
         {"%ls", "%s %c:", false},
         {"%i", "%d.", false},
         {"%I64d", "%d.", false},
-        {"%s %c %", "%s %c:", false},              // a per cent sign at the end
+        {"%s %c %", "%s %c:", false},  // a per cent sign at the end
     };
     for (const Case& c : cases)
         EXPECT_EQ(AcceptTranslation(1008, c.translation, c.builtin), c.accepted) << c.translation;
@@ -46,8 +46,8 @@ TEST(FormatText, FillsInBareConversionsOnly) {
         {L"Image %s on %c:.", L"Image C:\\Am\u00e9lie \u2603.iso on Q:."},
         {L"Image %s.", L"Image C:\\Am\u00e9lie \u2603.iso."},
         {L"100%% %s", L"100% C:\\Am\u00e9lie \u2603.iso"},
-        {L"%c %s", L"%c %s"},             // kinds out of order: left as they stand
-        {L"%s %s", L"C:\\Am\u00e9lie \u2603.iso %s"},      // no second text argument
+        {L"%c %s", L"%c %s"},                          // kinds out of order: left as they stand
+        {L"%s %s", L"C:\\Am\u00e9lie \u2603.iso %s"},  // no second text argument
         {L"%s %5c", L"C:\\Am\u00e9lie \u2603.iso %5c"},
         {L"end %", L"end %"},
     };

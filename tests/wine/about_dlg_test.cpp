@@ -1,20 +1,20 @@
 // The About dialog that "properties" on the folder's root opens, and the
 // settings dialog behind its button, worked through the real plug-in.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "harness/FileBytes.h"
+#include "harness/Plugin.h"
 #include "res/ResourceIds.h"
 #include "support/CleanRegistry.h"
 #include "support/CodePageView.h"
 #include "support/DialogScript.h"
 #include "support/ExpectedTexts.h"
-#include "harness/FileBytes.h"
-#include "harness/Plugin.h"
 #include "support/StoredLangSetting.h"
 #include "uidriver/Session.h"
 #include "win32/AnsiText.h"
@@ -34,7 +34,8 @@ const Texts kRussianAbout = {
     {0, "\xCE \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE5"},
     {IDC_PROGRAM, "\xCF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE0: Morvane"},
     {IDC_VERSION, "\xC2\xE5\xF0\xF1\xE8\xFF: 1.0.0 Final (build 300)"},
-    {IDC_DEVELOPER, "\xD0\xE0\xE7\xF0\xE0\xE1\xEE\xF2\xF7\xE8\xEA: \xF0\xE0\xE7\xF0\xE0\xE1\xEE\xF2\xF7\xE8\xEA\xE8 Morvane"},
+    {IDC_DEVELOPER,
+     "\xD0\xE0\xE7\xF0\xE0\xE1\xEE\xF2\xF7\xE8\xEA: \xF0\xE0\xE7\xF0\xE0\xE1\xEE\xF2\xF7\xE8\xEA\xE8 Morvane"},
     {IDC_ORGANISATION, "Tarnwell Incorporation, 2026 \xE3."},
     {IDC_LEGAL_NOTICE, "Free of charge, without any warranty."},
     {IDC_HOME_LABEL, "\xC4\xEE\xEC\xE0\xF8\xED\xFF\xFF \xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0:"},
@@ -171,7 +172,8 @@ TEST_F(AboutDialog, SettingsListTheLanguagesAndPreselectTheChoice) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.setting);
-        const auto windows = OpenAbout(c.setting, {Step::Press(IDC_SETTINGS), Step::Press(IDCANCEL), Step::Press(IDOK)});
+        const auto windows =
+            OpenAbout(c.setting, {Step::Press(IDC_SETTINGS), Step::Press(IDCANCEL), Step::Press(IDOK)});
         ASSERT_EQ(windows.size(), 2u);
         const uidriver::ControlState* list = windows[1].Control(IDC_LANGUAGE);
         ASSERT_NE(list, nullptr);
@@ -182,9 +184,10 @@ TEST_F(AboutDialog, SettingsListTheLanguagesAndPreselectTheChoice) {
 }
 
 TEST_F(AboutDialog, OkStoresTheChoiceAndTheOpenAboutDialogChangesAtOnce) {
-    const auto windows = OpenAbout("MV_eng.lng", {Step::Press(IDC_SETTINGS), Step::Pick(IDC_LANGUAGE, "<main> (Russian)"),
-                                                  Step::Press(IDOK), Step::Snapshot(), Step::Press(IDC_SETTINGS),
-                                                  Step::Press(IDCANCEL), Step::Snapshot(), Step::Press(IDOK)});
+    const auto windows =
+        OpenAbout("MV_eng.lng", {Step::Press(IDC_SETTINGS), Step::Pick(IDC_LANGUAGE, "<main> (Russian)"),
+                                 Step::Press(IDOK), Step::Snapshot(), Step::Press(IDC_SETTINGS), Step::Press(IDCANCEL),
+                                 Step::Snapshot(), Step::Press(IDOK)});
     ASSERT_EQ(windows.size(), 5u);
     ExpectTexts(windows[0], kEnglishAbout);
     ExpectTexts(windows[2], kRussianAbout);
@@ -198,13 +201,13 @@ TEST_F(AboutDialog, ChoiceDeletedMeanwhileIsStoredWithOneWarningAndTheLanguageSt
     WriteLanguage("temp.lng", "50=Temporary\r\n");
     // The file goes while the settings dialog is open.
     const auto deleteWhenSettingsOpen = [](const uidriver::Event& event) {
-        if (event.kind == uidriver::EventKind::Appeared && event.window == 1) DeleteFileA(LanguageFile("temp.lng").c_str());
+        if (event.kind == uidriver::EventKind::Appeared && event.window == 1)
+            DeleteFileA(LanguageFile("temp.lng").c_str());
     };
-    const auto windows =
-        OpenAbout("MV_eng.lng",
-                  {Step::Press(IDC_SETTINGS), Step::Pick(IDC_LANGUAGE, "temp.lng"), Step::Press(IDOK), Step::Answer(IDOK),
-                   Step::Snapshot(), Step::Press(IDOK)},
-                  deleteWhenSettingsOpen);
+    const auto windows = OpenAbout("MV_eng.lng",
+                                   {Step::Press(IDC_SETTINGS), Step::Pick(IDC_LANGUAGE, "temp.lng"), Step::Press(IDOK),
+                                    Step::Answer(IDOK), Step::Snapshot(), Step::Press(IDOK)},
+                                   deleteWhenSettingsOpen);
     ASSERT_EQ(windows.size(), 4u);
     EXPECT_EQ(windows[2].text, kTextLanguageFileMissing);
     ExpectTexts(windows[3], kEnglishAbout);

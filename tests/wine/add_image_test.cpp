@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "harness/ChildProcess.h"
-#include "plugin/FsPluginApi.h"
-#include "support/CleanRegistry.h"
-#include "support/FolderListing.h"
 #include "harness/Plugin.h"
 #include "harness/ScratchFolder.h"
 #include "harness/ScratchImage.h"
 #include "harness/StoredRecords.h"
+#include "plugin/FsPluginApi.h"
+#include "support/CleanRegistry.h"
+#include "support/FolderListing.h"
 #include "win32/UniqueHandle.h"
 
 using namespace morvane;

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "logon/AutorunCommand.h"
 #include "harness/ActivityLogFile.h"
 #include "harness/ChildProcess.h"
-#include "support/CleanRegistry.h"
 #include "harness/Plugin.h"
-#include "support/Rundll32.h"
 #include "harness/StoredRecords.h"
+#include "logon/AutorunCommand.h"
+#include "support/CleanRegistry.h"
+#include "support/Rundll32.h"
 #include "win32/RegKey.h"
 
 using namespace morvane;
@@ -133,7 +133,8 @@ TEST_F(AutorunValue, KeptWhenReadableAsStringRewrittenOtherwise) {
         {"binary", REG_BINARY, std::string("ab\0", 3), false},
         {"string without terminator", REG_SZ, otherPath + "!", false, otherPath.size()},
         {"multi-string with one terminator", REG_MULTI_SZ, std::string("ab\0", 3), false},
-        {"string longer than 260 bytes, as a plug-in in a deep folder writes", REG_SZ, long300 + std::string(1, '\0'), true},
+        {"string longer than 260 bytes, as a plug-in in a deep folder writes", REG_SZ, long300 + std::string(1, '\0'),
+         true},
     };
     ASSERT_EQ(StoreRecord({"disk.iso", "C:\\disk.iso", 'Z', 3, false, false}), ERROR_SUCCESS);
     for (const Case& c : cases) {

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "catalogue/StoreKey.h"
+#include "harness/Plugin.h"
+#include "harness/StoredRecords.h"
 #include "plugin/PanelColumns.h"
 #include "support/CleanRegistry.h"
 #include "support/FolderListing.h"
-#include "harness/Plugin.h"
-#include "harness/StoredRecords.h"
 #include "win32/RegKey.h"
 
 using namespace morvane;
@@ -232,8 +232,7 @@ TEST_F(CatalogueListing, ListingsAtOnceAndCallsInBetweenDoNotDisturbOneAnother) 
              std::string remote = "\\dvd.nrg";
              EXPECT_TRUE(fs.FsDeleteFile(remote.data()));
          }},
-        {"another listing, to its end",
-         [](const PluginExports& fs) { EXPECT_EQ(ListFolder(fs).entries.size(), 3u); }},
+        {"another listing, to its end", [](const PluginExports& fs) { EXPECT_EQ(ListFolder(fs).entries.size(), 3u); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -293,8 +292,7 @@ TEST_F(CatalogueListing, NamesTheHostCannotAddressAreNotListed) {
                              sizeof record),
               ERROR_SUCCESS);
 
-    EXPECT_EQ(NamesOf(ListFolder(Fs())),
-              (std::vector<std::string>{std::string(259, 'n'), "good1.iso", "?mega.iso"}));
+    EXPECT_EQ(NamesOf(ListFolder(Fs())), (std::vector<std::string>{std::string(259, 'n'), "good1.iso", "?mega.iso"}));
     std::string other = "\\?mega.iso";
     EXPECT_FALSE(Fs().FsDeleteFile(other.data()));
     EXPECT_EQ(StoredValues().size(), 6u);

@@ -10,10 +10,10 @@
 #include "catalogue/RebuildCatalogue.h"
 #include "catalogue/SaveFileInfo.h"
 #include "catalogue/StoreKey.h"
+#include "harness/StoredRecords.h"
 #include "operations/RefreshCatalogue.h"
 #include "support/CleanRegistry.h"
 #include "support/ProgramApp.h"
-#include "harness/StoredRecords.h"
 
 using namespace morvane;
 using namespace morvane::test;

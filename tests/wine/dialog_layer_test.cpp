@@ -236,10 +236,16 @@ TEST(DialogLayer, EscapeAndTheCloseBoxArriveAsIdCancel) {
         std::wstring path;
     };
     const Case cases[] = {
-        {"Escape", [](HWND d) { PostMessageW(GetDlgItem(d, IDOK), WM_KEYDOWN, VK_ESCAPE, 0); }, IDCANCEL,
-         {IDCANCEL, BN_CLICKED}, L"kept"},
-        {"close box", [](HWND d) { PostMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, IDCANCEL,
-         {IDCANCEL, BN_CLICKED}, L"kept"},
+        {"Escape",
+         [](HWND d) { PostMessageW(GetDlgItem(d, IDOK), WM_KEYDOWN, VK_ESCAPE, 0); },
+         IDCANCEL,
+         {IDCANCEL, BN_CLICKED},
+         L"kept"},
+        {"close box",
+         [](HWND d) { PostMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0); },
+         IDCANCEL,
+         {IDCANCEL, BN_CLICKED},
+         L"kept"},
         {"Close button", [](HWND d) { Click(d, IDCANCEL); }, IDCANCEL, {IDCANCEL, BN_CLICKED}, L"kept"},
         {"button 1", [](HWND d) { Click(d, IDOK); }, IDOK, {IDOK, BN_CLICKED}, L"typed"},
     };

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "res/ResourceIds.h"
 #include "harness/Plugin.h"
+#include "res/ResourceIds.h"
 #include "ui/DialogInitData.h"
 
 using namespace morvane;
@@ -90,15 +90,16 @@ TEST(DialogTemplates, ListTheirControlsInTabOrderWithRussianTexts) {
         DestroyWindow(dialog);
     }
     // The settings list gets its built-in entry from the template's initialisation data.
-    EXPECT_NE(FindResourceA(plugin.Handle(), MAKEINTRESOURCEA(IDD_SETTINGS),
-                            MAKEINTRESOURCEA(ui::kDialogInitResourceType)),
-              nullptr);
+    EXPECT_NE(
+        FindResourceA(plugin.Handle(), MAKEINTRESOURCEA(IDD_SETTINGS), MAKEINTRESOURCEA(ui::kDialogInitResourceType)),
+        nullptr);
 }
 
 TEST(DialogTemplates, TabReachesEveryGroupOfThePropertiesDialog) {
     LoadedPlugin plugin;
     ASSERT_TRUE(plugin.IsLoaded());
-    HWND dialog = CreateDialogParamW(plugin.Handle(), MAKEINTRESOURCEW(IDD_PROPERTIES), nullptr, LeaveAllToTheSystem, 0);
+    HWND dialog =
+        CreateDialogParamW(plugin.Handle(), MAKEINTRESOURCEW(IDD_PROPERTIES), nullptr, LeaveAllToTheSystem, 0);
     ASSERT_NE(dialog, nullptr);
     std::vector<int> stops;
     HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
@@ -107,6 +108,7 @@ TEST(DialogTemplates, TabReachesEveryGroupOfThePropertiesDialog) {
         item = GetNextDlgTabItem(dialog, item, FALSE);
         if (item == first) break;
     }
-    EXPECT_EQ(stops, (std::vector<int>{IDOK, IDCANCEL, IDC_PATH, IDC_LETTER, IDC_RESTORE, IDC_MODE_HDD, IDC_READ_ONLY}));
+    EXPECT_EQ(stops,
+              (std::vector<int>{IDOK, IDCANCEL, IDC_PATH, IDC_LETTER, IDC_RESTORE, IDC_MODE_HDD, IDC_READ_ONLY}));
     DestroyWindow(dialog);
 }

@@ -1,8 +1,8 @@
 // Binding a drive letter and attaching an image, end to end through the
 // stand-in driver: what the driver receives, what the system and the shell
 // see, and the one message of each failure with no letter left behind.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <shlobj.h>
 
 #include <vector>
@@ -13,12 +13,12 @@
 #include "driver/ImageInfo.h"
 #include "driver/KernelPath.h"
 #include "harness/DriveLetters.h"
+#include "harness/ScratchImage.h"
+#include "harness/StandInDriver.h"
 #include "support/DriverRequestRecorder.h"
 #include "support/ExpectedTexts.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/ProgramApp.h"
-#include "harness/ScratchImage.h"
-#include "harness/StandInDriver.h"
 #include "support/StandInFixture.h"
 #include "support/SystemText.h"
 
@@ -244,8 +244,7 @@ TEST_F(DriverMountTest, LetterInUseDefinesNothing) {
 TEST_F(DriverMountTest, LetterOfAVanishedDeviceIsNotInUse) {
     ScratchImage image;
     ASSERT_TRUE(image.IsReady());
-    ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, DosDeviceName(letter_).c_str(),
-                                 "\\Device\\MV_FileDisk\\Gone"));
+    ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, DosDeviceName(letter_).c_str(), "\\Device\\MV_FileDisk\\Gone"));
     const MountRequest request = RequestFor(image.Path(), false);
     MessageBoxWatcher watcher;
     RecordCoreRequests();

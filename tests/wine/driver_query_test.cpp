@@ -1,7 +1,7 @@
 // Asking a drive letter which image it serves: read-only, silent, and an
 // answer counts only from 16 bytes on.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <vector>
@@ -11,11 +11,11 @@
 #include "driver/DriverProtocol.h"
 #include "driver/ImageInfo.h"
 #include "driver/KernelPath.h"
+#include "harness/ScratchImage.h"
+#include "harness/StandInDriver.h"
 #include "support/DriverRequestRecorder.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/ProgramApp.h"
-#include "harness/ScratchImage.h"
-#include "harness/StandInDriver.h"
 #include "support/StandInFixture.h"
 
 using namespace morvane;

@@ -1,21 +1,21 @@
 // The import interception that the driver-level tests see the plug-in
 // through: it must catch the calls of the test program's own core and of the
 // loaded plug-in, put everything back, and change nothing it is not told to.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <winioctl.h>
 
-#include "driver/DriverProtocol.h"
 #include "driver/DeviceNames.h"
 #include "driver/Driver.h"
+#include "driver/DriverProtocol.h"
 #include "driver/ImageInfo.h"
 #include "driver/KernelPath.h"
-#include "support/DriverRequestRecorder.h"
 #include "harness/Plugin.h"
 #include "harness/ScratchImage.h"
 #include "harness/StandInDriver.h"
-#include "support/StandInFixture.h"
 #include "harness/StoredRecords.h"
+#include "support/DriverRequestRecorder.h"
+#include "support/StandInFixture.h"
 #include "win32/UniqueHandle.h"
 
 using namespace morvane;

@@ -1,14 +1,14 @@
 // The stand-in driver itself: every driver-level test trusts what it records
 // and answers, and the Wine differences it exposes are stated here.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <winioctl.h>
 
 #include <cstring>
 #include <vector>
 
-#include "driver/DriverProtocol.h"
 #include "driver/DeviceNames.h"
+#include "driver/DriverProtocol.h"
 #include "driver/ImageInfo.h"
 #include "driver/KernelPath.h"
 #include "harness/ScratchImage.h"

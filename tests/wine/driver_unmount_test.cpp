@@ -1,8 +1,8 @@
 // Detaching an image and removing its drive letter, end to end through the
 // stand-in driver; the order of the volume requests, the refused lock, and
 // the failures that leave the letter defined.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <shlobj.h>
 #include <winioctl.h>
 
@@ -14,12 +14,12 @@
 #include "driver/ImageInfo.h"
 #include "driver/KernelPath.h"
 #include "harness/DriveLetters.h"
+#include "harness/ScratchImage.h"
+#include "harness/StandInDriver.h"
 #include "support/DriverRequestRecorder.h"
 #include "support/ExpectedTexts.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/ProgramApp.h"
-#include "harness/ScratchImage.h"
-#include "harness/StandInDriver.h"
 #include "support/StandInFixture.h"
 #include "support/SystemText.h"
 

@@ -4,14 +4,14 @@
 #include <optional>
 #include <string>
 
-#include "plugin/ExportNames.h"
-#include "support/CleanRegistry.h"
-#include "support/FolderListing.h"
-#include "support/DriverRequestRecorder.h"
-#include "support/MessageBoxWatcher.h"
 #include "harness/Plugin.h"
 #include "harness/ScratchImage.h"
 #include "harness/StoredRecords.h"
+#include "plugin/ExportNames.h"
+#include "support/CleanRegistry.h"
+#include "support/DriverRequestRecorder.h"
+#include "support/FolderListing.h"
+#include "support/MessageBoxWatcher.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -31,8 +31,7 @@ TEST_F(Exports, EmptyCatalogueListsNothing) {
     std::memset(&fd, 0xAB, sizeof fd);
     EXPECT_FALSE(plugin.Fs().FsFindNext(INVALID_HANDLE_VALUE, &fd));
     HKEY key = nullptr;
-    EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Tarnwell Incorporation", 0, KEY_READ, &key),
-              ERROR_SUCCESS)
+    EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Tarnwell Incorporation", 0, KEY_READ, &key), ERROR_SUCCESS)
         << "listing creates no key";
     if (key) RegCloseKey(key);
 }
@@ -40,8 +39,7 @@ TEST_F(Exports, EmptyCatalogueListsNothing) {
 TEST_F(Exports, EveryInterfaceNameResolvesUndecorated) {
     LoadedPlugin plugin;
     ASSERT_TRUE(plugin.IsLoaded());
-    for (const char* name : kExportNames)
-        EXPECT_NE(GetProcAddress(plugin.Handle(), name), nullptr) << name;
+    for (const char* name : kExportNames) EXPECT_NE(GetProcAddress(plugin.Handle(), name), nullptr) << name;
 }
 
 TEST_F(Exports, RootNameFitsTheBufferAndNeverWritesPastIt) {
@@ -104,8 +102,7 @@ TEST_F(Exports, SetDefaultParamsChangesNothing) {
     EXPECT_EQ(std::memcmp(&params, &copy, sizeof params), 0);
     EXPECT_EQ(GetFileAttributesA(params.defaultIniName), INVALID_FILE_ATTRIBUTES);
     HKEY key = nullptr;
-    EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Tarnwell Incorporation", 0, KEY_READ, &key),
-              ERROR_SUCCESS)
+    EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Tarnwell Incorporation", 0, KEY_READ, &key), ERROR_SUCCESS)
         << "nothing stored";
     if (key) RegCloseKey(key);
 }
@@ -119,8 +116,8 @@ TEST_F(Exports, HostNoticesAndAnEmptyNameShowNothing) {
         const char* verb;
     };
     const Case cases[] = {
-        {"\\disk.iso", "MODE I"}, {"\\disk.iso", "mode A"}, {"\\", "mode x"},
-        {"\\disk.iso", "Mode "},  {"", "open"},             {"", "properties"},
+        {"\\disk.iso", "MODE I"}, {"\\disk.iso", "mode A"}, {"\\", "mode x"}, {"\\disk.iso", "Mode "}, {"", "open"},
+        {"", "properties"},
     };
     MessageBoxWatcher watcher;
     for (const Case& c : cases) {

@@ -1,8 +1,8 @@
 // The About dialog's links, clicked: the shell opens the target with the
 // handler registered for it, the web-page handler stands in when the shell
 // cannot, and the user hears and reads of it when neither can.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "res/ResourceIds.h"
-#include "support/CleanRegistry.h"
-#include "support/DialogScript.h"
 #include "harness/FileBytes.h"
 #include "harness/Plugin.h"
 #include "harness/ScratchFolder.h"
+#include "res/ResourceIds.h"
+#include "support/CleanRegistry.h"
+#include "support/DialogScript.h"
 #include "support/StoredLangSetting.h"
 #include "win32/RegKey.h"
 #include "winpatch/ImportPatch.h"
@@ -47,7 +47,8 @@ public:
         char old[1024] = {};
         DWORD type = 0, size = sizeof old;
         existed_ = existing.Open(HKEY_CLASSES_ROOT, key.c_str(), KEY_READ) == ERROR_SUCCESS;
-        if (existed_ && existing.QueryValue(static_cast<const char*>(nullptr), &type, old, &size) == ERROR_SUCCESS) old_ = old;
+        if (existed_ && existing.QueryValue(static_cast<const char*>(nullptr), &type, old, &size) == ERROR_SUCCESS)
+            old_ = old;
         Set(value);
     }
     ~ClassesValue() {
@@ -148,7 +149,8 @@ TEST_F(Hyperlinks, ClickOpensTheTargetThroughTheShellOrTheWebPageHandler) {
 
         LoadedPlugin plugin;
         ASSERT_TRUE(plugin.IsLoaded());
-        winpatch::ImportPatch beep(plugin.Handle(), "user32.dll", "MessageBeep", reinterpret_cast<const void*>(CountBeep));
+        winpatch::ImportPatch beep(plugin.Handle(), "user32.dll", "MessageBeep",
+                                   reinterpret_cast<const void*>(CountBeep));
         ASSERT_TRUE(beep.IsApplied());
         gBeeps = 0;
         // Only the failing cases watch the fallback: the others must run it.
@@ -205,7 +207,8 @@ BOOL WINAPI RecordDestroyCursor(HCURSOR cursor) {
 TEST_F(Hyperlinks, HandCursorCopiesAreReleasedAsIcons) {
     LoadedPlugin plugin;
     ASSERT_TRUE(plugin.IsLoaded());
-    winpatch::ImportPatch copy(plugin.Handle(), "user32.dll", "CopyIcon", reinterpret_cast<const void*>(RecordCopyIcon));
+    winpatch::ImportPatch copy(plugin.Handle(), "user32.dll", "CopyIcon",
+                               reinterpret_cast<const void*>(RecordCopyIcon));
     winpatch::ImportPatch destroy(plugin.Handle(), "user32.dll", "DestroyIcon",
                                   reinterpret_cast<const void*>(RecordDestroyIcon));
     // Absent from the imports when nothing is released as a cursor.

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "harness/FileBytes.h"
+#include "harness/Plugin.h"
 #include "lang/BuiltinTexts.h"
 #include "lang/LangFileParser.h"
 #include "lang/TextTable.h"
 #include "lang/TranslationCheck.h"
 #include "support/ExpectedTexts.h"
-#include "harness/FileBytes.h"
-#include "harness/Plugin.h"
 
 using namespace morvane;
 using namespace morvane::test;

@@ -5,14 +5,14 @@
 
 #include <string>
 
+#include "harness/FileBytes.h"
+#include "harness/Plugin.h"
+#include "harness/ScratchFolder.h"
 #include "support/CleanRegistry.h"
 #include "support/CurrentDirectory.h"
 #include "support/ExpectedTexts.h"
-#include "harness/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
-#include "harness/Plugin.h"
 #include "support/ProgramApp.h"
-#include "harness/ScratchFolder.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -182,14 +182,14 @@ TEST_F(LangLoad, FormattedTextsNeedTheirOwnConversions) {
         std::string expected;
     };
     const Case cases[] = {
-        {1004, kTextUnmountOtherImage},                        // a text where a character is passed
-        {1006, "Is image %s really mounted as drive %c:?"},    // the same arguments
-        {1007, "Image %s is not mounted?"},                    // the first of them
-        {1008, kTextUnmountBeforeRemoval},                     // order swapped
-        {1011, kTextCommandFailed},                            // a width
-        {1001, "100% sure %s"},                                // nobody fills this one in
-        {1009, ""},                                            // an empty translation is shown
-        {1012, kTextDriverMissing},                            // not translated
+        {1004, kTextUnmountOtherImage},                      // a text where a character is passed
+        {1006, "Is image %s really mounted as drive %c:?"},  // the same arguments
+        {1007, "Image %s is not mounted?"},                  // the first of them
+        {1008, kTextUnmountBeforeRemoval},                   // order swapped
+        {1011, kTextCommandFailed},                          // a width
+        {1001, "100% sure %s"},                              // nobody fills this one in
+        {1009, ""},                                          // an empty translation is shown
+        {1012, kTextDriverMissing},                          // not translated
     };
     for (const Case& c : cases) EXPECT_EQ(ProgramApp().LangText(c.id), c.expected) << c.id;
     // The caller's own built-in text is the one compared.

@@ -6,15 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "harness/FileBytes.h"
+#include "harness/Plugin.h"
+#include "harness/ScratchFolder.h"
+#include "harness/StoredRecords.h"
 #include "support/CleanRegistry.h"
 #include "support/CurrentDirectory.h"
 #include "support/ExpectedTexts.h"
-#include "harness/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
-#include "harness/Plugin.h"
-#include "harness/ScratchFolder.h"
 #include "support/StoredLangSetting.h"
-#include "harness/StoredRecords.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -96,8 +96,8 @@ TEST_F(LangPluginFolder, MissingEnglishFileLeavesTheBuiltinTexts) {
 }
 
 TEST_F(LangPluginFolder, SettingOutsideTheLanguageFolderLoadsNothing) {
-    for (const std::string& setting : {std::string("..\\..\\elsewhere\\Language\\other.lng"),
-                                       folder_.Path() + "elsewhere\\Language\\other.lng"}) {
+    for (const std::string& setting :
+         {std::string("..\\..\\elsewhere\\Language\\other.lng"), folder_.Path() + "elsewhere\\Language\\other.lng"}) {
         SCOPED_TRACE(setting);
         ASSERT_EQ(StoreLangSetting(REG_SZ, setting + '\0'), ERROR_SUCCESS);
         const auto seen = NotFoundMessages(PluginPath());

@@ -1,19 +1,19 @@
 // A mount that fails shows exactly one message and leaves no drive letter
 // and no mounted record behind.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 
 #include "driver/DriverProtocol.h"
 #include "harness/DriveLetters.h"
+#include "harness/ScratchImage.h"
+#include "harness/StandInDriver.h"
+#include "harness/StoredRecords.h"
 #include "support/ExpectedTexts.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/ProgramApp.h"
-#include "harness/ScratchImage.h"
-#include "harness/StandInDriver.h"
 #include "support/StandInFixture.h"
-#include "harness/StoredRecords.h"
 #include "support/SystemText.h"
 
 using namespace morvane;

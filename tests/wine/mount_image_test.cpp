@@ -1,7 +1,7 @@
 // Mounting and unmounting catalogue records end to end: the core's own
 // application object, the stand-in driver, the registry store.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <shlobj.h>
 #include <winioctl.h>
 
@@ -14,12 +14,12 @@
 #include "driver/DriverProtocol.h"
 #include "driver/KernelPath.h"
 #include "harness/DriveLetters.h"
-#include "support/MessageBoxWatcher.h"
-#include "support/ProgramApp.h"
 #include "harness/ScratchImage.h"
 #include "harness/StandInDriver.h"
-#include "support/StandInFixture.h"
 #include "harness/StoredRecords.h"
+#include "support/MessageBoxWatcher.h"
+#include "support/ProgramApp.h"
+#include "support/StandInFixture.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -166,7 +166,7 @@ TEST_F(MountImage, ReadOnlyRequestByMode) {
         uint8_t readOnly;
     };
     const Case cases[] = {
-        {3, kFamilyCdDvd, 0}, {1, kFamilyHardDisk, 1}, {5, kFamilyFloppy, 1},
+        {3, kFamilyCdDvd, 0},    {1, kFamilyHardDisk, 1}, {5, kFamilyFloppy, 1},
         {0, kFamilyHardDisk, 0}, {4, kFamilyFloppy, 0},
     };
     MessageBoxWatcher watcher;
@@ -204,8 +204,9 @@ TEST_F(MountImage, AttachRequestBytes) {
     const auto controls = recorder_->Controls();
     ASSERT_EQ(controls.size(), 1u);
     EXPECT_EQ(controls[0].inputLength, 27u);
-    const uint8_t expected[27] = {0, 0, 0, 0, 0, 0, 0, 0, 0, static_cast<uint8_t>(letter_), 12, 0,
-                                  '\\', '?', '?', '\\', 'C', ':', '\\', 'x', '.', 'i', 's', 'o', 0, 0, 0};
+    const uint8_t expected[27] = {0,   0,   0,    0,   0,   0,    0,   0,   0,    static_cast<uint8_t>(letter_),
+                                  12,  0,   '\\', '?', '?', '\\', 'C', ':', '\\', 'x',
+                                  '.', 'i', 's',  'o', 0,   0,    0};
     EXPECT_EQ(controls[0].input, std::vector<uint8_t>(std::begin(expected), std::end(expected)));
     MvStandInState state;
     ASSERT_TRUE(ReadStandInState(kFamilyCdDvd, 0, &state));

@@ -1,8 +1,8 @@
 // Unmounting while files on the drive are open: the volume lock is refused
 // (Wine grants every lock itself, so the recorder refuses it as Windows
 // would), and the user decides whether to dismount by force.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <winioctl.h>
 
 #include <memory>
@@ -11,14 +11,14 @@
 
 #include "driver/DriverProtocol.h"
 #include "harness/DriveLetters.h"
-#include "support/ExpectedTexts.h"
-#include "support/MessageBoxWatcher.h"
 #include "harness/Plugin.h"
-#include "support/ProgramApp.h"
 #include "harness/ScratchImage.h"
 #include "harness/StandInDriver.h"
-#include "support/StandInFixture.h"
 #include "harness/StoredRecords.h"
+#include "support/ExpectedTexts.h"
+#include "support/MessageBoxWatcher.h"
+#include "support/ProgramApp.h"
+#include "support/StandInFixture.h"
 
 using namespace morvane;
 using namespace morvane::test;

@@ -1,20 +1,20 @@
 // The custom columns through the real plug-in's content calls, as the file
 // manager makes them: the fields, their values after a listing, in the ANSI
 // and the wide call, and the folder's default view.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "harness/Plugin.h"
+#include "harness/ScratchImage.h"
+#include "harness/StoredRecords.h"
 #include "support/CleanRegistry.h"
 #include "support/FolderListing.h"
-#include "harness/Plugin.h"
 #include "support/ProgramApp.h"
-#include "harness/ScratchImage.h"
 #include "support/StandInFixture.h"
-#include "harness/StoredRecords.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -39,7 +39,9 @@ struct Value {
     bool operator==(const Value& other) const { return type == other.type && text == other.text; }
 };
 
-std::ostream& operator<<(std::ostream& out, const Value& value) { return out << value.type << " \"" << value.text << '"'; }
+std::ostream& operator<<(std::ostream& out, const Value& value) {
+    return out << value.type << " \"" << value.text << '"';
+}
 
 std::string BooleanText(const void* value) {
     int32_t flag = 0;
@@ -83,9 +85,12 @@ TEST(PanelColumnFields, AreListedFromTheFirstCallOnAndBeforeFsInit) {
         int type;
     };
     const Field fields[] = {
-        {"Drive", "", kString},         {"Mode", "Hard disk|Floppy|CD/DVD", kMultipleChoice},
-        {"Read-only", "", kBoolean},    {"Mounted", "", kBoolean},
-        {"Restore at logon", "", kBoolean}, {"Image path", "", kString},
+        {"Drive", "", kString},
+        {"Mode", "Hard disk|Floppy|CD/DVD", kMultipleChoice},
+        {"Read-only", "", kBoolean},
+        {"Mounted", "", kBoolean},
+        {"Restore at logon", "", kBoolean},
+        {"Image path", "", kString},
     };
     LoadedPlugin plugin;
     ASSERT_TRUE(plugin.IsLoaded());

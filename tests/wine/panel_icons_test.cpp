@@ -1,16 +1,16 @@
 // The icons the folder shows, and the icon and version resources the plug-in
 // carries, read back from its file.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "harness/Plugin.h"
 #include "res/ResourceIds.h"
 #include "support/CleanRegistry.h"
-#include "harness/Plugin.h"
 #include "win32/UniqueHandle.h"
 
 using namespace morvane;
@@ -90,9 +90,10 @@ TEST_F(PanelIcons, ChosenByTheLastExtensionAlone) {
         int kind;  // 0: the host's default, 1: CD/DVD, 2: disk image
     };
     const Case cases[] = {
-        {"\\Game.ISO", 1},         {"\\movie.bin", 1},  {"\\x.NrG", 1},        {"\\archive.tar.nrg", 1},
-        {"\\floppy.IMA", 2},       {"\\disk.img", 2},   {"\\x.iso.txt", 0},    {"\\readme", 0},
-        {"\\name.", 0},            {"\\disk.vhd", 0},   {"\\dir.iso\\file", 0}, {"\\", 0},
+        {"\\Game.ISO", 1},           {"\\movie.bin", 1},     {"\\x.NrG", 1},
+        {"\\archive.tar.nrg", 1},    {"\\floppy.IMA", 2},    {"\\disk.img", 2},
+        {"\\x.iso.txt", 0},          {"\\readme", 0},        {"\\name.", 0},
+        {"\\disk.vhd", 0},           {"\\dir.iso\\file", 0}, {"\\", 0},
         {"\\not catalogued.iso", 1},
     };
     HICON cd = nullptr, disk = nullptr;
@@ -119,11 +120,19 @@ TEST_F(PanelIcons, ResourcesHoldTheListedImagesAndAgreeInBothLanguages) {
         LoadLibraryExA((TestProgramDirectory() + "Morvane.wfx64").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     ASSERT_TRUE(file);
     const std::vector<std::pair<WORD, Images>> groups = {
-        {IDI_PROGRAM, {{48, 48, 4}, {32, 32, 4}, {16, 16, 4}, {48, 48, 8}, {32, 32, 8}, {16, 16, 8}, {48, 48, 32},
-                {32, 32, 32}, {16, 16, 32}}},
+        {IDI_PROGRAM,
+         {{48, 48, 4},
+          {32, 32, 4},
+          {16, 16, 4},
+          {48, 48, 8},
+          {32, 32, 8},
+          {16, 16, 8},
+          {48, 48, 32},
+          {32, 32, 32},
+          {16, 16, 32}}},
         {IDI_HOME_PAGE, {{32, 32, 8}, {32, 32, 32}}},
-        {IDI_CD_IMAGE, {{32, 32, 4}, {16, 16, 4}, {48, 48, 8}, {32, 32, 8}, {16, 16, 8}, {48, 48, 32}, {32, 32, 32},
-                {16, 16, 32}}},
+        {IDI_CD_IMAGE,
+         {{32, 32, 4}, {16, 16, 4}, {48, 48, 8}, {32, 32, 8}, {16, 16, 8}, {48, 48, 32}, {32, 32, 32}, {16, 16, 32}}},
         {IDI_DISK_IMAGE, {{48, 48, 32}, {32, 32, 32}, {16, 16, 32}}},
     };
     for (const auto& [group, images] : groups) EXPECT_EQ(GroupImages(file.Get(), group), images) << group;

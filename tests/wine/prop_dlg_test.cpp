@@ -1,7 +1,7 @@
 // The properties dialog of the real plug-in, opened as the file manager opens
 // an entry and worked as a user works it: read, picked, ticked, pressed.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <memory>
@@ -9,20 +9,20 @@
 #include <vector>
 
 #include "driver/DeviceNames.h"
+#include "harness/DriveLetters.h"
+#include "harness/FileBytes.h"
+#include "harness/Plugin.h"
+#include "harness/ScratchImage.h"
+#include "harness/StandInDriver.h"
+#include "harness/StoredRecords.h"
 #include "res/ResourceIds.h"
 #include "support/CodePageView.h"
 #include "support/DialogScript.h"
-#include "harness/DriveLetters.h"
 #include "support/DriverRequestRecorder.h"
-#include "harness/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
-#include "harness/Plugin.h"
 #include "support/ProgramApp.h"
-#include "harness/ScratchImage.h"
-#include "harness/StandInDriver.h"
 #include "support/StandInFixture.h"
 #include "support/StoredLangSetting.h"
-#include "harness/StoredRecords.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -121,16 +121,17 @@ TEST_F(PropertiesDialog, ModeCodesOpenAsTheirControlsAndAreStoredBack) {
         uint32_t saved;
     };
     const Case cases[] = {
-        {0, IDC_MODE_HDD, false, true, 0}, {1, IDC_MODE_HDD, true, true, 1},  {2, IDC_MODE_CD, true, false, 3},  {3, IDC_MODE_CD, true, false, 3},
-        {4, IDC_MODE_FDD, false, true, 4}, {5, IDC_MODE_FDD, true, true, 5},  {6, IDC_MODE_HDD, false, true, 0}, {7, IDC_MODE_HDD, true, true, 1},
-        {0xFFFFFFFF, IDC_MODE_HDD, true, true, 1},
+        {0, IDC_MODE_HDD, false, true, 0}, {1, IDC_MODE_HDD, true, true, 1},  {2, IDC_MODE_CD, true, false, 3},
+        {3, IDC_MODE_CD, true, false, 3},  {4, IDC_MODE_FDD, false, true, 4}, {5, IDC_MODE_FDD, true, true, 5},
+        {6, IDC_MODE_HDD, false, true, 0}, {7, IDC_MODE_HDD, true, true, 1},  {0xFFFFFFFF, IDC_MODE_HDD, true, true, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored);
         Store('Q', c.stored);
         const auto windows = Open({Step::Press(kClose)});
         ASSERT_EQ(windows.size(), 1u);
-        for (int radio : {IDC_MODE_HDD, IDC_MODE_FDD, IDC_MODE_CD}) EXPECT_EQ(Checked(windows[0], radio), radio == c.radio) << radio;
+        for (int radio : {IDC_MODE_HDD, IDC_MODE_FDD, IDC_MODE_CD})
+            EXPECT_EQ(Checked(windows[0], radio), radio == c.radio) << radio;
         EXPECT_EQ(Checked(windows[0], IDC_READ_ONLY), c.readOnly);
         EXPECT_EQ(Enabled(windows[0], IDC_READ_ONLY), c.readOnlyEnabled);
         EXPECT_EQ(Stored().mountMode, c.saved);
@@ -139,8 +140,9 @@ TEST_F(PropertiesDialog, ModeCodesOpenAsTheirControlsAndAreStoredBack) {
 
 TEST_F(PropertiesDialog, LeavingCdClearsReadOnlyAndSwitchingDisksKeepsIt) {
     Store('Q', 3);
-    const auto states = Open({Step::Check(IDC_MODE_HDD), Step::Snapshot(), Step::Check(IDC_READ_ONLY), Step::Check(IDC_MODE_FDD),
-                              Step::Snapshot(), Step::Check(IDC_MODE_CD), Step::Snapshot(), Step::Press(kClose)});
+    const auto states =
+        Open({Step::Check(IDC_MODE_HDD), Step::Snapshot(), Step::Check(IDC_READ_ONLY), Step::Check(IDC_MODE_FDD),
+              Step::Snapshot(), Step::Check(IDC_MODE_CD), Step::Snapshot(), Step::Press(kClose)});
     ASSERT_EQ(states.size(), 4u);
     EXPECT_FALSE(Checked(states[1], IDC_READ_ONLY));
     EXPECT_TRUE(Enabled(states[1], IDC_READ_ONLY));
@@ -182,7 +184,8 @@ TEST_F(PropertiesDialog, CloseEscapeAndTheCloseBoxStoreTheSettings) {
     for (const Step& close : {Step::Press(kClose), Step::Escape(), Step::Close()}) {
         SCOPED_TRACE(uidriver::StepText(close));
         Store('Q', 3);
-        const auto windows = Open({Step::Pick(IDC_LETTER, letter), Step::Check(IDC_RESTORE), Step::Check(IDC_MODE_FDD), close});
+        const auto windows =
+            Open({Step::Pick(IDC_LETTER, letter), Step::Check(IDC_RESTORE), Step::Check(IDC_MODE_FDD), close});
         ASSERT_EQ(windows.size(), 1u);
         const CFileInfo record = Stored();
         EXPECT_EQ(record.driveLetter, letter[0]);
@@ -248,8 +251,9 @@ TEST_F(PropertiesDialog, TextsComeFromTheLanguageOfTheSetting) {
         {IDC_PATH_LABEL, "\xCF&\xEE\xEB\xED\xFB\xE9 \xEF\xF3\xF2\xFC:"},
         {IDC_LETTER_LABEL, "&\xC1\xF3\xEA\xE2\xE0 \xE4\xE8\xF1\xEA\xE0:"},
         {IDC_MODE_GROUP, " \xD0\xE5\xE6\xE8\xEC \xEF\xEE\xE4\xEA\xEB\xFE\xF7\xE5\xED\xE8\xFF "},
-        {IDC_RESTORE, "&\xC2\xEE\xF1\xF1\xF2\xE0\xED\xE0\xE2\xEB\xE8\xE2\xE0\xF2\xFC \xEF\xF0\xE8 "
-                   "\xEF\xE5\xF0\xE5\xE7\xE0\xE3\xF0\xF3\xE7\xEA\xE5"},
+        {IDC_RESTORE,
+         "&\xC2\xEE\xF1\xF1\xF2\xE0\xED\xE0\xE2\xEB\xE8\xE2\xE0\xF2\xFC \xEF\xF0\xE8 "
+         "\xEF\xE5\xF0\xE5\xE7\xE0\xE3\xF0\xF3\xE7\xEA\xE5"},
         {IDC_MODE_HDD, "&HDD"},
         {IDC_MODE_FDD, "&FDD"},
         {IDC_MODE_CD, "&CD/DVD"},
@@ -258,9 +262,18 @@ TEST_F(PropertiesDialog, TextsComeFromTheLanguageOfTheSetting) {
     const Case cases[] = {
         {"<main> (Russian)", russian},
         {"MV_eng.lng",
-         {{0, "Properties"}, {kMount, "&Mount"}, {kClose, "Close"}, {IDC_SWITCH_STATE, "S&witch"}, {IDC_MOUNT_STATE, "Image not mounted"},
-          {IDC_PATH_LABEL, "Fu&ll path:"}, {IDC_LETTER_LABEL, "&Drive letter:"}, {IDC_MODE_GROUP, " Mount mode "},
-          {IDC_RESTORE, "R&estore after reboot"}, {IDC_MODE_HDD, "&HDD"}, {IDC_MODE_FDD, "&FDD"}, {IDC_MODE_CD, "&CD/DVD"},
+         {{0, "Properties"},
+          {kMount, "&Mount"},
+          {kClose, "Close"},
+          {IDC_SWITCH_STATE, "S&witch"},
+          {IDC_MOUNT_STATE, "Image not mounted"},
+          {IDC_PATH_LABEL, "Fu&ll path:"},
+          {IDC_LETTER_LABEL, "&Drive letter:"},
+          {IDC_MODE_GROUP, " Mount mode "},
+          {IDC_RESTORE, "R&estore after reboot"},
+          {IDC_MODE_HDD, "&HDD"},
+          {IDC_MODE_FDD, "&FDD"},
+          {IDC_MODE_CD, "&CD/DVD"},
           {IDC_READ_ONLY, "&Read only"}}},
         // Only the settings dialog's caption: nothing here changes.
         {"settings-only.lng", russian},
@@ -275,7 +288,8 @@ TEST_F(PropertiesDialog, TextsComeFromTheLanguageOfTheSetting) {
         Store('Q', 3);
         const auto windows = Open({Step::Press(kClose)});
         ASSERT_EQ(windows.size(), 1u);
-        for (const auto& [id, text] : c.texts) EXPECT_EQ(id == 0 ? windows[0].caption : Text(windows[0], id), text) << id;
+        for (const auto& [id, text] : c.texts)
+            EXPECT_EQ(id == 0 ? windows[0].caption : Text(windows[0], id), text) << id;
     }
     DeleteFileA(language.c_str());
 }
@@ -314,7 +328,9 @@ TEST_F(PropertiesDialogMounting, MountsOnThePickedLetterAndUnmountsFromTheMounte
     const WindowState& shown = unmounting[0];
     EXPECT_EQ(Text(shown, IDC_MOUNT_STATE), "Image mounted");
     EXPECT_EQ(Text(shown, kMount), "&Unmount");
-    for (int id : {IDC_LETTER, IDC_LETTER_LABEL, IDC_MODE_GROUP, IDC_MODE_HDD, IDC_MODE_FDD, IDC_MODE_CD, IDC_READ_ONLY}) EXPECT_FALSE(Enabled(shown, id)) << id;
+    for (int id :
+         {IDC_LETTER, IDC_LETTER_LABEL, IDC_MODE_GROUP, IDC_MODE_HDD, IDC_MODE_FDD, IDC_MODE_CD, IDC_READ_ONLY})
+        EXPECT_FALSE(Enabled(shown, id)) << id;
     for (int id : {IDC_RESTORE, IDC_SWITCH_STATE, kClose, kMount, IDC_PATH}) EXPECT_TRUE(Enabled(shown, id)) << id;
     record = Stored();
     EXPECT_EQ(record.mounted, 0);
@@ -368,8 +384,8 @@ TEST_F(PropertiesDialogMounting, WithoutAFreeLetterTheDialogSaysSoAndCloseKeepsT
         ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, entry.c_str(), DeviceObjectName(kFamilyHardDisk, 0).c_str()));
     }
     Store('Q', 3);
-    const auto windows = Open({Step::Snapshot(), Step::Check(IDC_RESTORE), Step::Press(kMount), Step::Answer(IDOK),
-                               Step::Press(kClose)});
+    const auto windows = Open(
+        {Step::Snapshot(), Step::Check(IDC_RESTORE), Step::Press(kMount), Step::Answer(IDOK), Step::Press(kClose)});
     ASSERT_EQ(windows.size(), 3u);
     EXPECT_TRUE(ControlOf(windows[1], IDC_LETTER).items.empty());
     EXPECT_EQ(windows[2].text, "No drive letter is free!");

@@ -5,11 +5,11 @@
 #include <cstring>
 #include <string>
 
-#include "support/CleanRegistry.h"
-#include "support/MessageBoxWatcher.h"
 #include "harness/Plugin.h"
 #include "harness/ScratchImage.h"
 #include "harness/StoredRecords.h"
+#include "support/CleanRegistry.h"
+#include "support/MessageBoxWatcher.h"
 #include "win32/UniqueHandle.h"
 
 using namespace morvane;
@@ -157,7 +157,7 @@ TEST_F(RemoveImage, QuestionIsOwnedByTheActiveOrTheHostWindow) {
     // A box without an owner would leave the file manager usable behind it.
     ASSERT_EQ(StoreRecord({"disk.iso", "C:\\disk.iso", 'Q', 3, true, false}), ERROR_SUCCESS);
     const win32::UniqueHandle<WindowTraits> host(CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                                                  0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr));
+                                                                 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr));
     ASSERT_TRUE(host);
     struct Case {
         const char* what;

@@ -9,14 +9,14 @@
 
 #include "catalogue/StoreKey.h"
 #include "harness/DriveLetters.h"
-#include "support/DriverRequestRecorder.h"
-#include "support/MessageBoxWatcher.h"
 #include "harness/Plugin.h"
-#include "support/ProgramApp.h"
 #include "harness/ScratchImage.h"
 #include "harness/StandInDriver.h"
-#include "support/StandInFixture.h"
 #include "harness/StoredRecords.h"
+#include "support/DriverRequestRecorder.h"
+#include "support/MessageBoxWatcher.h"
+#include "support/ProgramApp.h"
+#include "support/StandInFixture.h"
 
 using namespace morvane;
 using namespace morvane::test;

@@ -1,7 +1,7 @@
 // Failure reports during the unattended log-on restore: appended, with a
 // local time stamp, to Morvane.log beside the plug-in's own file.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <ctime>
 #include <regex>
@@ -9,20 +9,20 @@
 #include <utility>
 #include <vector>
 
+#include "harness/ActivityLogFile.h"
+#include "harness/FileBytes.h"
+#include "harness/Plugin.h"
+#include "harness/ScratchFolder.h"
+#include "harness/StoredRecords.h"
+#include "logon/ActivityLog.h"
 #include "logon/LogEntry.h"
 #include "logon/TimeStamp.h"
-#include "harness/ActivityLogFile.h"
-#include "logon/ActivityLog.h"
 #include "report/ErrorReport.h"
 #include "support/BuiltinTextsFixture.h"
 #include "support/CurrentDirectory.h"
 #include "support/ExpectedTexts.h"
-#include "harness/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
-#include "harness/Plugin.h"
 #include "support/ProgramApp.h"
-#include "harness/ScratchFolder.h"
-#include "harness/StoredRecords.h"
 #include "support/SystemText.h"
 #include "win32/UniqueHandle.h"
 
@@ -140,8 +140,8 @@ TEST_F(ReportInLog, UnopenableLogLosesTheEntrySilently) {
     MessageBoxWatcher watcher;
     {
         // Held open without sharing, as a second writer would.
-        const win32::FileHandle held(CreateFileA(ActivityLogPath().c_str(), GENERIC_READ | GENERIC_WRITE, 0,
-                                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        const win32::FileHandle held(CreateFileA(ActivityLogPath().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         ASSERT_TRUE(held);
         Report(ERROR_BUSY, "Q:", ReportContext::General);
     }

@@ -1,23 +1,23 @@
 // Failure reports in the file manager: one message box per failed driver
 // step, with the message chosen by what the step was doing and the system
 // error it left.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "lang/SettingsKey.h"
 #include "harness/ActivityLogFile.h"
+#include "harness/DriveLetters.h"
+#include "harness/FileBytes.h"
+#include "harness/Plugin.h"
+#include "harness/StoredRecords.h"
+#include "lang/SettingsKey.h"
 #include "report/ErrorReport.h"
 #include "support/BuiltinTextsFixture.h"
-#include "harness/DriveLetters.h"
 #include "support/ExpectedTexts.h"
-#include "harness/FileBytes.h"
 #include "support/MessageBoxWatcher.h"
-#include "harness/Plugin.h"
 #include "support/ProgramApp.h"
-#include "harness/StoredRecords.h"
 #include "support/SystemText.h"
 
 using namespace morvane;
@@ -103,7 +103,9 @@ TEST_F(ReportInHost, PluginShowsItsFailuresCaptionedMorvane) {
 // An installed translation, here the shipped English file, replaces the
 // built-in texts in the messages; its line breaks are CR LF.
 TEST_F(ReportInHost, SpecialTextsComeFromTheLanguageTable) {
-    ASSERT_TRUE(LoadLanguage("MV_eng.lng", true)) << "no " << "MV_eng.lng" << " beside the tests";
+    ASSERT_TRUE(LoadLanguage("MV_eng.lng", true)) << "no "
+                                                  << "MV_eng.lng"
+                                                  << " beside the tests";
     MessageBoxWatcher watcher;
     ReportDriveError(ProgramApp(), "Q:", ReportContext::CreateDevice, ERROR_PATH_NOT_FOUND);
     ReportDriveError(ProgramApp(), "MV_FileDisk:", ReportContext::AttachImage, ERROR_FILE_NOT_FOUND);

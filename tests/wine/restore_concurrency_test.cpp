@@ -13,12 +13,12 @@
 
 #include "catalogue/RecordOfValue.h"
 #include "harness/ActivityLogFile.h"
-#include "support/CleanRegistry.h"
 #include "harness/Plugin.h"
-#include "support/ProgramApp.h"
-#include "support/Rundll32.h"
 #include "harness/ScratchImage.h"
 #include "harness/StoredRecords.h"
+#include "support/CleanRegistry.h"
+#include "support/ProgramApp.h"
+#include "support/Rundll32.h"
 
 using namespace morvane;
 using namespace morvane::test;

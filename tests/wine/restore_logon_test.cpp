@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "catalogue/StoreKey.h"
-#include "logon/AutorunCommand.h"
 #include "harness/ActivityLogFile.h"
-#include "support/CleanRegistry.h"
 #include "harness/FileBytes.h"
-#include "support/Rundll32.h"
 #include "harness/StoredRecords.h"
+#include "logon/AutorunCommand.h"
+#include "support/CleanRegistry.h"
+#include "support/Rundll32.h"
 #include "win32/RegKey.h"
 
 using namespace morvane;
@@ -74,8 +74,7 @@ TEST_F(LogonRestore, ValuesThatAreNotRecordsStayUntouched) {
     const std::string text = "not a record";
     const std::vector<uint8_t> tooLong(600, 1);
     ASSERT_EQ(StoreValue("text.iso", REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1)), ERROR_SUCCESS);
-    ASSERT_EQ(StoreValue("long.iso", REG_BINARY, tooLong.data(), static_cast<DWORD>(tooLong.size())),
-              ERROR_SUCCESS);
+    ASSERT_EQ(StoreValue("long.iso", REG_BINARY, tooLong.data(), static_cast<DWORD>(tooLong.size())), ERROR_SUCCESS);
     ASSERT_EQ(StoreRecord({"left.iso", "C:\\left.iso", 'Q', 3, true, false}), ERROR_SUCCESS);
     const auto before = StoredValues();
 

@@ -9,12 +9,12 @@
 
 #include "harness/ActivityLogFile.h"
 #include "harness/DriveLetters.h"
-#include "support/ExpectedTexts.h"
-#include "support/Rundll32.h"
 #include "harness/ScratchImage.h"
 #include "harness/StandInDriver.h"
-#include "support/StandInFixture.h"
 #include "harness/StoredRecords.h"
+#include "support/ExpectedTexts.h"
+#include "support/Rundll32.h"
+#include "support/StandInFixture.h"
 #include "support/SystemText.h"
 
 using namespace morvane;
@@ -76,10 +76,8 @@ TEST_F(LogonRestoreWithDriver, MarkedImagesComeBackOnTheirLettersAndModes) {
     };
     // Two of one family show that numbers count per family.
     const Case cases[] = {
-        {"disk.vhd", 0, kFamilyHardDisk, 0, false},
-        {"locked.vhd", 1, kFamilyHardDisk, 1, true},
-        {"movie.iso", 3, kFamilyCdDvd, 0, false},
-        {"boot.img", 4, kFamilyFloppy, 0, false},
+        {"disk.vhd", 0, kFamilyHardDisk, 0, false}, {"locked.vhd", 1, kFamilyHardDisk, 1, true},
+        {"movie.iso", 3, kFamilyCdDvd, 0, false},   {"boot.img", 4, kFamilyFloppy, 0, false},
         {"tools.img", 5, kFamilyFloppy, 1, true},
     };
     std::vector<std::unique_ptr<ScratchImage>> images;

@@ -1,17 +1,17 @@
 // The driver that mvhost and the tests operate dialogs with, against a dialog
 // of every control kind the plug-in's dialogs use, run modally on the test's
 // thread as the plug-in runs its own.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "support/DialogScript.h"
 #include "harness/FileBytes.h"
 #include "harness/Plugin.h"
+#include "support/DialogScript.h"
 #include "uidriver/StateText.h"
 
 using namespace morvane::test;
@@ -64,24 +64,25 @@ private:
 constexpr WORD kButton = 0x80, kEdit = 0x81, kStatic = 0x82, kListBox = 0x83, kComboBox = 0x85;
 
 const Template& TestDialog() {
-    static const Template dialog = Template("Driver test")
-        .Item(kCombo, kComboBox, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 10, 10, 100, 60)
-        .Item(kCheck, kButton, "&Remember", BS_AUTOCHECKBOX | WS_TABSTOP, 10, 28, 60, 10)
-        .Item(kMixed, kButton, "&Mixed", BS_AUTO3STATE | WS_TABSTOP, 70, 28, 40, 10)
-        .Item(1003, kButton, "Speed", BS_GROUPBOX, 10, 42, 100, 40)
-        .Item(kSlow, kButton, "&Slow", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 16, 54, 80, 10)
-        .Item(kFast, kButton, "&Fast", BS_AUTORADIOBUTTON, 16, 66, 80, 10)
-        .Item(0xFFFF, kStatic, "Name:", SS_LEFT | WS_GROUP, 120, 10, 40, 10)
-        .Item(1008, kEdit, "disk.iso", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 120, 22, 90, 12)
-        .Item(1009, kStatic, "", SS_ICON, 120, 40, 20, 20)
-        .Item(kAsk, kButton, "&Ask...", BS_PUSHBUTTON | WS_TABSTOP, 120, 66, 50, 14)
-        .Item(kLater, kButton, "&Later", BS_PUSHBUTTON | WS_DISABLED, 10, 90, 50, 14)
-        .Item(kLink, kStatic, "&Link", SS_NOTIFY, 70, 92, 40, 10)
-        .Item(1012, kListBox, "", LBS_NOTIFY | WS_BORDER | WS_TABSTOP, 10, 108, 60, 30)
-        .Item(kHidden, kStatic, "Secret", SS_LEFT, 80, 110, 30, 10)
-        .Item(1015, kStatic, "", SS_ETCHEDHORZ, 10, 140, 200, 1)
-        .Item(IDOK, kButton, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 110, 144, 50, 14)
-        .Item(IDCANCEL, kButton, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 165, 144, 50, 14);
+    static const Template dialog =
+        Template("Driver test")
+            .Item(kCombo, kComboBox, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 10, 10, 100, 60)
+            .Item(kCheck, kButton, "&Remember", BS_AUTOCHECKBOX | WS_TABSTOP, 10, 28, 60, 10)
+            .Item(kMixed, kButton, "&Mixed", BS_AUTO3STATE | WS_TABSTOP, 70, 28, 40, 10)
+            .Item(1003, kButton, "Speed", BS_GROUPBOX, 10, 42, 100, 40)
+            .Item(kSlow, kButton, "&Slow", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 16, 54, 80, 10)
+            .Item(kFast, kButton, "&Fast", BS_AUTORADIOBUTTON, 16, 66, 80, 10)
+            .Item(0xFFFF, kStatic, "Name:", SS_LEFT | WS_GROUP, 120, 10, 40, 10)
+            .Item(1008, kEdit, "disk.iso", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 120, 22, 90, 12)
+            .Item(1009, kStatic, "", SS_ICON, 120, 40, 20, 20)
+            .Item(kAsk, kButton, "&Ask...", BS_PUSHBUTTON | WS_TABSTOP, 120, 66, 50, 14)
+            .Item(kLater, kButton, "&Later", BS_PUSHBUTTON | WS_DISABLED, 10, 90, 50, 14)
+            .Item(kLink, kStatic, "&Link", SS_NOTIFY, 70, 92, 40, 10)
+            .Item(1012, kListBox, "", LBS_NOTIFY | WS_BORDER | WS_TABSTOP, 10, 108, 60, 30)
+            .Item(kHidden, kStatic, "Secret", SS_LEFT, 80, 110, 30, 10)
+            .Item(1015, kStatic, "", SS_ETCHEDHORZ, 10, 140, 200, 1)
+            .Item(IDOK, kButton, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 110, 144, 50, 14)
+            .Item(IDCANCEL, kButton, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 165, 144, 50, 14);
     return dialog;
 }
 
@@ -261,8 +262,8 @@ TEST(UiDriver, ScreenshotWritesTheWindowOrSaysWhyNot) {
     EXPECT_EQ(header.bfType, 0x4D42);
     const size_t rowSize = (static_cast<size_t>(info.biWidth) * 3 + 3) & ~size_t{3};
     EXPECT_EQ(bytes->size(), header.bfOffBits + rowSize * static_cast<size_t>(info.biHeight));
-    EXPECT_EQ(events[0], "  -> shot " + path + " (" + std::to_string(info.biWidth) + "x" +
-                             std::to_string(info.biHeight) + ")\n");
+    EXPECT_EQ(events[0],
+              "  -> shot " + path + " (" + std::to_string(info.biWidth) + "x" + std::to_string(info.biHeight) + ")\n");
     // The window was drawn: not one colour throughout.
     bool twoColours = false;
     for (LONG y = 0; y < info.biHeight && !twoColours; ++y)

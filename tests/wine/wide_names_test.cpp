@@ -3,8 +3,8 @@
 // the narrow calls beside them, and renaming. Records of names the code page
 // spells stay byte for byte as the narrow plug-in wrote them; for the others
 // the record's fields in the code page still open the same file.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
@@ -12,21 +12,21 @@
 #include <vector>
 
 #include "catalogue/StoreKey.h"
+#include "harness/DriveLetters.h"
+#include "harness/Plugin.h"
+#include "harness/ScratchFolder.h"
+#include "harness/StandInDriver.h"
+#include "harness/StoredRecords.h"
 #include "plugin/ExportNames.h"
 #include "plugin/FsPluginApi.h"
 #include "plugin/PanelColumns.h"
 #include "res/ResourceIds.h"
 #include "support/CleanRegistry.h"
 #include "support/DialogScript.h"
-#include "harness/DriveLetters.h"
 #include "support/FolderListing.h"
 #include "support/MessageBoxWatcher.h"
-#include "harness/Plugin.h"
 #include "support/Rundll32.h"
-#include "harness/ScratchFolder.h"
-#include "harness/StandInDriver.h"
 #include "support/StandInFixture.h"
-#include "harness/StoredRecords.h"
 #include "win32/AnsiText.h"
 #include "win32/RegKey.h"
 #include "win32/UniqueHandle.h"
@@ -45,7 +45,8 @@ std::wstring Long(const std::wstring& path) { return L"\\\\?\\" + path; }
 bool MakeFile(const std::wstring& base, const std::wstring& relative) {
     for (size_t at = relative.find(L'\\'); at != std::wstring::npos; at = relative.find(L'\\', at + 1))
         CreateDirectoryW(Long(base + relative.substr(0, at)).c_str(), nullptr);
-    win32::FileHandle file(CreateFileW(Long(base + relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    win32::FileHandle file(
+        CreateFileW(Long(base + relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
     return file.IsValid();
 }
 
@@ -58,7 +59,8 @@ bool SameFile(const std::string& ansiPath, const std::wstring& widePath) {
                std::to_wstring(info.nFileIndexLow);
     };
     const win32::FileHandle a(CreateFileA(ansiPath.c_str(), 0, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    const win32::FileHandle b(CreateFileW(Long(widePath).c_str(), 0, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    const win32::FileHandle b(
+        CreateFileW(Long(widePath).c_str(), 0, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     return a && b && identity(a.Get()) == identity(b.Get()) && !identity(a.Get()).empty();
 }
 
@@ -206,7 +208,13 @@ TEST_F(WideNames, RenameTakesTheNewNameAndLeavesTheImageAlone) {
     };
     const Case cases[] = {
         {"another name", L"\\a.iso", L"\\c.iso", TRUE, FALSE, kFsFileOk, {L"b.iso", L"c.iso"}, {0, 100}},
-        {"beyond the code page", L"\\a.iso", L"\\\u2603.iso", TRUE, FALSE, kFsFileOk, {L"b.iso", L"\u2603.iso"},
+        {"beyond the code page",
+         L"\\a.iso",
+         L"\\\u2603.iso",
+         TRUE,
+         FALSE,
+         kFsFileOk,
+         {L"b.iso", L"\u2603.iso"},
          {0, 100}},
         {"only the case", L"\\a.iso", L"\\A.ISO", TRUE, FALSE, kFsFileOk, {L"A.ISO", L"b.iso"}, {0, 100}},
         {"a taken name", L"\\a.iso", L"\\B.iso", TRUE, FALSE, kFsFileExists, {L"a.iso", L"b.iso"}, {0}},
@@ -283,8 +291,8 @@ TEST_F(WideNames, APlugInInAFolderBeyondTheCodePageFindsItsOwnFiles) {
         char noArguments[] = "";
         fs.MountAfterReboot(nullptr, nullptr, noArguments, SW_HIDE);
     }
-    win32::FileHandle file(CreateFileW((home + L"Morvane.log").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                                       nullptr));
+    win32::FileHandle file(
+        CreateFileW((home + L"Morvane.log").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(file.IsValid());
     EXPECT_GT(GetFileSize(file.Get(), nullptr), 0u);
     file.Reset();

@@ -10,15 +10,15 @@
 #include <regex>
 #include <string>
 
-#include "logon/AutorunCommand.h"
 #include "harness/ActivityLogFile.h"
 #include "harness/ChildProcess.h"
-#include "support/CleanRegistry.h"
 #include "harness/DriveLetters.h"
 #include "harness/FileBytes.h"
 #include "harness/Plugin.h"
 #include "harness/ScratchFolder.h"
 #include "harness/StoredRecords.h"
+#include "logon/AutorunCommand.h"
+#include "support/CleanRegistry.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -80,8 +80,9 @@ TEST_F(LogonRestore32, MissingImagesAreLoggedAndStoredUnmounted) {
         EXPECT_EQ(std::memcmp(&*stored, &expected, sizeof expected), 0);
     }
     // Each entry is its time, a tab and the message, lines ending in CR LF.
-    const std::regex twoEntries("(\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d\\t"
-                                "Error mounting the image!\\r\\nThe image file is not accessible\\.\\r\\n){2}");
+    const std::regex twoEntries(
+        "(\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d\\t"
+        "Error mounting the image!\\r\\nThe image file is not accessible\\.\\r\\n){2}");
     const std::string log = ReadActivityLog();
     EXPECT_TRUE(std::regex_match(log, twoEntries)) << log;
 }

@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "harness/ChildProcess.h"
-#include "support/CleanRegistry.h"
 #include "harness/FileBytes.h"
-#include "support/FolderListing.h"
 #include "harness/Plugin.h"
 #include "harness/ScratchFolder.h"
 #include "harness/StoredRecords.h"
+#include "support/CleanRegistry.h"
+#include "support/FolderListing.h"
 #include "win32/AnsiText.h"
 
 using namespace morvane;

@@ -34,8 +34,7 @@ bool FillStore(size_t count) {
     if (key.Open(HKEY_CURRENT_USER, kFilesListKey, KEY_WRITE) != ERROR_SUCCESS) return false;
     for (size_t i = 0; i < count; ++i) {
         const CFileInfo record = BenchRecord(i);
-        if (key.SetValue(BenchImageName(i).c_str(), REG_BINARY, &record, sizeof record) != ERROR_SUCCESS)
-            return false;
+        if (key.SetValue(BenchImageName(i).c_str(), REG_BINARY, &record, sizeof record) != ERROR_SUCCESS) return false;
     }
     return true;
 }

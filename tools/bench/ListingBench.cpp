@@ -80,22 +80,22 @@ ListingRuns MeasureListing(const mvhost::PluginCalls& fs, size_t images, int run
         for (int turn = 0; turn < 4; ++turn) {
             const Stopwatch watch;
             switch ((run + turn) % 4) {
-            case 0:
-                result.enumerated = EnumerateStore();
-                result.enumerationMs.push_back(watch.Ms());
-                break;
-            case 1:
-                result.snapshotted = ReadStoreSnapshot(snapshot) ? snapshot.size() : 0;
-                result.snapshotMs.push_back(watch.Ms());
-                break;
-            case 2:
-                result.listed = ListThroughExports(fs);
-                result.listingMs.push_back(watch.Ms());
-                break;
-            default:
-                result.values = ListWithColumns(fs);
-                result.columnsMs.push_back(watch.Ms());
-                break;
+                case 0:
+                    result.enumerated = EnumerateStore();
+                    result.enumerationMs.push_back(watch.Ms());
+                    break;
+                case 1:
+                    result.snapshotted = ReadStoreSnapshot(snapshot) ? snapshot.size() : 0;
+                    result.snapshotMs.push_back(watch.Ms());
+                    break;
+                case 2:
+                    result.listed = ListThroughExports(fs);
+                    result.listingMs.push_back(watch.Ms());
+                    break;
+                default:
+                    result.values = ListWithColumns(fs);
+                    result.columnsMs.push_back(watch.Ms());
+                    break;
             }
         }
     }

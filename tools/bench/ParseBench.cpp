@@ -2,8 +2,8 @@
 // lines of a shipped language file, repeated with CR LF line ends as editors
 // on Windows save them. Prints the median of repeated runs in MB/s (10^6
 // bytes a second). Usage: mvbench_parse LANGUAGE_FILE [RUNS]
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>

@@ -8,11 +8,11 @@
 #include "BenchStore.h"
 #include "StandInMounts.h"
 #include "Timing.h"
-#include "logon/AutorunCommand.h"
 #include "harness/ActivityLogFile.h"
 #include "harness/ChildProcess.h"
 #include "harness/Plugin.h"
 #include "harness/StoredRecords.h"
+#include "logon/AutorunCommand.h"
 #include "win32/RegKey.h"
 #include "win32/UniqueHandle.h"
 

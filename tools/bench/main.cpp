@@ -5,8 +5,8 @@
 // process. scripts/bench runs it in a fresh prefix.
 #include <windows.h>
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <iterator>
 #include <string>
@@ -47,10 +47,11 @@ struct Options {
 };
 
 void PrintListing(const std::vector<ListingRuns>& all) {
-    std::printf("\nListing: FsFindFirst to the last FsFindNext, and the store snapshot alone, against RegEnumValueW of "
-                "every value with its data\n");
-    std::printf("%8s %8s %5s %10s %10s %10s %9s %8s %13s %9s\n", "images", "mounted", "runs", "enumerate",
-                "snapshot", "listing", "snapshot", "listing", "listing pair", "own");
+    std::printf(
+        "\nListing: FsFindFirst to the last FsFindNext, and the store snapshot alone, against RegEnumValueW of "
+        "every value with its data\n");
+    std::printf("%8s %8s %5s %10s %10s %10s %9s %8s %13s %9s\n", "images", "mounted", "runs", "enumerate", "snapshot",
+                "listing", "snapshot", "listing", "listing pair", "own");
     std::printf("%8s %8s %5s %10s %10s %10s %9s %8s %13s %9s\n", "", "", "", "ms", "ms", "ms", "ratio", "ratio",
                 "ratios", "ms");
     for (const ListingRuns& runs : all) {
@@ -58,9 +59,9 @@ void PrintListing(const std::vector<ListingRuns>& all) {
         const Ratios listing = PairRatios(runs.listingMs, runs.enumerationMs);
         const bool complete =
             runs.listed == runs.images && runs.snapshotted == runs.images && runs.enumerated == runs.images;
-        std::printf("%8zu %8zu %5zu %10.2f %10.2f %10.2f %9.3f %8.3f %6.3f-%-6.3f %9.2f%s\n", runs.images,
-                    runs.mounted, runs.listingMs.size(), Median(runs.enumerationMs), Median(runs.snapshotMs),
-                    Median(runs.listingMs), snapshot.median, listing.median, listing.low, listing.high,
+        std::printf("%8zu %8zu %5zu %10.2f %10.2f %10.2f %9.3f %8.3f %6.3f-%-6.3f %9.2f%s\n", runs.images, runs.mounted,
+                    runs.listingMs.size(), Median(runs.enumerationMs), Median(runs.snapshotMs), Median(runs.listingMs),
+                    snapshot.median, listing.median, listing.low, listing.high,
                     MedianExcess(runs.listingMs, runs.enumerationMs), complete ? "" : "  (entries lost!)");
     }
     // Entries come in pairs per size: without, then with mounted records.
@@ -81,8 +82,9 @@ void PrintListing(const std::vector<ListingRuns>& all) {
                     MedianExcess(plain.listingMs, plain.enumerationMs) /
                         MedianExcess(previous.listingMs, previous.enumerationMs));
     }
-    std::printf("\nListing with the default view's columns (five values of every entry through FsContentGetValueW), "
-                "against the listing alone\n");
+    std::printf(
+        "\nListing with the default view's columns (five values of every entry through FsContentGetValueW), "
+        "against the listing alone\n");
     std::printf("%8s %8s %5s %10s %10s %8s %13s %9s\n", "images", "mounted", "runs", "listing", "columns", "ratio",
                 "pair ratios", "values");
     for (const ListingRuns& runs : all) {
@@ -113,16 +115,17 @@ void PrintRestore(const RestoreRuns& runs) {
 }
 
 void PrintBulk(const std::vector<BulkRuns>& all) {
-    std::printf("\nA selection registered (FsPutFile) and removed (FsDeleteFile) one call an image, against the "
-                "store's own work done directly (the image's directory entry and one value written; one value "
-                "deleted)\n");
+    std::printf(
+        "\nA selection registered (FsPutFile) and removed (FsDeleteFile) one call an image, against the "
+        "store's own work done directly (the image's directory entry and one value written; one value "
+        "deleted)\n");
     std::printf("%8s %10s %5s %10s %11s %8s %13s %10s %10s %8s %13s\n", "images", "brackets", "runs", "write ms",
                 "register ms", "ratio", "pair ratios", "delete ms", "remove ms", "ratio", "pair ratios");
     for (const BulkRuns& runs : all) {
         const Ratios put = PairRatios(runs.registerMs, runs.floorWriteMs);
         const Ratios remove = PairRatios(runs.removeMs, runs.floorDeleteMs);
-        std::printf("%8zu %10s %5zu %10.1f %11.1f %8.2f %6.2f-%-6.2f %10.1f %10.1f %8.2f %6.2f-%-6.2f%s\n",
-                    runs.images, runs.bracketed ? "yes" : "no", runs.registerMs.size(), Median(runs.floorWriteMs),
+        std::printf("%8zu %10s %5zu %10.1f %11.1f %8.2f %6.2f-%-6.2f %10.1f %10.1f %8.2f %6.2f-%-6.2f%s\n", runs.images,
+                    runs.bracketed ? "yes" : "no", runs.registerMs.size(), Median(runs.floorWriteMs),
                     Median(runs.registerMs), put.median, put.low, put.high, Median(runs.floorDeleteMs),
                     Median(runs.removeMs), remove.median, remove.low, remove.high,
                     runs.complete ? "" : "  (calls failed!)");

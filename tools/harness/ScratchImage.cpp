@@ -8,8 +8,7 @@
 
 namespace morvane::test {
 
-ScratchImage::ScratchImage(const std::string& fileName, uint32_t size)
-    : ownFolder_(std::make_unique<ScratchFolder>()) {
+ScratchImage::ScratchImage(const std::string& fileName, uint32_t size) : ownFolder_(std::make_unique<ScratchFolder>()) {
     if (ownFolder_->IsReady()) Create(ownFolder_->Path(), fileName, size);
 }
 

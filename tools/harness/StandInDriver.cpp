@@ -120,9 +120,9 @@ bool ReadStandInState(HANDLE device, MvStandInState* state) {
     std::memset(state, 0, sizeof *state);
     DWORD returned = 0;
     const DWORD saved = GetLastError();
-    const bool ok = SystemDeviceIoControl()(device, MV_IOCTL_STANDIN_STATE, nullptr, 0, state, sizeof *state,
-                                            &returned, nullptr) &&
-                    returned == sizeof *state && state->size == sizeof *state;
+    const bool ok =
+        SystemDeviceIoControl()(device, MV_IOCTL_STANDIN_STATE, nullptr, 0, state, sizeof *state, &returned, nullptr) &&
+        returned == sizeof *state && state->size == sizeof *state;
     SetLastError(saved);
     return ok;
 }

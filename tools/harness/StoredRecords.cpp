@@ -1,6 +1,5 @@
 #include "harness/StoredRecords.h"
 
-
 #include <iterator>
 
 #include "catalogue/RecordOfValue.h"

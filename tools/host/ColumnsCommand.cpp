@@ -56,8 +56,7 @@ std::map<std::string, int> FieldIndexes(const PluginCalls& calls) {
 }
 
 // A value as the file manager shows it; empty for an empty field.
-std::string ValueText(const PluginCalls& calls, const HostOptions& options, const std::string& remoteName,
-                      int index) {
+std::string ValueText(const PluginCalls& calls, const HostOptions& options, const std::string& remoteName, int index) {
     alignas(8) char value[kValueBytes] = {};
     int type = 0;
     if (CallsWide(calls.FsContentGetValueW, options)) {
@@ -69,20 +68,15 @@ std::string ValueText(const PluginCalls& calls, const HostOptions& options, cons
     }
     int32_t flag = 0;
     switch (type) {
-    case morvane::kFieldBoolean:
-        std::memcpy(&flag, value, sizeof flag);
-        return flag ? "Yes" : "No";
-    case morvane::kFieldString:
-    case morvane::kFieldMultipleChoice:
-        return AnsiToUtf8(std::string_view(value, strnlen(value, sizeof value)));
-    case morvane::kFieldStringW: {
-        const auto* text = reinterpret_cast<const wchar_t*>(value);
-        return WideToUtf8(std::wstring_view(text, wcsnlen(text, sizeof value / sizeof *text)));
-    }
-    case morvane::kFtFieldEmpty:
-        return std::string();
-    default:
-        return "(" + std::to_string(type) + ")";
+        case morvane::kFieldBoolean: std::memcpy(&flag, value, sizeof flag); return flag ? "Yes" : "No";
+        case morvane::kFieldString:
+        case morvane::kFieldMultipleChoice: return AnsiToUtf8(std::string_view(value, strnlen(value, sizeof value)));
+        case morvane::kFieldStringW: {
+            const auto* text = reinterpret_cast<const wchar_t*>(value);
+            return WideToUtf8(std::wstring_view(text, wcsnlen(text, sizeof value / sizeof *text)));
+        }
+        case morvane::kFtFieldEmpty: return std::string();
+        default: return "(" + std::to_string(type) + ")";
     }
 }
 
@@ -100,8 +94,8 @@ int ColumnsCommand(const PluginCalls& calls, const HostOptions& options) {
         Print("the plug-in has no default view\n");
         return kExitFailed;
     }
-    Print(std::string("default view: ") + contents + "\n  headers " + headers + ", widths " + widths +
-          ", options " + viewOptions + "\n");
+    Print(std::string("default view: ") + contents + "\n  headers " + headers + ", widths " + widths + ", options " +
+          viewOptions + "\n");
 
     const std::map<std::string, int> indexes = FieldIndexes(calls);
     const std::vector<std::string> items = ViewItems(contents);

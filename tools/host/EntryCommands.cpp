@@ -71,8 +71,8 @@ int PutCommand(const PluginCalls& calls, const HostOptions& options) {
     if (!wide && !HasExport(reinterpret_cast<const void*>(calls.FsPutFile), "FsPutFile")) return kExitNoPlugin;
     CallText local(FullLocalPath(options.arguments[0]), wide);
     CallText remote(RemoteName(options.arguments[1]), wide);
-    const int flags = (options.overwrite ? morvane::kFsCopyFlagOverwrite : 0) |
-                      (options.move ? morvane::kFsCopyFlagMove : 0);
+    const int flags =
+        (options.overwrite ? morvane::kFsCopyFlagOverwrite : 0) | (options.move ? morvane::kFsCopyFlagMove : 0);
     const int result = [&] {
         const OperationBracket copy(calls, morvane::kFsStatusOpPutSingle);
         return wide ? calls.FsPutFileW(local.wide.data(), remote.wide.data(), flags)
@@ -119,8 +119,7 @@ int DeleteCommand(const PluginCalls& calls, const HostOptions& options) {
 int ExecCommand(const PluginCalls& calls, const HostOptions& options) {
     if (options.arguments.size() != 2) return kExitUsage;
     const bool wide = CallsWide(calls.FsExecuteFileW, options);
-    if (!wide && !HasExport(reinterpret_cast<const void*>(calls.FsExecuteFile), "FsExecuteFile"))
-        return kExitNoPlugin;
+    if (!wide && !HasExport(reinterpret_cast<const void*>(calls.FsExecuteFile), "FsExecuteFile")) return kExitNoPlugin;
     const CallText remote(RemoteName(options.arguments[0]), wide);
     CallText verb(options.arguments[1], wide);
     // The name is in and out: the plug-in may answer with a link's target.

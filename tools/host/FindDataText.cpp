@@ -54,8 +54,8 @@ std::string AttributeText(DWORD attributes) {
         char letter;
     };
     const Letter letters[] = {
-        {FILE_ATTRIBUTE_READONLY, 'R'},  {FILE_ATTRIBUTE_HIDDEN, 'H'},     {FILE_ATTRIBUTE_SYSTEM, 'S'},
-        {FILE_ATTRIBUTE_DIRECTORY, 'D'}, {FILE_ATTRIBUTE_ARCHIVE, 'A'},    {FILE_ATTRIBUTE_TEMPORARY, 'T'},
+        {FILE_ATTRIBUTE_READONLY, 'R'},    {FILE_ATTRIBUTE_HIDDEN, 'H'},     {FILE_ATTRIBUTE_SYSTEM, 'S'},
+        {FILE_ATTRIBUTE_DIRECTORY, 'D'},   {FILE_ATTRIBUTE_ARCHIVE, 'A'},    {FILE_ATTRIBUTE_TEMPORARY, 'T'},
         {FILE_ATTRIBUTE_SPARSE_FILE, 'P'}, {FILE_ATTRIBUTE_COMPRESSED, 'C'}, {FILE_ATTRIBUTE_OFFLINE, 'O'},
     };
     std::string text;

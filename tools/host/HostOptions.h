@@ -12,13 +12,13 @@
 namespace mvhost {
 
 struct HostOptions {
-    std::string pluginPath;              // empty: the plug-in built beside the host
-    std::vector<uidriver::Step> steps;   // for the windows shown, in command-line order
-    bool overwrite = false;              // put, rename: replacing is allowed
-    bool move = false;                   // put: the copy flag of a move
-    bool small = false;                  // icon: ask for the small icon
-    bool standIn = false;                // the stand-in driver's dismounts answer as on Windows
-    bool ansi = false;                   // call the narrow exports, in the code page
+    std::string pluginPath;             // empty: the plug-in built beside the host
+    std::vector<uidriver::Step> steps;  // for the windows shown, in command-line order
+    bool overwrite = false;             // put, rename: replacing is allowed
+    bool move = false;                  // put: the copy flag of a move
+    bool small = false;                 // icon: ask for the small icon
+    bool standIn = false;               // the stand-in driver's dismounts answer as on Windows
+    bool ansi = false;                  // call the narrow exports, in the code page
     std::string command;
     std::vector<std::string> arguments;
 };

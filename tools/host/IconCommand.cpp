@@ -70,8 +70,8 @@ int IconCommand(const PluginCalls& calls, const HostOptions& options) {
     const int result = wide ? calls.FsExtractCustomIconW(wideName.data(), flags, &icon)
                             : calls.FsExtractCustomIcon(ansiName.data(), flags, &icon);
 
-    std::string report = "FsExtractCustomIcon " + remote.shown + ": " + std::to_string(result) + " (" +
-                         IconResultWord(result) + ")";
+    std::string report =
+        "FsExtractCustomIcon " + remote.shown + ": " + std::to_string(result) + " (" + IconResultWord(result) + ")";
     if ((result == kIconExtracted || result == kIconExtractedDestroy) && icon) {
         const std::string name = wide ? WideToUtf8(BufferView(wideName)) : AnsiToUtf8(BufferView(ansiName));
         report += ", " + IconSize(icon) + ", name now " + name;

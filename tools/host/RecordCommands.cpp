@@ -31,9 +31,12 @@ constexpr DWORD kValueNameSize = 16384;
 std::string LetterText(char letter) { return letter >= 0x21 && letter < 0x7F ? std::string(1, letter) : "-"; }
 
 TableRow RowOf(const std::string& valueName, const CFileInfo& record, DWORD size) {
-    TableRow row{valueName,                           LetterText(record.driveLetter),
-                 std::to_string(record.deviceNumber), std::to_string(record.mountMode),
-                 std::to_string(record.mounted),      std::to_string(record.restoreAtLogon),
+    TableRow row{valueName,
+                 LetterText(record.driveLetter),
+                 std::to_string(record.deviceNumber),
+                 std::to_string(record.mountMode),
+                 std::to_string(record.mounted),
+                 std::to_string(record.restoreAtLogon),
                  AnsiToUtf8(morvane::ImagePathOf(record))};
     const std::string nameField = AnsiToUtf8(morvane::DisplayNameOf(record));
     if (nameField != valueName) row[0] += " (name field: " + nameField + ")";

@@ -9,7 +9,8 @@ namespace mvhost {
 void PrintTable(const TableRow& heading, const std::vector<TableRow>& rows, const std::vector<bool>& rightAligned) {
     std::vector<size_t> widths(heading.size(), 0);
     auto measure = [&widths](const TableRow& row) {
-        for (size_t i = 0; i < row.size() && i < widths.size(); ++i) widths[i] = std::max(widths[i], DisplayWidth(row[i]));
+        for (size_t i = 0; i < row.size() && i < widths.size(); ++i)
+            widths[i] = std::max(widths[i], DisplayWidth(row[i]));
     };
     measure(heading);
     for (const TableRow& row : rows) measure(row);

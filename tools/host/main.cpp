@@ -71,7 +71,8 @@ int main() {
     // Started before the plug-in is loaded: its initialisation may already
     // ask something.
     const uidriver::Session session(options.steps, GetCurrentThreadId(), PrintEvent);
-    const std::string path = options.pluginPath.empty() ? HostDirectory() + morvane::kPluginFileName : options.pluginPath;
+    const std::string path =
+        options.pluginPath.empty() ? HostDirectory() + morvane::kPluginFileName : options.pluginPath;
     PluginLibrary plugin(path);
     if (!plugin.IsReady()) {
         Print("mvhost: " + plugin.Error() + "\n");

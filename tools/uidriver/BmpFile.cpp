@@ -46,8 +46,8 @@ bool WriteBmpFile(const std::string& path, int width, int height, const std::vec
         }
     }
 
-    morvane::win32::FileHandle file(
-        CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    morvane::win32::FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         error = "cannot create the file (error " + std::to_string(GetLastError()) + ")";
         return false;

@@ -20,7 +20,8 @@ constexpr size_t kMaxControls = 512;
 bool NeedsPainting(HWND window) {
     if (GetUpdateRect(window, nullptr, FALSE)) return true;
     size_t count = 0;
-    for (HWND child = GetWindow(window, GW_CHILD); child && count < kMaxControls; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = GetWindow(window, GW_CHILD); child && count < kMaxControls;
+         child = GetWindow(child, GW_HWNDNEXT)) {
         if (GetUpdateRect(child, nullptr, FALSE)) return true;
         ++count;
     }

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-
 namespace uidriver {
 
 std::string ButtonWord(int id) {
@@ -26,8 +25,7 @@ std::string StepText(const Step& step) {
         case StepKind::Answer: return ButtonWord(step.id);
         case StepKind::Press: return "press " + id;
         case StepKind::Pick:
-            return step.index >= 0 ? "pick " + id + "#" + std::to_string(step.index)
-                                   : "pick " + id + "=" + step.text;
+            return step.index >= 0 ? "pick " + id + "#" + std::to_string(step.index) : "pick " + id + "=" + step.text;
         case StepKind::Check: return "check " + id;
         case StepKind::Uncheck: return "uncheck " + id;
         case StepKind::Escape: return "escape";

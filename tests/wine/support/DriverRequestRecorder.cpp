@@ -58,12 +58,18 @@ std::string Step(std::string what, bool succeeded) { return succeeded ? what : w
 
 std::string ControlName(DWORD code) {
     switch (code) {
-    case FSCTL_LOCK_VOLUME: return "lock";
-    case FSCTL_UNLOCK_VOLUME: return "unlock";
-    case FSCTL_DISMOUNT_VOLUME: return "dismount";
-    case MV_IOCTL_ATTACH_IMAGE: return "attach";
-    case MV_IOCTL_DETACH_IMAGE: return "detach";
-    case MV_IOCTL_QUERY_IMAGE: return "query";
+    case FSCTL_LOCK_VOLUME:
+        return "lock";
+    case FSCTL_UNLOCK_VOLUME:
+        return "unlock";
+    case FSCTL_DISMOUNT_VOLUME:
+        return "dismount";
+    case MV_IOCTL_ATTACH_IMAGE:
+        return "attach";
+    case MV_IOCTL_DETACH_IMAGE:
+        return "detach";
+    case MV_IOCTL_QUERY_IMAGE:
+        return "query";
     default: {
         char hex[16];
         std::snprintf(hex, sizeof hex, "%08lX", static_cast<unsigned long>(code));
@@ -129,7 +135,8 @@ BOOL WINAPI RecordDeviceIoControl(HANDLE device, DWORD code, LPVOID input, DWORD
     RecordedControl control;
     control.code = code;
     control.inputLength = inputLength;
-    if (input) control.input.assign(static_cast<const uint8_t*>(input), static_cast<const uint8_t*>(input) + inputLength);
+    if (input)
+        control.input.assign(static_cast<const uint8_t*>(input), static_cast<const uint8_t*>(input) + inputLength);
     control.outputLength = outputLength;
 
     const DeviceIoControlFn real = r.deviceIoControl.load();
@@ -214,8 +221,7 @@ DriverRequestRecorder::DriverRequestRecorder(HMODULE module)
       createFile_(owner_ ? module : nullptr, "kernel32.dll", "CreateFileA", Address(&RecordCreateFileA)),
       deviceIoControl_(owner_ ? module : nullptr, "kernel32.dll", "DeviceIoControl", Address(&RecordDeviceIoControl)),
       shellNotify_(owner_ ? module : nullptr, "shell32.dll", "SHChangeNotify", Address(&RecordSHChangeNotify)),
-      defineDosDevice_(owner_ ? module : nullptr, "kernel32.dll", "DefineDosDeviceA",
-                       Address(&RecordDefineDosDeviceA)),
+      defineDosDevice_(owner_ ? module : nullptr, "kernel32.dll", "DefineDosDeviceA", Address(&RecordDefineDosDeviceA)),
       closeHandle_(owner_ ? module : nullptr, "kernel32.dll", "CloseHandle", Address(&RecordCloseHandle)),
       messageBox_(owner_ ? module : nullptr, "user32.dll", "MessageBoxW", Address(&RecordMessageBoxW)) {
     if (!owner_) return;
