@@ -185,6 +185,17 @@ int ExtractCustomIcon(const std::wstring& remoteName, HICON* icon) {
         [] { return kFsIconUseDefault; });
 }
 
+// What both FsInit calls do after taking the host's values: the language in
+// force and the catalogue read.
+int StartPlugin() {
+    win32::NoThrow([] {
+        CMorvaneApp& app = App();
+        app.Start();
+        app.RefreshCatalogue();
+    });
+    return 0;
+}
+
 // A rename (Move set) inside the folder; a copy inside it makes no sense for
 // entries that only point at files.
 int RenMovFile(const std::wstring& oldName, const std::wstring& newName, BOOL move, BOOL overWrite) {
@@ -216,23 +227,13 @@ int RenMovFile(const std::wstring& oldName, const std::wstring& newName, BOOL mo
 extern "C" {
 
 int __stdcall FsInit(int pluginNr, FsProgressProc progress, FsLogProc log, FsRequestProc request) {
-    CMorvaneApp& app = App();
-    app.Initialise(pluginNr, progress, log, request);
-    win32::NoThrow([&app] {
-        app.Start();
-        app.RefreshCatalogue();
-    });
-    return 0;
+    App().Initialise(pluginNr, progress, log, request);
+    return StartPlugin();
 }
 
 int __stdcall FsInitW(int pluginNr, FsProgressProcW progress, FsLogProcW log, FsRequestProcW request) {
-    CMorvaneApp& app = App();
-    app.InitialiseWide(pluginNr, progress, log, request);
-    win32::NoThrow([&app] {
-        app.Start();
-        app.RefreshCatalogue();
-    });
-    return 0;
+    App().InitialiseWide(pluginNr, progress, log, request);
+    return StartPlugin();
 }
 
 HANDLE __stdcall FsFindFirst(char* path, WIN32_FIND_DATAA* findData) { return FindFirst(Wide(path), findData); }
