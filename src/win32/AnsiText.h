@@ -1,7 +1,6 @@
-// Text in the system's ANSI code page, where a trail byte of a double-byte
-// character may equal a backslash, and its conversions to and from UTF-16,
-// the text of every Win32 call. The code page is only for what stored
-// records and language files hold.
+// Text in the system's ANSI code page and its conversions to and from UTF-16,
+// the text of every Win32 call. The code page is only for what stored records
+// and language files hold.
 #pragma once
 
 #include <optional>
@@ -10,22 +9,13 @@
 
 namespace morvane::win32 {
 
-// The part after the last backslash; the whole text when there is none.
-std::string AfterLastBackslash(std::string_view text);
-// Everything up to and including the last backslash; empty when there is none.
-std::string UpToLastBackslash(std::string_view text);
 // Lower case by the code page's own mapping, not only A to Z.
 std::string AnsiLowerCase(std::string_view text);
-// Case-insensitive comparison by the code page's mapping.
-bool AnsiEqualNoCase(std::string_view a, std::string_view b);
 
-// A text spelled in the code page; nothing when the code page cannot spell
-// it exactly (a substitute such as "?mega.iso" or the best fit "Amelie.iso"
-// would reach another name, or none) or the spelling takes `limit` bytes or
-// more.
-std::optional<std::string> ExactAnsiText(std::wstring_view text, size_t limit);
-// The same for a name or path that must fit a record's field with its
-// terminator.
+// A name or path spelled in the code page, to fit a record's 260-byte field
+// with its terminator; nothing when the code page cannot spell it exactly (a
+// substitute such as "?mega.iso" or the best fit "Amelie.iso" would reach
+// another name, or none) or the spelling does not fit.
 std::optional<std::string> ExactAnsiName(std::wstring_view name);
 // The text in the code page, each character it cannot spell as '?', never
 // a look-alike: for what only shows a text (the log, an ANSI caller's copy),

@@ -11,11 +11,9 @@
 namespace mvhost {
 
 using uidriver::AnsiToUtf8;
+using uidriver::Utf8ToAnsi;
 using uidriver::Utf8ToWide;
 using uidriver::WideToUtf8;
-// The text in the code page as a narrow host converts it, with the code
-// page's best fit and its default character for what it cannot spell.
-std::string Utf8ToAnsi(std::string_view utf8);
 // Number of characters (not bytes) of a UTF-8 text, for column widths.
 size_t DisplayWidth(std::string_view utf8);
 // Writes the text to standard output at once (windows are printed from a

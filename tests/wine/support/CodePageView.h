@@ -10,7 +10,6 @@
 
 namespace morvane::test {
 
-std::string CodePageText(const std::string& utf8);
 uidriver::WindowState InCodePage(uidriver::WindowState state);
 
 }  // namespace morvane::test

@@ -1,6 +1,6 @@
 #include "support/MessageBoxWatcher.h"
 
-#include "support/CodePageView.h"
+#include "uidriver/Utf8Text.h"
 
 namespace morvane::test {
 namespace {
@@ -17,8 +17,8 @@ SeenMessageBox SeenFrom(const uidriver::WindowState& state) {
         return control && control->kind == uidriver::ControlKind::Button && control->visible;
     };
     SeenMessageBox seen;
-    seen.caption = CodePageText(state.caption);
-    seen.text = CodePageText(state.text);
+    seen.caption = uidriver::Utf8ToAnsi(state.caption);
+    seen.text = uidriver::Utf8ToAnsi(state.text);
     seen.hasOk = has(IDOK);
     seen.hasCancel = has(IDCANCEL);
     seen.hasYes = has(IDYES);
